@@ -1,0 +1,141 @@
+#include "game/Engine.h"
+
+#include <utility>
+
+namespace pipwright {
+
+// When the outermost flow returns, the actions that were asked for meanwhile
+// run, each as a flow of its own.
+Engine::FlowGuard::FlowGuard(Engine& engine) : engine_(engine) {
+    ++engine_.flowDepth_;
+}
+
+Engine::FlowGuard::~FlowGuard() {
+    if (--engine_.flowDepth_ > 0 || engine_.draining_)
+        return;
+    engine_.draining_ = true;
+    while (!engine_.deferred_.empty()) {
+        auto action = std::move(engine_.deferred_.front());
+        engine_.deferred_.erase(engine_.deferred_.begin());
+        ++engine_.flowDepth_;
+        action();
+        --engine_.flowDepth_;
+    }
+    engine_.draining_ = false;
+}
+
+Engine::Engine(WindowPort& port, RandomSource& random) : port_(port), random_(random) {}
+
+void Engine::runWhenIdle(std::function<void()> action) {
+    if (flowRunning()) {
+        deferred_.push_back(std::move(action));
+        return;
+    }
+    FlowGuard guard(*this);
+    action();
+}
+
+void Engine::Form_Load(const Metrics& metrics) {
+    metrics_ = metrics;
+    port_.setTimer1Enabled(false);
+    for (int panel = 1; panel <= 4; ++panel)
+        port_.setStatusPanel(panel, "");
+    port_.hideSelectionLabel(SelectionLabel::Computer);
+    port_.hideSelectionLabel(SelectionLabel::Player);
+    s_.RestoringGame = False;
+    s_.PlayLevel = False;
+    s_.PlayerCantPlay = Variant();
+    s_.ComputerCantPlay = False;
+    s_.PlayerHasSeven = Variant();
+    s_.ComputerHasSeven = False;
+    s_.SecondsToPlay = 6;
+    s_.WinnerReStartsGame = False;
+    KillTheMenus();
+    s_.PlayerHandTop = metrics.playerHandTop;
+    s_.ComputerDom = 7;
+    s_.GamesWon = Variant::integer(0);
+    s_.GamesLost = 0;
+    GameStart();
+}
+
+void Engine::Form_Activate() {
+    if (s_.AuthorShown == 0)
+        port_.setPlayerCaption(s_.PlayerName + "'s Dominos");
+    s_.PlayerCantPlay = Variant();
+    s_.ComputerCantPlay = False;
+    s_.PlayerHasSeven = Variant();
+    s_.ComputerHasSeven = False;
+    if (s_.WinnerReStartsGame == False)
+        sayToPlayer(", Click on any Domino in the BoneYard to see who Plays First..");
+    setPlayerPlayed("");
+    setComputerPlayed("");
+}
+
+void Engine::KillTheMenus() {
+    for (Menu m : {Menu::Author, Menu::GameConditions, Menu::GameHistory, Menu::SaveGame,
+                   Menu::RestartTheGame})
+        port_.setMenuEnabled(m, false);
+}
+
+void Engine::ActivateTheMenus() {
+    for (Menu m : {Menu::Author, Menu::GameConditions, Menu::GameHistory, Menu::SaveGame,
+                   Menu::RestartTheGame, Menu::OpenGame})
+        port_.setMenuEnabled(m, true);
+}
+
+void Engine::MousePointerHourglass() {
+    port_.setBusyPointer(true);
+}
+
+void Engine::MousePointerArrow() {
+    port_.setBusyPointer(false);
+}
+
+void Engine::say(const std::string& text) {
+    port_.setMessage(text);
+}
+
+void Engine::sayToPlayer(const std::string& text) {
+    port_.setMessage(s_.PlayerName + text);
+}
+
+void Engine::setPlayerPlayed(const std::string& text) {
+    s_.PlayerPlayedCaption = text;
+    port_.setPlayerPlayed(text);
+}
+
+void Engine::setComputerPlayed(const std::string& text) {
+    s_.ComputerPlayedCaption = text;
+    port_.setComputerPlayed(text);
+}
+
+void Engine::showPlayerScore(const std::string& label) {
+    port_.setStatusPanel(1, s_.PlayerName + label + std::to_string(s_.PlayerScore.toLong()));
+}
+
+void Engine::showComputerScore() {
+    port_.setStatusPanel(2, "Computer's Score=" + std::to_string(s_.ComputerScore));
+}
+
+bool Engine::playerCanMatch() const {
+    const Integer L = s_.leftOpen();
+    const Integer R = s_.rightOpen();
+    for (int i = 1; i <= s_.Playerdom; ++i) {
+        Integer a = s_.PlayerArray(i, 1);
+        Integer b = s_.PlayerArray(i, 2);
+        if (a == NoHalf)
+            continue;
+        if (a == L || b == L || a == R || b == R)
+            return true;
+    }
+    return false;
+}
+
+bool Engine::boneYardHasDomino() const {
+    for (int i = 1; i <= SetSize; ++i)
+        if (s_.BoneYardArray(i, 1) != NoHalf)
+            return true;
+    return false;
+}
+
+} // namespace pipwright

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "game/ComputerSeat.h"
+#include "game/GameState.h"
+#include "game/Geometry.h"
+#include "game/Random.h"
+#include "game/WindowPort.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pipwright {
+
+// Heights the window layout measures, in twips.
+struct Metrics {
+    Integer boneYardLabelHeight = 240; // LblBoneYard's caption
+    Integer computerLabelHeight = 240; // LblComputer's caption
+    Integer playerHandTop = 540;       // top of the player's row in PlayersPic
+};
+
+// Owns the game state and runs the rules: the round flow, the player's moves,
+// scoring and the end of rounds. It talks to the screen only through the
+// window port and hands the computer's moves to its seat.
+class Engine {
+public:
+    Engine(WindowPort& port, RandomSource& random);
+
+    void setComputer(ComputerSeat* computer) { computer_ = computer; }
+
+    GameState& state() { return s_; }
+    const GameState& state() const { return s_; }
+    WindowPort& port() { return port_; }
+    RandomSource& random() { return random_; }
+    const Metrics& metrics() const { return metrics_; }
+
+    // Window lifecycle.
+    void Form_Load(const Metrics& metrics);
+    void Form_Activate();
+
+    // Input. Mouse-downs store the position in twips; clicks act on it.
+    void BoneYardPic_MouseDown(int x, int y);
+    void PlayersPic_MouseDown(int x, int y);
+    void ViewPic_MouseDown(int x, int y);
+    void BoneYardPic_Click();
+    void PlayersPic_Click();
+    void ViewPic_Click();
+    void ComPlayerCantPlay_Click();
+    void mnuRestartTheGame_Click();
+    void mnuRestartTheRound_Click();
+    void Timer1_Timer();
+
+    // A flow is running while any of the handlers above is between its first
+    // and last step (it may be waiting in a pause or a modal window). Input
+    // that arrives then is ignored; an action passed here runs at once when no
+    // flow is running, else as soon as the running flow has returned.
+    bool flowRunning() const { return flowDepth_ > 0; }
+    void runWhenIdle(std::function<void()> action);
+
+    // Round flow.
+    void GameStart();
+    void PlayerSelects7Dominos();
+    void AddPlayerDomino();
+    void KillTheMenus();
+    void ActivateTheMenus();
+    void MousePointerHourglass();
+    void MousePointerArrow();
+
+    // Scoring and round end.
+    void DetermineTheScore();
+    void CheckForWin();
+
+    // Painting of dominoes and of the line.
+    void Check();
+    void TheSetDomino();
+    void CheckingLeft();
+    void CheckingRight();
+    void DominoLeftShow();
+    void DominoRightShow();
+    void BlankPlayerDomino();
+    void AddComputerDomino();
+    void BlankComputerDomino();
+    void PauseTimer(double seconds) { port_.PauseTimer(seconds); }
+
+    // Messages and panels.
+    void say(const std::string& text);             // Label1 as it stands
+    void sayToPlayer(const std::string& text);     // Label1 with the name in front
+    void setPlayerPlayed(const std::string& text); // LBLPlayerPlayed
+    void setComputerPlayed(const std::string& text);
+    void showPlayerScore(const std::string& label = "'s Score=");
+    void showComputerScore();
+
+    // Queries used by both sides.
+    bool playerCanMatch() const;    // a present domino matches L or R
+    bool boneYardHasDomino() const; // some slot is still face down
+    bool playTimerInUse() const { return port_.timerBoxChecked(); }
+
+    // Replaces the game by a state read from a saved file and repaints the
+    // window from it: BoneYard, hands, played captions, computer's squares and
+    // the line, whose rectangles and anchors are rebuilt.
+    void RestoreGame(const GameState& loaded);
+
+private:
+    // Marks a running flow; see flowRunning().
+    class FlowGuard {
+    public:
+        explicit FlowGuard(Engine& engine);
+        ~FlowGuard();
+        FlowGuard(const FlowGuard&) = delete;
+        FlowGuard& operator=(const FlowGuard&) = delete;
+
+    private:
+        Engine& engine_;
+    };
+    void playerDrawForFirstPlay();
+    void drawSevenRules();
+    void playerSetDomino(int slot);
+    void playerSelect();
+    void layPlayerDomino(bool left, bool matchFirstHalf);
+    void recordStarter(bool playerStarts);
+    void prepareNextRound(bool playerStarts);
+    void restart();
+    bool gameEnd(bool playerWon);
+    void paintLineEntry(const Placement& placement, int inner, int outer);
+    void flashEnd(const Rect& rect);
+    void paintBoneYard();
+    bool boneYardTestPasses() const;
+    int drawFaceDownSlot();
+    void takeFromBoneYard(int slot);
+
+    WindowPort& port_;
+    RandomSource& random_;
+    ComputerSeat* computer_ = nullptr;
+    GameState s_;
+    Metrics metrics_;
+    int flowDepth_ = 0;
+    bool draining_ = false;
+    std::vector<std::function<void()>> deferred_;
+};
+
+} // namespace pipwright

@@ -1,0 +1,19 @@
+#include "game/GameState.h"
+
+#include <algorithm>
+
+namespace pipwright {
+
+int GameState::leftCount() const {
+    return std::clamp<int>(Dominoleft.toLong(), 1, SetSize);
+}
+
+int GameState::rightCount() const {
+    return std::clamp<int>(DominoRight, 1, SetSize);
+}
+
+std::string playedText(int a, int b) {
+    return std::to_string(a) + "-" + std::to_string(b);
+}
+
+} // namespace pipwright

@@ -1,0 +1,224 @@
+// The player's side of play: the Set Domino, selecting and laying, drawing
+// from the BoneYard and "Can't Play".
+
+#include "game/Engine.h"
+#include "game/Geometry.h"
+
+namespace pipwright {
+
+namespace {
+
+bool inHandRow(const GameState& s) {
+    return s.PlayersY >= s.PlayerHandTop && s.PlayersY <= s.PlayerHandTop + 2 * HalfSize;
+}
+
+Rect endRect(const GameState& s, bool left) {
+    if (left) {
+        int n = s.leftCount();
+        return Rect{static_cast<int>(s.gameleftarray(n, Arm::Left).toLong()),
+                    static_cast<int>(s.gameleftarray(n, Arm::Top).toLong()),
+                    static_cast<int>(s.gameleftarray(n, Arm::Right).toLong()),
+                    static_cast<int>(s.gameleftarray(n, Arm::Bottom).toLong())};
+    }
+    int n = s.rightCount();
+    return Rect{s.GameRightArray(n, Arm::Left), s.GameRightArray(n, Arm::Top),
+                s.GameRightArray(n, Arm::Right), s.GameRightArray(n, Arm::Bottom)};
+}
+
+} // namespace
+
+void Engine::PlayersPic_Click() {
+    if (flowRunning())
+        return;
+    const bool setting = s_.GameStatus == Phase::SetDomino;
+    if (!setting && s_.GameStatus != Phase::PlayersTurn)
+        return;
+    if (!inHandRow(s_))
+        return;
+    FlowGuard guard(*this);
+    if (playTimerInUse())
+        port_.setTimer1Enabled(false);
+    if (setting) {
+        int slot = handSlotAt(s_.PlayersX.toLong(), s_.Playerdom);
+        if (slot > 0 && s_.PlayerArray(slot, 1) != NoHalf)
+            playerSetDomino(slot);
+        return;
+    }
+    playerSelect();
+}
+
+void Engine::playerSetDomino(int slot) {
+    s_.SelectedLeft = Variant::whole(handSlotLeft(slot));
+    BlankPlayerDomino();
+    const Integer a = s_.PlayerArray(slot, 1);
+    const Integer b = s_.PlayerArray(slot, 2);
+    s_.Dominoleft = Variant::integer(1);
+    s_.gameleftarray(1, Arm::Index) = Variant::integer(1);
+    s_.gameleftarray(1, Arm::Inner) = Variant::integer(b);
+    s_.gameleftarray(1, Arm::Outer) = Variant::integer(a);
+    s_.DominoRight = 1;
+    s_.GameRightArray(1, Arm::Index) = 1;
+    s_.GameRightArray(1, Arm::Inner) = a;
+    s_.GameRightArray(1, Arm::Outer) = b;
+    setPlayerPlayed(playedText(a, b));
+    setComputerPlayed("");
+    if ((a + b) % 5 == 0) {
+        s_.PlayerScore = s_.PlayerScore.plus(a + b);
+        showPlayerScore();
+    }
+    TheSetDomino();
+    s_.PlayerArray(slot, 1) = NoHalf;
+    s_.PlayerArray(slot, 2) = NoHalf;
+    s_.GameStatus = Phase::ComputersTurn;
+    computer_->GameStatus4();
+}
+
+void Engine::playerSelect() {
+    for (int slot = 1; slot <= s_.Playerdom; ++slot) {
+        int left = handSlotLeft(slot);
+        long x = s_.PlayersX.toLong();
+        if (x >= left && x <= left + HalfSize && s_.PlayerArray(slot, 1) != NoHalf) {
+            s_.PlayerClicked = Variant::integer(static_cast<Integer>(slot));
+            s_.SelectedLeft = Variant::whole(left);
+            sayToPlayer(", Click on the corresponding Domino in the Play Field..");
+            return;
+        }
+    }
+    // Nothing picked: the next click in the field can only be a wrong selection.
+    s_.PlayerClicked = Variant::integer(static_cast<Integer>(s_.Playerdom + 1));
+}
+
+void Engine::ViewPic_Click() {
+    if (flowRunning())
+        return;
+    if (s_.GameStatus < Phase::PlayersTurn || s_.PlayerClicked < 1 || s_.Dominoleft < 1)
+        return;
+    if (s_.GameStatus != Phase::PlayersTurn)
+        return;
+    FlowGuard guard(*this);
+    const long slot = s_.PlayerClicked.toLong();
+    const bool present = slot <= s_.Playerdom && s_.PlayerArray(slot, 1) != NoHalf;
+    const Integer a = present ? s_.PlayerArray(slot, 1) : NoHalf;
+    const Integer b = present ? s_.PlayerArray(slot, 2) : NoHalf;
+    const int x = static_cast<int>(s_.ViewX.toLong());
+    const bool inLeft = endRect(s_, true).contains(x, s_.ViewY);
+    const bool inRight = endRect(s_, false).contains(x, s_.ViewY);
+    const Integer L = s_.leftOpen();
+    const Integer R = s_.rightOpen();
+
+    if (a == L && inLeft)
+        layPlayerDomino(true, true);
+    else if (b == L && inLeft)
+        layPlayerDomino(true, false);
+    else if (a == R && inRight)
+        layPlayerDomino(false, true);
+    else if (b == R && inRight)
+        layPlayerDomino(false, false);
+    else
+        sayToPlayer(", Wrong Selection....");
+}
+
+// Lays the selected domino with its first half touching (matchFirstHalf) or
+// its second.
+void Engine::layPlayerDomino(bool left, bool matchFirstHalf) {
+    const int slot = static_cast<int>(s_.PlayerClicked.toLong());
+    const Integer a = s_.PlayerArray(slot, 1);
+    const Integer b = s_.PlayerArray(slot, 2);
+    const Integer inner = matchFirstHalf ? a : b;
+    const Integer outer = matchFirstHalf ? b : a;
+
+    BlankPlayerDomino();
+    if (left) {
+        s_.Dominoleft = s_.Dominoleft.plus(1);
+        const int n = static_cast<int>(s_.Dominoleft.toLong());
+        s_.gameleftarray(n, Arm::Index) = Variant::integer(static_cast<Integer>(n));
+        s_.gameleftarray(n, Arm::Inner) = Variant::integer(inner);
+        s_.gameleftarray(n, Arm::Outer) = Variant::integer(outer);
+    } else {
+        const int n = ++s_.DominoRight;
+        s_.GameRightArray(n, Arm::Index) = static_cast<Integer>(n);
+        s_.GameRightArray(n, Arm::Inner) = inner;
+        s_.GameRightArray(n, Arm::Outer) = outer;
+    }
+    setPlayerPlayed(playedText(a, b));
+    DetermineTheScore();
+    s_.PlayerArray(slot, 1) = NoHalf;
+    s_.PlayerArray(slot, 2) = NoHalf;
+    // Laying a domino ends an earlier pass.
+    s_.PlayerCantPlay = Variant::boolean(false);
+    if (left)
+        CheckingLeft();
+    else
+        CheckingRight();
+    CheckForWin();
+    if (s_.GameStatus == Phase::DrawForFirstPlay || s_.GameStatus == Phase::DrawingSeven)
+        return;
+    s_.GameStatus = Phase::ComputersTurn;
+    computer_->GameStatus4();
+    if (s_.GameStatus == Phase::DrawForFirstPlay || s_.GameStatus == Phase::DrawingSeven)
+        return;
+    s_.GameStatus = Phase::PlayersTurn;
+}
+
+void Engine::AddPlayerDomino() {
+    if (playerCanMatch())
+        return;
+    const int slot = boneYardSlotAt(s_.BoneYardX.toLong());
+    if (slot == 0 || s_.BoneYardArray(slot, 1) == NoHalf)
+        return;
+    const Rect square = boneYardSquare(slot, s_.BoneYardTop);
+    port_.fillBox(Picture::BoneYard, square, Fill::Background);
+
+    int target = 0;
+    for (int j = 1; j <= s_.Playerdom; ++j) {
+        if (s_.PlayerArray(j, 1) == NoHalf) {
+            target = j;
+            break;
+        }
+    }
+    if (target == 0) {
+        if (s_.Playerdom + 1 > HandLimit) {
+            s_.Playerdom = HandLimit;
+            port_.fillBox(Picture::BoneYard, square, Fill::Foreground);
+            port_.messageBox("You are only allowed 18 Dominos",
+                             s_.PlayerName + "\r\rYou have exceeded the maximum of 18\r" +
+                                 "Dominos.  It is now the Computer's\rturn to Play...\r");
+            s_.GameStatus = Phase::ComputersTurn;
+            computer_->GameStatus4();
+            if (s_.GameStatus != Phase::DrawForFirstPlay && s_.GameStatus != Phase::DrawingSeven)
+                s_.GameStatus = Phase::PlayersTurn;
+            return;
+        }
+        target = ++s_.Playerdom;
+    }
+    s_.PlayerArray(target, 1) = s_.BoneYardArray(slot, 1);
+    s_.PlayerArray(target, 2) = s_.BoneYardArray(slot, 2);
+    s_.BoneYardArray(slot, 1) = NoHalf;
+    s_.BoneYardArray(slot, 2) = NoHalf;
+    s_.DrawX = Variant::whole(handSlotLeft(target));
+    s_.DrawY = s_.PlayerHandTop;
+    s_.DrawInHand = 1;
+    const Integer count = s_.Playerdom;
+    s_.Playerdom = static_cast<Integer>(target);
+    Check();
+    s_.Playerdom = count;
+    s_.DrawInHand = 0;
+}
+
+void Engine::ComPlayerCantPlay_Click() {
+    if (flowRunning() || s_.GameStatus != Phase::PlayersTurn)
+        return;
+    FlowGuard guard(*this);
+    s_.PlayerCantPlay = Variant::boolean(false);
+    if (playerCanMatch() || boneYardHasDomino())
+        return;
+    s_.PlayerCantPlay = Variant::boolean(true);
+    if (s_.ComputerCantPlay == False) {
+        s_.GameStatus = Phase::ComputersTurn;
+        computer_->GameStatus4();
+    }
+    if (s_.PlayerCantPlay == True && s_.ComputerCantPlay == True)
+        CheckForWin();
+}
+
+} // namespace pipwright

@@ -1,0 +1,38 @@
+#include "game/Random.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace pipwright {
+
+int RandomSource::draw(int n) {
+    int k = static_cast<int>(n * Rnd()) + 1;
+    return k > n ? n : k;
+}
+
+double SeededRandom::Rnd() {
+    // 53 random bits give a fraction strictly below 1.
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+double ScriptedRandom::Rnd() {
+    if (script_.empty())
+        return fallback_.Rnd();
+    double r = script_.front();
+    script_.pop_front();
+    return r;
+}
+
+std::uint64_t timeOfDaySeed() {
+    using namespace std::chrono;
+    auto now = system_clock::now();
+    std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    auto micros = duration_cast<microseconds>(now.time_since_epoch()).count() % 1000000;
+    return static_cast<std::uint64_t>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) *
+               1000000 +
+           static_cast<std::uint64_t>(micros);
+}
+
+} // namespace pipwright

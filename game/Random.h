@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <random>
+
+namespace pipwright {
+
+// The game's one source of chance: Rnd, a fraction in [0, 1), and draws of
+// Int(n x Rnd) + 1.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual double Rnd() = 0;
+    int draw(int n);
+};
+
+// A seedable uniform generator; the game seeds it from the time of day.
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
+    double Rnd() override;
+    void seed(std::uint64_t seed) { engine_.seed(seed); }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+// Hands out the fractions it was given, then falls back to a seeded generator,
+// so a test can deal a known hand.
+class ScriptedRandom : public RandomSource {
+public:
+    explicit ScriptedRandom(std::uint64_t seed = 1) : fallback_(seed) {}
+    void push(double fraction) { script_.push_back(fraction); }
+    // Queues the fraction that makes draw(n) give k.
+    void pushDraw(int k, int n) { push((k - 0.5) / n); }
+    std::size_t pending() const { return script_.size(); }
+    double Rnd() override;
+
+private:
+    std::deque<double> script_;
+    SeededRandom fallback_;
+};
+
+// Seconds since midnight, as the game seeds its generator.
+std::uint64_t timeOfDaySeed();
+
+} // namespace pipwright

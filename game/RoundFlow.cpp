@@ -1,0 +1,327 @@
+// Setting up a round: the shuffle, the draw for first play, drawing seven,
+// the restarts and the play timer's expiry.
+
+#include "game/DominoSet.h"
+#include "game/Engine.h"
+#include "game/Geometry.h"
+
+namespace pipwright {
+
+namespace {
+
+constexpr int PlayerFirstPlayX = 3000;
+constexpr int ComputerFirstPlayX = 6000;
+constexpr int FirstPlayY = 2000;
+
+bool isTrue(const Variant& v) {
+    return v == True;
+}
+
+} // namespace
+
+void Engine::GameStart() {
+    s_.BoneYardArray.fill(0);
+    s_.gameleftarray.fill(Variant());
+    s_.GameRightArray.fill(0);
+    s_.ComputerDom = 7;
+    if (s_.GamesWon == 0 && s_.GamesLost == 0) {
+        port_.setStatusPanel(3, "");
+        port_.setStatusPanel(4, "");
+    }
+    port_.hideSelectionLabel(SelectionLabel::Computer);
+    port_.hideSelectionLabel(SelectionLabel::Player);
+    s_.BoneYardTop = metrics_.boneYardLabelHeight;
+    paintBoneYard();
+    BuildTheSet(s_);
+    ShuffleTheSet(s_, random_);
+    DealIntoBoneYard(s_);
+}
+
+void Engine::paintBoneYard() {
+    for (int i = 1; i <= SetSize; ++i)
+        port_.fillBox(Picture::BoneYard, boneYardSquare(i, s_.BoneYardTop), Fill::Foreground);
+}
+
+void Engine::BoneYardPic_MouseDown(int x, int y) {
+    if (flowRunning())
+        return;
+    s_.BoneYardX = Variant::whole(x);
+    s_.BoneYardY = static_cast<Integer>(y);
+}
+
+void Engine::PlayersPic_MouseDown(int x, int y) {
+    if (flowRunning())
+        return;
+    s_.PlayersX = Variant::whole(x);
+    s_.PlayersY = static_cast<Integer>(y);
+}
+
+void Engine::ViewPic_MouseDown(int x, int y) {
+    if (flowRunning())
+        return;
+    s_.ViewX = Variant::whole(x);
+    s_.ViewY = static_cast<Integer>(y);
+}
+
+// A click on the BoneYard counts only on a face-down square, away from the
+// row's top and bottom edges.
+bool Engine::boneYardTestPasses() const {
+    int slot = boneYardSlotAt(s_.BoneYardX.toLong());
+    return slot > 0 && s_.BoneYardArray(slot, 1) != NoHalf && s_.BoneYardY >= s_.BoneYardTop + 3 &&
+           s_.BoneYardY <= s_.BoneYardTop + 247;
+}
+
+int Engine::drawFaceDownSlot() {
+    if (!boneYardHasDomino())
+        return 0;
+    for (;;) {
+        int k = random_.draw(SetSize);
+        if (s_.BoneYardArray(k, 1) != NoHalf)
+            return k;
+    }
+}
+
+void Engine::takeFromBoneYard(int slot) {
+    s_.BoneYardArray(slot, 1) = NoHalf;
+    s_.BoneYardArray(slot, 2) = NoHalf;
+    port_.fillBox(Picture::BoneYard, boneYardSquare(slot, s_.BoneYardTop), Fill::Background);
+}
+
+void Engine::BoneYardPic_Click() {
+    if (flowRunning() || !boneYardTestPasses())
+        return;
+    FlowGuard guard(*this);
+    switch (s_.GameStatus) {
+    case Phase::DrawForFirstPlay:
+        playerDrawForFirstPlay();
+        break;
+    case Phase::DrawingSeven:
+        drawSevenRules();
+        break;
+    case Phase::PlayersTurn:
+        if (playTimerInUse())
+            port_.setTimer1Enabled(false);
+        AddPlayerDomino();
+        break;
+    default:
+        break;
+    }
+}
+
+void Engine::playerDrawForFirstPlay() {
+    KillTheMenus();
+    int slot = boneYardSlotAt(s_.BoneYardX.toLong());
+    s_.Playerdom = 1;
+    s_.DrawInHand = 0;
+
+    s_.PlayerArray(1, 1) = s_.BoneYardArray(slot, 1);
+    s_.PlayerArray(1, 2) = s_.BoneYardArray(slot, 2);
+    takeFromBoneYard(slot);
+    setPlayerPlayed(playedText(s_.PlayerArray(1, 1), s_.PlayerArray(1, 2)));
+    s_.plae = Variant::integer(static_cast<Integer>(s_.PlayerArray(1, 1) + s_.PlayerArray(1, 2)));
+
+    s_.DrawX = Variant::integer(PlayerFirstPlayX);
+    s_.DrawY = FirstPlayY;
+    const std::string playerLabel =
+        s_.PlayerName + "'s Score is " + std::to_string(s_.plae.toLong());
+    sayToPlayer(", The Computer is Thinking....");
+    Check();
+    s_.GameStatus = Phase::ComputerDrawsFirst;
+    port_.showSelectionLabel(SelectionLabel::Player, playerLabel, PlayerFirstPlayX + 150,
+                             FirstPlayY + 700);
+    PauseTimer(1.5);
+
+    int k = drawFaceDownSlot();
+    s_.PlayerArray(1, 1) = s_.BoneYardArray(k, 1);
+    s_.PlayerArray(1, 2) = s_.BoneYardArray(k, 2);
+    setComputerPlayed(playedText(s_.PlayerArray(1, 1), s_.PlayerArray(1, 2)));
+    s_.clae = static_cast<Integer>(s_.PlayerArray(1, 1) + s_.PlayerArray(1, 2));
+    takeFromBoneYard(k);
+    s_.DrawX = Variant::integer(ComputerFirstPlayX);
+    s_.DrawY = FirstPlayY;
+    Check();
+    port_.showSelectionLabel(SelectionLabel::Computer,
+                             "Computer's Score is " + std::to_string(s_.clae),
+                             ComputerFirstPlayX + 150, FirstPlayY + 700);
+
+    const bool playerStarts = s_.plae > s_.clae;
+    if (s_.plae < s_.clae) {
+        say("The Computer has the Highest Domino, and will Start the Game..");
+    } else if (playerStarts) {
+        say(s_.PlayerName + " has the Highest Domino, and will Start the Game..");
+    } else {
+        sayToPlayer(", You Tied with the Computer, Reselect another Domino");
+        PauseTimer(1.5);
+        port_.hideSelectionLabel(SelectionLabel::Player);
+        port_.hideSelectionLabel(SelectionLabel::Computer);
+        port_.clearPicture(Picture::View);
+        setPlayerPlayed("");
+        setComputerPlayed("");
+        sayToPlayer(", Click on any Domino in the BoneYard to see who Plays First..");
+        s_.GameStatus = Phase::DrawForFirstPlay;
+        s_.Playerdom = 0;
+        return;
+    }
+
+    PauseTimer(1.5);
+    port_.hideSelectionLabel(SelectionLabel::Player);
+    port_.hideSelectionLabel(SelectionLabel::Computer);
+    if (playerStarts)
+        sayToPlayer(", Click on 7 Dominos in the BoneYard..");
+    port_.clearPicture(Picture::View);
+    s_.GameStatus = Phase::DrawingSeven;
+    GameStart();
+    s_.Playerdom = 0;
+    if (!playerStarts)
+        drawSevenRules();
+}
+
+// Who draws next while the hands are dealt. Later rules see what earlier ones
+// did, so one click can finish the player's seven, let the computer draw and
+// move on to the Set Domino.
+void Engine::drawSevenRules() {
+    KillTheMenus();
+    const bool computerStarted = s_.plae < s_.clae;
+    const bool playerStarted = s_.plae > s_.clae;
+    auto playerDone = [this] { return isTrue(s_.PlayerHasSeven); };
+    auto computerDone = [this] { return s_.ComputerHasSeven == True; };
+
+    if (computerStarted && !computerDone() && !playerDone()) {
+        computer_->ComputerSelects7Dominos();
+        return;
+    }
+    if (computerStarted && !playerDone() && computerDone())
+        PlayerSelects7Dominos();
+    if (playerStarted && !playerDone() && !computerDone())
+        PlayerSelects7Dominos();
+    if (playerStarted && !computerDone() && playerDone())
+        computer_->ComputerSelects7Dominos();
+    if (computerStarted && playerDone() && computerDone())
+        s_.GameStatus = Phase::SetDomino;
+    if (playerStarted && playerDone() && computerDone()) {
+        sayToPlayer(", Click on any Domino you wish to be played as the Set Domino..");
+        s_.GameStatus = Phase::SetDomino;
+        return;
+    }
+    if (computerStarted && computerDone() && playerDone() && s_.GameStatus == Phase::SetDomino) {
+        say("The Computer will now select a Domino to be used as the Set Domino..");
+        setPlayerPlayed("");
+        setComputerPlayed("");
+        PauseTimer(0.5);
+        computer_->ComputerSetDomino();
+    }
+}
+
+void Engine::PlayerSelects7Dominos() {
+    if (s_.Playerdom > 7)
+        return;
+    KillTheMenus();
+    s_.DrawInHand = 1;
+    int slot = boneYardSlotAt(s_.BoneYardX.toLong());
+    if (slot == 0 || s_.BoneYardArray(slot, 1) == NoHalf) {
+        if (s_.Playerdom >= 1)
+            Check();
+        s_.DrawInHand = 0;
+        return;
+    }
+    ++s_.Playerdom;
+    s_.PlayerArray(s_.Playerdom, 1) = s_.BoneYardArray(slot, 1);
+    s_.PlayerArray(s_.Playerdom, 2) = s_.BoneYardArray(slot, 2);
+    takeFromBoneYard(slot);
+    s_.DrawX = Variant::whole(handSlotLeft(s_.Playerdom));
+    s_.DrawY = s_.PlayerHandTop;
+    if (s_.Playerdom == 7)
+        s_.PlayerHasSeven = Variant::boolean(true);
+    s_.GameStatus = Phase::DrawingSeven;
+    Check();
+    s_.DrawInHand = 0;
+
+    const int r = 7 - s_.Playerdom;
+    if (r >= 2)
+        sayToPlayer(", Click on " + std::to_string(r) + " more Dominos in the BoneYard..");
+    else if (r == 1)
+        sayToPlayer(", Click on " + std::to_string(r) + " more Domino in the BoneYard..");
+    else
+        say("The Computer's Turn to Play....");
+}
+
+void Engine::recordStarter(bool playerStarts) {
+    s_.plae = Variant::integer(playerStarts ? 5 : 3);
+    s_.clae = playerStarts ? 3 : 5;
+    s_.Playerdom = 0;
+    s_.GameStatus = Phase::DrawingSeven;
+}
+
+void Engine::mnuRestartTheGame_Click() {
+    runWhenIdle([this] { restart(); });
+}
+
+void Engine::mnuRestartTheRound_Click() {
+    runWhenIdle([this] {
+        s_.RestartRoundOnly = True;
+        restart();
+    });
+}
+
+void Engine::restart() {
+    KillTheMenus();
+    for (Picture p : {Picture::View, Picture::Players, Picture::Computers, Picture::BoneYard})
+        port_.clearPicture(p);
+    s_.Playerdom = 1;
+    s_.Dominoleft = Variant::integer(1);
+    s_.DominoRight = 1;
+    s_.ComputerDom = 7;
+    GameStart();
+    s_.PlayerHasSeven = Variant::boolean(false);
+    s_.ComputerHasSeven = False;
+
+    s_.PlayerScore = Variant::integer(0);
+    s_.ComputerScore = 0;
+    port_.setStatusPanel(1, "");
+    port_.setStatusPanel(2, "");
+    if (s_.RestartRoundOnly != False) {
+        s_.PlayerScore = s_.RoundStartPlayerScore;
+        s_.ComputerScore = s_.RoundStartComputerScore;
+        if (s_.PlayerScore > 0)
+            showPlayerScore("' Score=");
+        if (s_.ComputerScore > 0)
+            showComputerScore();
+    }
+    s_.RestartRoundOnly = False;
+
+    const bool starterKnown = s_.plae > s_.clae || s_.plae < s_.clae;
+    if (s_.WinnerReStartsGame != False && starterKnown) {
+        if (s_.plae > s_.clae) {
+            recordStarter(true);
+            sayToPlayer(", Click on 7 Dominos from the BoneYard..");
+        } else {
+            recordStarter(false);
+            sayToPlayer(", The Computer will Draw 7 Dominos from the BoneYard..");
+            PauseTimer(1);
+            computer_->ComputerSelects7Dominos();
+        }
+        return;
+    }
+    s_.GameStatus = Phase::DrawForFirstPlay;
+    sayToPlayer(", Click on any Domino in the BoneYard to see who Plays First..");
+}
+
+void Engine::Timer1_Timer() {
+    if (flowRunning() || s_.GameStatus != Phase::PlayersTurn)
+        return;
+    FlowGuard guard(*this);
+    std::string seconds = std::to_string(static_cast<long>(s_.SecondsToPlay));
+    if (static_cast<Single>(static_cast<long>(s_.SecondsToPlay)) != s_.SecondsToPlay) {
+        seconds = std::to_string(s_.SecondsToPlay);
+        seconds.erase(seconds.find_last_not_of('0') + 1);
+    }
+    port_.showTimeOutNotice("Sorry " + s_.PlayerName,
+                            s_.PlayerName + ", You waited to Long.\rYour allotted Time of " +
+                                seconds +
+                                " Seconds has expired.\rIt is now the Computer's turn to Play..");
+    Form_Activate();
+    s_.GameStatus = Phase::ComputersTurn;
+    computer_->GameStatus4();
+}
+
+} // namespace pipwright

@@ -1,0 +1,198 @@
+// Points for the open ends, the end of a round and of a game.
+
+#include "game/Engine.h"
+#include "game/ResultTexts.h"
+
+#include <cstdlib>
+
+namespace pipwright {
+
+namespace {
+
+constexpr long TargetScore = 200;
+
+// An end counts its open half, or both halves when it is a double.
+long endCount(Integer open, Integer inner) {
+    return inner == open ? open + inner : open;
+}
+
+} // namespace
+
+void Engine::DetermineTheScore() {
+    const long total =
+        endCount(s_.leftOpen(), s_.leftInner()) + endCount(s_.rightOpen(), s_.rightInner());
+    if (total % 5 != 0)
+        return;
+    if (s_.GameStatus == Phase::ComputersTurn) {
+        s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + total);
+        if (s_.ComputerScore > 0)
+            showComputerScore();
+    } else if (s_.GameStatus == Phase::PlayersTurn) {
+        s_.PlayerScore = s_.PlayerScore.plus(total);
+        if (s_.PlayerScore > 0)
+            showPlayerScore();
+    }
+}
+
+void Engine::CheckForWin() {
+    s_.ComputerHolds = 0;
+    s_.PlayerHolds = Variant::integer(0);
+    s_.PlayerPips = Variant::integer(0);
+    s_.ComputerPips = 0;
+    s_.RoundPoints = Variant::integer(0);
+    if (s_.GameStatus == Phase::DrawForFirstPlay || s_.GameStatus == Phase::DrawingSeven)
+        return;
+    if (s_.Playerdom >= 2 && s_.PlayerArray(s_.Playerdom, 1) == NoHalf)
+        --s_.Playerdom;
+    KillTheMenus();
+
+    long playerPips = 0, computerPips = 0, playerCount = 0, computerCount = 0;
+    for (int i = 1; i <= s_.Playerdom; ++i) {
+        if (s_.PlayerArray(i, 1) == NoHalf)
+            continue;
+        s_.PlayerHolds = Variant::integer(1);
+        ++playerCount;
+        playerPips += s_.PlayerArray(i, 1) + s_.PlayerArray(i, 2);
+    }
+    for (int i = 1; i <= s_.ComputerDom; ++i) {
+        if (s_.ComputerArray(i, 1) == NoHalf)
+            continue;
+        s_.ComputerHolds = 1;
+        ++computerCount;
+        computerPips += s_.ComputerArray(i, 1) + s_.ComputerArray(i, 2);
+    }
+    s_.PlayerDominoCount = Variant::whole(playerCount);
+    s_.ComputerDominoCount = static_cast<Integer>(computerCount);
+    s_.PlayerPips = Variant::whole(playerPips);
+    s_.ComputerPips = static_cast<Integer>(computerPips);
+    MousePointerArrow();
+
+    const long d = std::labs(playerPips - computerPips);
+    s_.RoundPoints = Variant::whole(d % 5 <= 2 ? d - d % 5 : d + 5 - d % 5);
+    const long points = s_.RoundPoints.toLong();
+
+    if (s_.PlayerScore >= TargetScore) {
+        s_.PlayerHolds = Variant::integer(0);
+        s_.RoundStartPlayerScore = Variant::integer(0);
+        s_.RoundStartComputerScore = 0;
+    }
+    if (s_.ComputerScore >= TargetScore) {
+        s_.ComputerHolds = 0;
+        s_.RoundStartPlayerScore = Variant::integer(0);
+        s_.RoundStartComputerScore = 0;
+    }
+
+    auto roundStartScores = [this] {
+        s_.RoundStartPlayerScore = s_.PlayerScore;
+        s_.RoundStartComputerScore = s_.ComputerScore;
+    };
+    auto show = [this](ResultWindow window) {
+        port_.showResultWindow(resultTexts(window, s_));
+        Form_Activate();
+    };
+
+    if (s_.PlayerHolds == 0) {
+        PauseTimer(1);
+        s_.PlayerScore = s_.PlayerScore.plus(points);
+        show(ResultWindow::PlayerWinsRound);
+        showPlayerScore();
+        roundStartScores();
+        prepareNextRound(true);
+        gameEnd(true);
+        return;
+    }
+    if (s_.ComputerHolds == 0) {
+        PauseTimer(1);
+        s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + points);
+        roundStartScores();
+        show(ResultWindow::ComputerWinsRound);
+        showComputerScore();
+        prepareNextRound(false);
+        const bool gameLost = gameEnd(false);
+        if (s_.WinnerReStartsGame != False) {
+            if (!gameLost)
+                PauseTimer(1);
+            computer_->ComputerSelects7Dominos();
+        }
+        return;
+    }
+    if (s_.PlayerCantPlay == True && s_.ComputerCantPlay == True) {
+        if (s_.PlayerPips < s_.ComputerPips) {
+            s_.PlayerScore = s_.PlayerScore.plus(points);
+            roundStartScores();
+            PauseTimer(1);
+            show(ResultWindow::PlayerScoreWins);
+            showPlayerScore("' Score=");
+            prepareNextRound(true);
+            gameEnd(true);
+        } else if (s_.PlayerPips > s_.ComputerPips) {
+            PauseTimer(1);
+            s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + points);
+            roundStartScores();
+            show(ResultWindow::ComputerScoreWins);
+            prepareNextRound(false);
+            showComputerScore();
+            gameEnd(false);
+            if (s_.WinnerReStartsGame != False) {
+                sayToPlayer(", The Computer will Draw 7 Dominos from the BoneYard..");
+                PauseTimer(1);
+                computer_->ComputerSelects7Dominos();
+            }
+        } else {
+            // Equal pips: no points, and the same side starts again.
+            const bool playerStarted = s_.plae > s_.clae;
+            PauseTimer(1);
+            roundStartScores();
+            show(ResultWindow::PlayerScoreTies);
+            prepareNextRound(playerStarted);
+            if (s_.WinnerReStartsGame != False && !playerStarted)
+                sayToPlayer(", The Computer will Draw 7 Dominos from the BoneYard..");
+            ActivateTheMenus();
+        }
+        return;
+    }
+    ActivateTheMenus();
+}
+
+// Sets up the next round; with WinnerReStartsGame the given side starts it.
+void Engine::prepareNextRound(bool playerStarts) {
+    for (Picture p : {Picture::View, Picture::BoneYard, Picture::Players, Picture::Computers})
+        port_.clearPicture(p);
+    s_.Playerdom = 1;
+    s_.Dominoleft = Variant::integer(1);
+    s_.DominoRight = 1;
+    s_.ComputerDom = 7;
+    GameStart();
+    if (s_.WinnerReStartsGame != False) {
+        recordStarter(playerStarts);
+        if (playerStarts)
+            sayToPlayer(", Click on 7 Dominos from the BoneYard..");
+    } else {
+        s_.GameStatus = Phase::DrawForFirstPlay;
+    }
+}
+
+// The end of a game when the winner of the round has reached the target.
+bool Engine::gameEnd(bool playerWon) {
+    if (playerWon ? s_.PlayerScore < TargetScore : s_.ComputerScore < TargetScore)
+        return false;
+    port_.showResultWindow(resultTexts(playerWon ? ResultWindow::Winner : ResultWindow::Loser, s_));
+    Form_Activate();
+    if (playerWon)
+        s_.GamesWon = s_.GamesWon.plus(1);
+    else
+        ++s_.GamesLost;
+    s_.PlayerScore = Variant::integer(0);
+    s_.ComputerScore = 0;
+    s_.RoundStartPlayerScore = Variant::integer(0);
+    s_.RoundStartComputerScore = 0;
+    port_.setStatusPanel(1, "");
+    port_.setStatusPanel(2, "");
+    if (playerWon)
+        port_.setStatusPanel(3, "Games Won=" + std::to_string(s_.GamesWon.toLong()));
+    else
+        port_.setStatusPanel(4, "Games Lost=" + std::to_string(s_.GamesLost));
+    return true;
+}
+
+} // namespace pipwright

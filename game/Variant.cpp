@@ -1,0 +1,44 @@
+#include "game/Variant.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace pipwright {
+
+Variant Variant::string(std::string s) {
+    Variant v(Kind::String, 0);
+    v.text_ = std::move(s);
+    return v;
+}
+
+Variant Variant::whole(long v) {
+    if (v >= std::numeric_limits<Integer>::min() && v <= std::numeric_limits<Integer>::max())
+        return integer(static_cast<Integer>(v));
+    return Variant(Kind::Long, static_cast<double>(v));
+}
+
+bool Variant::isNumeric() const {
+    return kind_ == Kind::Integer || kind_ == Kind::Long || kind_ == Kind::Single ||
+           kind_ == Kind::Double;
+}
+
+double Variant::number() const {
+    if (kind_ != Kind::String)
+        return number_;
+    double value = 0;
+    const char* first = text_.data();
+    const char* last = first + text_.size();
+    auto [ptr, ec] = std::from_chars(first, last, value);
+    return (ec == std::errc() && ptr == last) ? value : 0;
+}
+
+long Variant::toLong() const {
+    return static_cast<long>(std::trunc(number()));
+}
+
+bool operator==(const Variant& a, const Variant& b) {
+    return a.kind_ == b.kind_ && a.number_ == b.number_ && a.text_ == b.text_;
+}
+
+} // namespace pipwright

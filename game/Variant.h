@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pipwright {
+
+// The game's value types.
+using Integer = std::int16_t;
+using Long = std::int32_t;
+using Single = float;
+using Boolean = std::int16_t; // True is -1, False is 0
+
+inline constexpr Boolean True = -1;
+inline constexpr Boolean False = 0;
+
+// A dynamic value that is Empty until first assigned and remembers the kind of
+// what was last stored. Empty acts as 0 in arithmetic and comparisons. The
+// saved-game format writes each kind differently, so the kind matters.
+class Variant {
+public:
+    enum class Kind { Empty, Integer, Long, Single, Double, Boolean, String };
+
+    Variant() = default;
+
+    static Variant integer(Integer v) { return Variant(Kind::Integer, v); }
+    static Variant longValue(Long v) { return Variant(Kind::Long, v); }
+    static Variant single(Single v) { return Variant(Kind::Single, v); }
+    static Variant doubleValue(double v) { return Variant(Kind::Double, v); }
+    static Variant boolean(bool v) { return Variant(Kind::Boolean, v ? True : False); }
+    static Variant string(std::string s);
+    // A whole number as Integer when it fits 16 bits, else as Long.
+    static Variant whole(long v);
+
+    Kind kind() const { return kind_; }
+    bool isEmpty() const { return kind_ == Kind::Empty; }
+    bool isNumeric() const;
+
+    // Numeric value: Empty is 0, a Boolean is -1 or 0, a string that is not a
+    // number is 0.
+    double number() const;
+    long toLong() const; // rounded towards zero
+    bool isTrue() const { return number() != 0; }
+    const std::string& text() const { return text_; }
+
+    // Whole-number arithmetic that keeps the result a whole-number kind.
+    Variant plus(long v) const { return whole(toLong() + v); }
+
+    friend bool operator==(const Variant& a, const Variant& b);
+
+private:
+    Variant(Kind k, double v) : kind_(k), number_(v) {}
+
+    Kind kind_ = Kind::Empty;
+    double number_ = 0;
+    std::string text_;
+};
+
+// Comparisons with numbers treat Empty as 0, as the game's code does.
+inline bool operator==(const Variant& a, long b) {
+    return a.number() == static_cast<double>(b);
+}
+inline bool operator<(const Variant& a, long b) {
+    return a.number() < static_cast<double>(b);
+}
+inline bool operator>(const Variant& a, long b) {
+    return a.number() > static_cast<double>(b);
+}
+inline bool operator<=(const Variant& a, long b) {
+    return a.number() <= static_cast<double>(b);
+}
+inline bool operator>=(const Variant& a, long b) {
+    return a.number() >= static_cast<double>(b);
+}
+
+} // namespace pipwright

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pipwright {
+
+// The four picture areas of the main window. Coordinates inside them are in
+// twips from the picture's top-left corner.
+enum class Picture { View, Players, BoneYard, Computers };
+
+// Colours the engine asks for. Foreground is the picture's face-down colour and
+// Background its erase colour; the others are palette entries 0, 15 and 8.
+enum class Fill { Foreground, Background, Black, White, Grey };
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+enum class Menu {
+    OpenGame,
+    SaveGame,
+    RestartTheRound,
+    RestartTheGame,
+    GameHistory,
+    GameConditions,
+    Quit,
+    HelpFile,
+    Author,
+};
+
+enum class SelectionLabel { Player, Computer };
+
+enum class ResultWindow {
+    PlayerWinsRound,
+    ComputerWinsRound,
+    PlayerScoreWins,
+    ComputerScoreWins,
+    PlayerScoreTies,
+    Winner,
+    Loser,
+};
+
+// What a result window shows: its caption and its labels from top to bottom.
+// Windows with fixed texts carry an empty caption and no labels.
+struct ResultTexts {
+    ResultWindow window = ResultWindow::Winner;
+    std::string caption;
+    std::vector<std::string> labels;
+};
+
+// Everything the engine asks of the screen. The Qt main window implements it;
+// tests use a fake. Calls marked blocking return only when the pause or the
+// modal window is over, and may deliver other events meanwhile.
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+
+    // The message line Label1.
+    virtual void setMessage(const std::string& text) = 0;
+    // Status-bar panels 1 to 4.
+    virtual void setStatusPanel(int panel, const std::string& text) = 0;
+    // The played-domino panels LBLPlayerPlayed and LBLComputerPlayed.
+    virtual void setPlayerPlayed(const std::string& text) = 0;
+    virtual void setComputerPlayed(const std::string& text) = 0;
+    // The caption of LblPlayer.
+    virtual void setPlayerCaption(const std::string& text) = 0;
+    // LblPlayerSelect and LblComputersSelect in the play field: text, placed
+    // with its horizontal centre at centreX and its top at top.
+    virtual void showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
+                                    int top) = 0;
+    virtual void hideSelectionLabel(SelectionLabel label) = 0;
+
+    // Painting.
+    virtual void clearPicture(Picture picture) = 0;
+    virtual void fillBox(Picture picture, const Rect& rect, Fill fill) = 0;
+    // One half with 0 to 6 pips in the 300 x 300 square at (x, y); a six is
+    // painted in two columns when standing, in two rows when lying.
+    virtual void paintHalf(Picture picture, int x, int y, int pips, bool standing) = 0;
+
+    virtual void setMenuEnabled(Menu menu, bool enabled) = 0;
+    virtual void setBusyPointer(bool busy) = 0;
+
+    // Blocking: waits while the window keeps handling events.
+    virtual void PauseTimer(double seconds) = 0;
+    // Blocking: a message box with the stop icon.
+    virtual void messageBox(const std::string& title, const std::string& text) = 0;
+    // Blocking: one of the result windows, shown modally.
+    virtual void showResultWindow(const ResultTexts& texts) = 0;
+    // Blocking: the time-out notice, which closes itself.
+    virtual void showTimeOutNotice(const std::string& caption, const std::string& text) = 0;
+
+    // The play timer Timer1 and the dialog's box ChkToStartTheTimer.
+    virtual bool timerBoxChecked() const = 0;
+    virtual void setTimer1Enabled(bool enabled) = 0;
+    virtual bool timer1Enabled() const = 0;
+};
+
+} // namespace pipwright

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "game/WindowPort.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace pipwright {
+
+// A window that records what the engine asks of it. Pauses, message boxes and
+// modal windows return at once, after running the matching hook, so a test can
+// act in the middle of a flow.
+class FakeWindow : public WindowPort {
+public:
+    void setMessage(const std::string& text) override;
+    void setStatusPanel(int panel, const std::string& text) override;
+    void setPlayerPlayed(const std::string& text) override { playerPlayed = text; }
+    void setComputerPlayed(const std::string& text) override { computerPlayed = text; }
+    void setPlayerCaption(const std::string& text) override { playerCaption = text; }
+    void showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
+                            int top) override;
+    void hideSelectionLabel(SelectionLabel label) override;
+
+    void clearPicture(Picture picture) override;
+    void fillBox(Picture picture, const Rect& rect, Fill fill) override;
+    void paintHalf(Picture picture, int x, int y, int pips, bool standing) override;
+
+    void setMenuEnabled(Menu menu, bool enabled) override { menus[menu] = enabled; }
+    void setBusyPointer(bool busy) override { busyPointer = busy; }
+
+    void PauseTimer(double seconds) override;
+    void messageBox(const std::string& title, const std::string& text) override;
+    void showResultWindow(const ResultTexts& texts) override;
+    void showTimeOutNotice(const std::string& caption, const std::string& text) override;
+
+    bool timerBoxChecked() const override { return timerBox; }
+    void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
+    bool timer1Enabled() const override { return timer1; }
+
+    // When false, only the state below is kept: no histories, for speed.
+    bool recording = true;
+
+    std::string message;
+    std::vector<std::string> messages;
+    std::map<int, std::string> panels;
+    std::string playerPlayed, computerPlayed, playerCaption;
+    struct Label {
+        bool visible = false;
+        std::string text;
+        int centreX = 0, top = 0;
+    };
+    std::map<SelectionLabel, Label> selectionLabels;
+    std::map<Menu, bool> menus;
+    bool busyPointer = false;
+    bool timerBox = false;
+    bool timer1 = false;
+
+    struct BoxCall {
+        Picture picture;
+        Rect rect;
+        Fill fill;
+    };
+    struct HalfCall {
+        Picture picture;
+        int x, y, pips;
+        bool standing;
+    };
+    std::vector<BoxCall> boxes;
+    std::vector<HalfCall> halves;
+    std::vector<Picture> clears;
+    std::vector<double> pauses;
+    std::vector<std::pair<std::string, std::string>> messageBoxes;
+    std::vector<ResultTexts> resultWindows;
+    std::vector<std::string> timeOutNotices;
+
+    std::function<void(double)> onPause;
+    std::function<void(const ResultTexts&)> onResultWindow;
+    std::function<void()> onMessageBox;
+    void clearHistory();
+};
+
+} // namespace pipwright
