@@ -12,14 +12,16 @@ int dominoIndex(int a, int b) {
 
 class Census {
 public:
-    void add(int a, int b, const std::string& where, std::vector<std::string>& faults) {
+    // where() names the place, built only when something is wrong there.
+    template <typename Where>
+    void add(int a, int b, Where where, std::vector<std::string>& faults) {
         if (a < 0 || a > 6 || b < 0 || b > 6) {
-            faults.push_back(where + " holds " + std::to_string(a) + "-" + std::to_string(b));
+            faults.push_back(where() + " holds " + std::to_string(a) + "-" + std::to_string(b));
             return;
         }
         if (++seen_[dominoIndex(a, b)] == 2)
             faults.push_back(std::to_string(a) + "-" + std::to_string(b) + " is in two places (" +
-                             where + ")");
+                             where() + ")");
     }
     int distinct() const {
         int n = 0;
@@ -33,14 +35,15 @@ private:
     std::array<int, 49> seen_{};
 };
 
-void addHand(const HandTable& hand, int count, const std::string& name, Census& census,
+void addHand(const HandTable& hand, int count, const char* name, Census& census,
              std::vector<std::string>& faults) {
     for (int i = 1; i <= count; ++i) {
         Integer a = hand(i, 1), b = hand(i, 2);
         if ((a == NoHalf) != (b == NoHalf))
-            faults.push_back(name + " slot " + std::to_string(i) + " is half empty");
+            faults.push_back(std::string(name) + " slot " + std::to_string(i) + " is half empty");
         else if (a != NoHalf)
-            census.add(a, b, name + " slot " + std::to_string(i), faults);
+            census.add(
+                a, b, [&] { return std::string(name) + " slot " + std::to_string(i); }, faults);
     }
 }
 
@@ -69,7 +72,8 @@ std::vector<std::string> checkInvariants(const GameState& s) {
         if ((a == NoHalf) != (b == NoHalf))
             faults.push_back("BoneYard slot " + std::to_string(i) + " is half taken");
         else if (a != NoHalf)
-            census.add(a, b, "BoneYard slot " + std::to_string(i), faults);
+            census.add(
+                a, b, [i] { return "BoneYard slot " + std::to_string(i); }, faults);
     }
     // While who plays first is drawn, the hands mean nothing yet, and a tie
     // keeps two dominoes out of the BoneYard.
@@ -98,9 +102,10 @@ std::vector<std::string> checkInvariants(const GameState& s) {
                 faults.push_back("left entry " + std::to_string(n) + " has a wrong index");
             if (n >= 2 && s.gameleftarray(n, 2).toLong() != s.gameleftarray(n - 1, 3).toLong())
                 faults.push_back("left entry " + std::to_string(n) + " does not match");
-            census.add(static_cast<int>(s.gameleftarray(n, 2).toLong()),
-                       static_cast<int>(s.gameleftarray(n, 3).toLong()),
-                       "left entry " + std::to_string(n), faults);
+            census.add(
+                static_cast<int>(s.gameleftarray(n, 2).toLong()),
+                static_cast<int>(s.gameleftarray(n, 3).toLong()),
+                [n] { return "left entry " + std::to_string(n); }, faults);
         }
         for (int n = 1; n <= right; ++n) {
             if (s.GameRightArray(n, 1) != n)
@@ -108,8 +113,9 @@ std::vector<std::string> checkInvariants(const GameState& s) {
             if (n >= 2) {
                 if (s.GameRightArray(n, 2) != s.GameRightArray(n - 1, 3))
                     faults.push_back("right entry " + std::to_string(n) + " does not match");
-                census.add(s.GameRightArray(n, 2), s.GameRightArray(n, 3),
-                           "right entry " + std::to_string(n), faults);
+                census.add(
+                    s.GameRightArray(n, 2), s.GameRightArray(n, 3),
+                    [n] { return "right entry " + std::to_string(n); }, faults);
             }
         }
     }
