@@ -96,7 +96,8 @@ void Engine::say(const std::string& text) {
 }
 
 void Engine::sayToPlayer(const std::string& text) {
-    port_.setMessage(s_.PlayerName + text);
+    composed_.assign(s_.PlayerName).append(text);
+    port_.setMessage(composed_);
 }
 
 void Engine::setPlayerPlayed(const std::string& text) {
@@ -114,7 +115,8 @@ void Engine::showPlayerScore(const std::string& label) {
 }
 
 void Engine::showComputerScore() {
-    port_.setStatusPanel(2, "Computer's Score=" + std::to_string(s_.ComputerScore));
+    composed_.assign("Computer's Score=").append(std::to_string(s_.ComputerScore));
+    port_.setStatusPanel(2, composed_);
 }
 
 bool Engine::playerCanMatch() const {

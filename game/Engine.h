@@ -136,6 +136,7 @@ private:
     int flowDepth_ = 0;
     bool draining_ = false;
     std::vector<std::function<void()>> deferred_;
+    std::string composed_; // reused for messages built from parts
 };
 
 } // namespace pipwright

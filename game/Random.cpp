@@ -11,8 +11,12 @@ int RandomSource::draw(int n) {
 }
 
 double SeededRandom::Rnd() {
+    std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    z ^= z >> 31;
     // 53 random bits give a fraction strictly below 1.
-    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    return static_cast<double>(z >> 11) * 0x1.0p-53;
 }
 
 double ScriptedRandom::Rnd() {

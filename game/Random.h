@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <random>
 
 namespace pipwright {
 
@@ -15,15 +14,16 @@ public:
     int draw(int n);
 };
 
-// A seedable uniform generator; the game seeds it from the time of day.
+// A seedable uniform generator (SplitMix64); the game seeds it from the time
+// of day.
 class SeededRandom : public RandomSource {
 public:
-    explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
+    explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
     double Rnd() override;
-    void seed(std::uint64_t seed) { engine_.seed(seed); }
+    void seed(std::uint64_t seed) { state_ = seed; }
 
 private:
-    std::mt19937_64 engine_;
+    std::uint64_t state_;
 };
 
 // Hands out the fractions it was given, then falls back to a seeded generator,

@@ -50,17 +50,17 @@ void Engine::CheckForWin() {
     for (int i = 1; i <= s_.Playerdom; ++i) {
         if (s_.PlayerArray(i, 1) == NoHalf)
             continue;
-        s_.PlayerHolds = Variant::integer(1);
         ++playerCount;
         playerPips += s_.PlayerArray(i, 1) + s_.PlayerArray(i, 2);
     }
     for (int i = 1; i <= s_.ComputerDom; ++i) {
         if (s_.ComputerArray(i, 1) == NoHalf)
             continue;
-        s_.ComputerHolds = 1;
         ++computerCount;
         computerPips += s_.ComputerArray(i, 1) + s_.ComputerArray(i, 2);
     }
+    s_.PlayerHolds = Variant::integer(playerCount > 0 ? 1 : 0);
+    s_.ComputerHolds = computerCount > 0 ? 1 : 0;
     s_.PlayerDominoCount = Variant::whole(playerCount);
     s_.ComputerDominoCount = static_cast<Integer>(computerCount);
     s_.PlayerPips = Variant::whole(playerPips);

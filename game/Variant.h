@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace pipwright {
@@ -39,9 +40,12 @@ public:
     // Numeric value: Empty is 0, a Boolean is -1 or 0, a string that is not a
     // number is 0.
     double number() const;
-    long toLong() const; // rounded towards zero
+    // Rounded towards zero.
+    long toLong() const {
+        return kind_ == Kind::String ? textToLong() : static_cast<long>(number_);
+    }
     bool isTrue() const { return number() != 0; }
-    const std::string& text() const { return text_; }
+    const std::string& text() const;
 
     // Whole-number arithmetic that keeps the result a whole-number kind.
     Variant plus(long v) const { return whole(toLong() + v); }
@@ -49,11 +53,14 @@ public:
     friend bool operator==(const Variant& a, const Variant& b);
 
 private:
+    long textToLong() const;
     Variant(Kind k, double v) : kind_(k), number_(v) {}
 
     Kind kind_ = Kind::Empty;
     double number_ = 0;
-    std::string text_;
+    // Strings are rare in the game's variants; keeping them out of line keeps
+    // the tables of numbers cheap to copy and clear.
+    std::shared_ptr<const std::string> text_;
 };
 
 // Comparisons with numbers treat Empty as 0, as the game's code does.

@@ -2,6 +2,7 @@
 
 #include "game/WindowPort.h"
 
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -16,8 +17,14 @@ class FakeWindow : public WindowPort {
 public:
     void setMessage(const std::string& text) override;
     void setStatusPanel(int panel, const std::string& text) override;
-    void setPlayerPlayed(const std::string& text) override { playerPlayed = text; }
-    void setComputerPlayed(const std::string& text) override { computerPlayed = text; }
+    void setPlayerPlayed(const std::string& text) override {
+        if (recording)
+            playerPlayed = text;
+    }
+    void setComputerPlayed(const std::string& text) override {
+        if (recording)
+            computerPlayed = text;
+    }
     void setPlayerCaption(const std::string& text) override { playerCaption = text; }
     void showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
                             int top) override;
@@ -39,7 +46,8 @@ public:
     void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
     bool timer1Enabled() const override { return timer1; }
 
-    // When false, only the state below is kept: no histories, for speed.
+    // When false, no texts or histories are kept, for speed; the menus,
+    // pointer and timer still are.
     bool recording = true;
 
     std::string message;
@@ -52,7 +60,11 @@ public:
         int centreX = 0, top = 0;
     };
     std::map<SelectionLabel, Label> selectionLabels;
-    std::map<Menu, bool> menus;
+    // Whether each menu entry is enabled, indexed by the entry.
+    struct MenuStates {
+        std::array<bool, 9> enabled{};
+        bool& operator[](Menu m) { return enabled[static_cast<std::size_t>(m)]; }
+    } menus;
     bool busyPointer = false;
     bool timerBox = false;
     bool timer1 = false;

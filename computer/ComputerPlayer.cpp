@@ -1,0 +1,244 @@
+#include "computer/ComputerPlayer.h"
+
+#include "game/Engine.h"
+
+namespace pipwright {
+
+namespace {
+
+// A random pick that keeps missing gives way to the first face-down slot, so a
+// draw always ends.
+constexpr int RandomPicks = 64 * SetSize;
+
+} // namespace
+
+std::string ComputerPlayer::handLimitText(const std::string& playerName) {
+    return playerName + "\r\r" + "The Computer has exceeded the mazimum of 18\r" +
+           "Dominos and does not have one equal to either\r" +
+           "of the two target Dominos on the Screen.  It is now\r" + "your turn to Play...\r";
+}
+
+bool ComputerPlayer::expert() const {
+    return engine_.state().PlayLevel == True;
+}
+
+HandView ComputerPlayer::myHand() const {
+    const GameState& s = engine_.state();
+    return HandView{s.ComputerArray, s.ComputerDom};
+}
+
+HandView ComputerPlayer::playersHand() const {
+    const GameState& s = engine_.state();
+    return HandView{s.PlayerArray, s.Playerdom};
+}
+
+void ComputerPlayer::setTimer(bool enabled) {
+    if (engine_.playTimerInUse())
+        engine_.port().setTimer1Enabled(enabled);
+}
+
+int ComputerPlayer::takeFromBoneYard() {
+    GameState& s = engine_.state();
+    int n = 0;
+    for (int tries = 0; tries < RandomPicks && n == 0; ++tries) {
+        int k = engine_.random().draw(SetSize);
+        if (s.BoneYardArray(k, 1) != NoHalf)
+            n = k;
+    }
+    for (int k = 1; k <= SetSize && n == 0; ++k)
+        if (s.BoneYardArray(k, 1) != NoHalf)
+            n = k;
+    if (n != 0)
+        engine_.port().fillBox(Picture::BoneYard, boneYardSquare(n, s.BoneYardTop),
+                               Fill::Background);
+    return n;
+}
+
+void ComputerPlayer::ComputerSelects7Dominos() {
+    GameState& s = engine_.state();
+    s.GameStatus = Phase::ComputerDrawsSeven;
+    engine_.KillTheMenus();
+    engine_.say("The Computer will Select 7 Dominos from the BoneYard");
+    engine_.PauseTimer(1);
+    const int count = s.ComputerDom;
+    for (s.Zombie = 1; s.Zombie <= count; ++s.Zombie) {
+        int n = takeFromBoneYard();
+        if (n == 0)
+            break;
+        s.ComputerArray(s.Zombie, 1) = s.BoneYardArray(n, 1);
+        s.ComputerArray(s.Zombie, 2) = s.BoneYardArray(n, 2);
+        s.BoneYardArray(n, 1) = NoHalf;
+        s.BoneYardArray(n, 2) = NoHalf;
+        engine_.AddComputerDomino();
+        int r = count - s.Zombie;
+        if (r >= 2) {
+            engine_.say("The Computer will Draw " + std::to_string(r) +
+                        " more Dominos from the BoneYard");
+            engine_.PauseTimer(0.5);
+        } else if (r == 1) {
+            engine_.say("The Computer will Draw 1 more Domino from the BoneYard");
+            engine_.PauseTimer(0.5);
+        } else {
+            engine_.say("");
+        }
+    }
+    s.ComputerHasSeven = True;
+    if (s.plae < s.clae)
+        engine_.sayToPlayer(", Click on 7 Dominos in the BoneYard..");
+    s.GameStatus = Phase::DrawingSeven;
+}
+
+void ComputerPlayer::ComputerSetDomino() {
+    GameState& s = engine_.state();
+    SetChoice choice = chooseSetDomino(myHand(), playersHand(), expert(), engine_.random());
+    if (choice.slot == 0)
+        return;
+    s.Zombie = static_cast<Integer>(choice.slot);
+    const Integer a = s.ComputerArray(choice.slot, 1);
+    const Integer b = s.ComputerArray(choice.slot, 2);
+
+    s.Dominoleft = Variant::integer(1);
+    s.gameleftarray(1, Arm::Index) = Variant::integer(1);
+    s.DominoRight = 1;
+    s.GameRightArray(1, Arm::Index) = 1;
+    // A double goes in as it is held; any other domino is turned round on the left.
+    const bool asHeld = choice.step == SetStep::HeaviestDouble;
+    s.gameleftarray(1, Arm::Inner) = Variant::integer(asHeld ? a : b);
+    s.gameleftarray(1, Arm::Outer) = Variant::integer(asHeld ? b : a);
+    s.GameRightArray(1, Arm::Inner) = a;
+    s.GameRightArray(1, Arm::Outer) = b;
+    engine_.setComputerPlayed(playedText(a, b));
+
+    if (choice.step == SetStep::FiveOrTen || (a + b) % 5 == 0) {
+        s.ComputerScore = static_cast<Integer>(s.ComputerScore + a + b);
+        if (s.ComputerScore > 0)
+            engine_.showComputerScore();
+    }
+    s.ComputerArray(choice.slot, 1) = NoHalf;
+    s.ComputerArray(choice.slot, 2) = NoHalf;
+    engine_.TheSetDomino();
+    engine_.BlankComputerDomino();
+    engine_.CheckForWin();
+    if (s.GameStatus == Phase::DrawForFirstPlay || s.GameStatus == Phase::DrawingSeven)
+        return;
+    s.GameStatus = Phase::PlayersTurn;
+    engine_.sayToPlayer(", Click the Left Mouse on one of your Dominos..");
+}
+
+void ComputerPlayer::GameStatus4() {
+    GameState& s = engine_.state();
+    if (s.GameStatus != Phase::ComputersTurn)
+        return;
+    setTimer(false);
+    s.ComputerCantPlay = False;
+    engine_.KillTheMenus();
+    if (s.ComputerDom >= 2 && s.ComputerArray(s.ComputerDom, 1) == NoHalf)
+        --s.ComputerDom;
+    engine_.sayToPlayer(", The Computer is Thinking..");
+    engine_.PauseTimer(1);
+    engine_.MousePointerHourglass();
+
+    const LineEnds ends = lineEnds(s);
+    const bool noLine = s.Dominoleft < 1 || s.DominoRight < 1;
+    if (noLine || ends.L == NoHalf || ends.R == NoHalf) {
+        engine_.ActivateTheMenus();
+        engine_.MousePointerArrow();
+        return;
+    }
+    if (auto move = chooseMove(myHand(), playersHand(), ends, expert()))
+        lay(*move);
+    else
+        drawUntilMove();
+}
+
+void ComputerPlayer::lay(const Move& move) {
+    GameState& s = engine_.state();
+    s.Zombie = static_cast<Integer>(move.slot);
+    if (move.end == End::Left) {
+        s.Dominoleft = s.Dominoleft.plus(1);
+        const int d = s.leftCount();
+        s.gameleftarray(d, Arm::Index) = Variant::integer(static_cast<Integer>(d));
+        s.gameleftarray(d, Arm::Inner) = Variant::integer(static_cast<Integer>(move.inner));
+        s.gameleftarray(d, Arm::Outer) = Variant::integer(static_cast<Integer>(move.outer));
+    } else {
+        ++s.DominoRight;
+        const int d = s.rightCount();
+        s.GameRightArray(d, Arm::Index) = static_cast<Integer>(d);
+        s.GameRightArray(d, Arm::Inner) = static_cast<Integer>(move.inner);
+        s.GameRightArray(d, Arm::Outer) = static_cast<Integer>(move.outer);
+    }
+    engine_.setComputerPlayed(
+        playedText(s.ComputerArray(move.slot, 1), s.ComputerArray(move.slot, 2)));
+    engine_.DetermineTheScore();
+    s.ComputerArray(move.slot, 1) = NoHalf;
+    s.ComputerArray(move.slot, 2) = NoHalf;
+    if (move.end == End::Left)
+        engine_.CheckingLeft();
+    else
+        engine_.CheckingRight();
+    engine_.BlankComputerDomino();
+    engine_.CheckForWin();
+    if (s.GameStatus == Phase::DrawForFirstPlay || s.GameStatus == Phase::DrawingSeven) {
+        engine_.ActivateTheMenus();
+        return;
+    }
+    s.GameStatus = Phase::PlayersTurn;
+    engine_.sayToPlayer(", Click the Left Mouse on one of your Domios");
+    engine_.ActivateTheMenus();
+    setTimer(true);
+}
+
+// Draws one domino at a time until one fits, the BoneYard is empty or the hand
+// would need a nineteenth slot.
+void ComputerPlayer::drawUntilMove() {
+    GameState& s = engine_.state();
+    while (true) {
+        if (!engine_.boneYardHasDomino()) {
+            s.ComputerCantPlay = True;
+            engine_.sayToPlayer(", It's Your Turn, The Computer Can't Play..");
+            s.GameStatus = Phase::PlayersTurn;
+            engine_.CheckForWin();
+            engine_.ActivateTheMenus();
+            if (s.GameStatus == Phase::PlayersTurn)
+                setTimer(true);
+            return;
+        }
+        const int n = takeFromBoneYard();
+        int slot = 0;
+        for (int i = 1; i <= s.ComputerDom && slot == 0; ++i)
+            if (s.ComputerArray(i, 1) == NoHalf)
+                slot = i;
+        if (slot == 0) {
+            if (s.ComputerDom + 1 > HandLimit) {
+                engine_.port().messageBox(HandLimitTitle, handLimitText(s.PlayerName));
+                // The domino stays in the BoneYard, face down again.
+                engine_.port().fillBox(Picture::BoneYard, boneYardSquare(n, s.BoneYardTop),
+                                       Fill::Foreground);
+                handBack();
+                return;
+            }
+            slot = ++s.ComputerDom;
+        }
+        s.ComputerArray(slot, 1) = s.BoneYardArray(n, 1);
+        s.ComputerArray(slot, 2) = s.BoneYardArray(n, 2);
+        s.BoneYardArray(n, 1) = NoHalf;
+        s.BoneYardArray(n, 2) = NoHalf;
+        s.Zombie = static_cast<Integer>(slot);
+        engine_.AddComputerDomino();
+        engine_.PauseTimer(0.5);
+        if (auto move = chooseAfterDraw(myHand(), lineEnds(s))) {
+            lay(*move);
+            return;
+        }
+    }
+}
+
+// The turn passes to the player without a move.
+void ComputerPlayer::handBack() {
+    engine_.state().GameStatus = Phase::PlayersTurn;
+    engine_.ActivateTheMenus();
+    setTimer(true);
+    engine_.MousePointerArrow();
+}
+
+} // namespace pipwright

@@ -1,0 +1,210 @@
+#include "computer/MoveChoice.h"
+
+#include <algorithm>
+#include <array>
+
+namespace pipwright {
+
+namespace {
+
+int usedSlots(HandView hand) {
+    return std::clamp(hand.count, 0, SetSize);
+}
+
+bool present(HandView hand, int i) {
+    return hand.slots(i, 1) < NoHalf;
+}
+
+bool multipleOfFive(int total) {
+    return total % 5 == 0;
+}
+
+// Whether any domino of the hand has a half equal to value.
+bool holdsHalf(HandView hand, int value) {
+    for (int k = 1, n = usedSlots(hand); k <= n; ++k)
+        if (hand.slots(k, 1) == value || hand.slots(k, 2) == value)
+            return true;
+    return false;
+}
+
+Move left(int slot, int inner, int outer, std::string_view rule) {
+    return Move{slot, End::Left, inner, outer, rule};
+}
+
+Move right(int slot, int inner, int outer, std::string_view rule) {
+    return Move{slot, End::Right, inner, outer, rule};
+}
+
+// Scans 1 and 2: a double that makes the ends a multiple of five.
+std::optional<Move> doubleScores(int i, int a, int b, const LineEnds& e, bool otherEndDouble) {
+    if (a != b)
+        return std::nullopt;
+    if (otherEndDouble) {
+        if (a == e.L && e.R2 == e.R && multipleOfFive(a + b + e.R + e.R2))
+            return left(i, a, b, "1a");
+        if (a == e.R && e.L2 == e.L && multipleOfFive(a + b + e.L + e.L2))
+            return right(i, a, b, "1b");
+        return std::nullopt;
+    }
+    if (a == e.L && multipleOfFive(a + b + e.R))
+        return left(i, a, b, "2a");
+    if (a == e.R && multipleOfFive(a + b + e.L))
+        return right(i, a, b, "2b");
+    return std::nullopt;
+}
+
+// Scan 3 (the other end a double) and scan 4 (it is not).
+std::optional<Move> singleScores(int i, int a, int b, const LineEnds& e, bool otherEndDouble) {
+    if (a == b)
+        return std::nullopt;
+    bool rightDouble = e.R2 == e.R;
+    bool leftDouble = e.L2 == e.L;
+    int rightCount = otherEndDouble ? e.R + e.R2 : e.R;
+    int leftCount = otherEndDouble ? e.L + e.L2 : e.L;
+    const char* names = otherEndDouble ? "3a3b3c3d" : "4a4b4c4d";
+    auto rule = [names](int k) { return std::string_view(names + 2 * k, 2); };
+    if (rightDouble == otherEndDouble) {
+        if (a == e.L && multipleOfFive(b + rightCount))
+            return left(i, a, b, rule(0));
+        if (b == e.L && multipleOfFive(a + rightCount))
+            return left(i, b, a, rule(1));
+    }
+    if (leftDouble == otherEndDouble) {
+        if (a == e.R && multipleOfFive(b + leftCount))
+            return right(i, a, b, rule(2));
+        if (b == e.R && multipleOfFive(a + leftCount))
+            return right(i, b, a, rule(3));
+    }
+    return std::nullopt;
+}
+
+// Scan 5: a domino whose open half the other side cannot answer. One flag per
+// slot: once a search finds an answer, the slot's later blocking rules fail.
+std::optional<Move> blocks(int i, int a, int b, const LineEnds& e, HandView theirs) {
+    bool answered = false;
+    auto unanswered = [&](int open) {
+        if (!answered && holdsHalf(theirs, open))
+            answered = true;
+        return !answered;
+    };
+    if (a == e.L && unanswered(b))
+        return left(i, a, b, "5a");
+    if (b == e.L && unanswered(a))
+        return left(i, b, a, "5b");
+    if (a == e.R && unanswered(b))
+        return right(i, a, b, "5c");
+    if (b == e.R && unanswered(a))
+        return right(i, b, a, "5d");
+    return std::nullopt;
+}
+
+std::optional<Move> doubleFits(int i, int a, int b, const LineEnds& e) {
+    if (a == b && a == e.L)
+        return left(i, a, b, "6a");
+    if (a == b && a == e.R)
+        return right(i, a, b, "6b");
+    return std::nullopt;
+}
+
+std::optional<Move> fits(int i, int a, int b, const LineEnds& e) {
+    if (a == e.L)
+        return left(i, a, b, "7a");
+    if (b == e.L)
+        return left(i, b, a, "7b");
+    if (a == e.R)
+        return right(i, a, b, "7c");
+    if (b == e.R)
+        return right(i, b, a, "7d");
+    return std::nullopt;
+}
+
+// The slots whose domino touches an open end, in hand order. Every rule asks
+// for such a domino, so the scans need look at no other.
+struct Candidates {
+    struct Slot {
+        int i, a, b;
+    };
+    std::array<Slot, SetSize> slots;
+    int count = 0;
+
+    Candidates(HandView hand, const LineEnds& e) {
+        // Written without branches: whether a domino fits is not predictable.
+        for (int i = 1, n = usedSlots(hand); i <= n; ++i) {
+            const int a = hand.slots(i, 1), b = hand.slots(i, 2);
+            slots[count] = Slot{i, a, b};
+            count += (a != NoHalf) & ((a == e.L) | (b == e.L) | (a == e.R) | (b == e.R));
+        }
+    }
+
+    // Runs one scan: the slots in order, the scan's rules for each.
+    template <typename Rules> std::optional<Move> scan(Rules rules) const {
+        for (int k = 0; k < count; ++k)
+            if (auto move = rules(slots[k].i, slots[k].a, slots[k].b))
+                return move;
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+LineEnds lineEnds(const GameState& s) {
+    return LineEnds{s.leftOpen(), s.leftInner(), s.rightOpen(), s.rightInner()};
+}
+
+std::optional<Move> chooseMove(HandView mine, HandView theirs, LineEnds e, bool expert) {
+    const Candidates hand(mine, e);
+    if (hand.count == 0)
+        return std::nullopt;
+    if (expert) {
+        for (bool otherEndDouble : {true, false})
+            if (auto m = hand.scan(
+                    [&](int i, int a, int b) { return doubleScores(i, a, b, e, otherEndDouble); }))
+                return m;
+        for (bool otherEndDouble : {true, false})
+            if (auto m = hand.scan(
+                    [&](int i, int a, int b) { return singleScores(i, a, b, e, otherEndDouble); }))
+                return m;
+        if (auto m = hand.scan([&](int i, int a, int b) { return blocks(i, a, b, e, theirs); }))
+            return m;
+    }
+    if (auto m = hand.scan([&](int i, int a, int b) { return doubleFits(i, a, b, e); }))
+        return m;
+    return hand.scan([&](int i, int a, int b) { return fits(i, a, b, e); });
+}
+
+std::optional<Move> chooseAfterDraw(HandView mine, LineEnds e) {
+    return Candidates(mine, e).scan([&](int i, int a, int b) { return fits(i, a, b, e); });
+}
+
+SetChoice chooseSetDomino(HandView mine, HandView theirs, bool expert, RandomSource& random) {
+    int n = usedSlots(mine);
+    if (n == 0)
+        return {};
+    if (expert) {
+        for (int i = 1; i <= n; ++i) {
+            int total = mine.slots(i, 1) + mine.slots(i, 2);
+            if (present(mine, i) && (total == 10 || total == 5))
+                return {i, SetStep::FiveOrTen};
+        }
+    }
+    int heaviest = 0;
+    int best = 0;
+    for (int i = 1; i <= n; ++i) {
+        int a = mine.slots(i, 1);
+        if (present(mine, i) && a == mine.slots(i, 2) && a >= best) {
+            best = a;
+            heaviest = i;
+        }
+    }
+    if (heaviest != 0)
+        return {heaviest, SetStep::HeaviestDouble};
+    if (expert) {
+        for (int i = 1; i <= n; ++i)
+            if (present(mine, i) && !holdsHalf(theirs, mine.slots(i, 1)) &&
+                !holdsHalf(theirs, mine.slots(i, 2)))
+                return {i, SetStep::Unanswerable};
+    }
+    return {random.draw(n), SetStep::Random};
+}
+
+} // namespace pipwright

@@ -1,0 +1,196 @@
+#include "tools/selfplay/SelfPlay.h"
+
+#include "game/Invariants.h"
+
+#include <ostream>
+
+namespace pipwright {
+
+namespace {
+
+// A game takes a few hundred clicks; one that needs this many is stuck.
+constexpr long ActionsPerGame = 5000;
+constexpr long ReportedViolations = 10;
+constexpr std::uint64_t PlayerSeedSalt = 0x9e3779b97f4a7c15ULL;
+
+int presentDominoes(const GameState& s) {
+    int count = 0;
+    for (int i = 1; i <= s.Playerdom; ++i)
+        count += s.PlayerArray(i, 1) != NoHalf;
+    return count;
+}
+
+Rect endRect(const GameState& s, End end) {
+    if (end == End::Left) {
+        const int d = s.leftCount();
+        return Rect{static_cast<int>(s.gameleftarray(d, Arm::Left).toLong()),
+                    static_cast<int>(s.gameleftarray(d, Arm::Top).toLong()),
+                    static_cast<int>(s.gameleftarray(d, Arm::Right).toLong()),
+                    static_cast<int>(s.gameleftarray(d, Arm::Bottom).toLong())};
+    }
+    const int d = s.rightCount();
+    return Rect{s.GameRightArray(d, Arm::Left), s.GameRightArray(d, Arm::Top),
+                s.GameRightArray(d, Arm::Right), s.GameRightArray(d, Arm::Bottom)};
+}
+
+} // namespace
+
+SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics)
+    : options_(options), diagnostics_(diagnostics), random_(options.seed),
+      playerRandom_(options.seed ^ PlayerSeedSalt), engine_(window_, random_), computer_(engine_) {
+    window_.recording = false;
+    window_.onResultWindow = [this](const ResultTexts& texts) { resultShown(texts); };
+    engine_.setComputer(&computer_);
+    engine_.Form_Load(Metrics{});
+    engine_.state().PlayerName = "Tester";
+    engine_.state().PlayLevel = options.computerExpert ? True : False;
+    engine_.Form_Activate();
+    checkState("the first showing");
+}
+
+SelfPlayResult SelfPlay::run() {
+    while (result_.games < options_.games) {
+        if (act() == Outcome::Stuck) {
+            abandonGame("no click to make");
+            continue;
+        }
+        if (++actionsThisGame_ > ActionsPerGame)
+            abandonGame("too many clicks");
+    }
+    return result_;
+}
+
+void SelfPlay::resultShown(const ResultTexts& texts) {
+    switch (texts.window) {
+    case ResultWindow::Winner:
+        ++result_.playerWins;
+        break;
+    case ResultWindow::Loser:
+        ++result_.computerWins;
+        break;
+    default:
+        ++result_.hands;
+        return;
+    }
+    ++result_.games;
+    actionsThisGame_ = 0;
+}
+
+void SelfPlay::checkState(const char* after) {
+    auto broken = checkInvariants(engine_.state());
+    if (broken.empty())
+        return;
+    if (++result_.invariantViolations <= ReportedViolations)
+        for (const auto& line : broken)
+            diagnostics_ << "game " << result_.games + 1 << ", after " << after << ": " << line
+                         << '\n';
+}
+
+void SelfPlay::abandonGame(const char* why) {
+    ++result_.invariantViolations;
+    if (result_.invariantViolations <= ReportedViolations)
+        diagnostics_ << "game " << result_.games + 1 << " abandoned (" << why << "), phase "
+                     << engine_.state().GameStatus << '\n';
+    ++result_.games;
+    actionsThisGame_ = 0;
+    drewThisTurn_ = false;
+    engine_.mnuRestartTheGame_Click();
+    checkState("a restart");
+}
+
+SelfPlay::Outcome SelfPlay::act() {
+    GameState& s = engine_.state();
+    switch (s.GameStatus) {
+    case Phase::DrawForFirstPlay:
+    case Phase::DrawingSeven:
+        return clickBoneYard();
+    case Phase::SetDomino: {
+        SetChoice choice = chooseSetDomino(HandView{s.PlayerArray, s.Playerdom},
+                                           HandView{s.ComputerArray, s.ComputerDom},
+                                           options_.playerExpert, playerRandom_);
+        return choice.slot == 0 ? Outcome::Stuck : clickHandSlot(choice.slot);
+    }
+    case Phase::PlayersTurn:
+        return takeTurn();
+    default:
+        return Outcome::Stuck;
+    }
+}
+
+SelfPlay::Outcome SelfPlay::takeTurn() {
+    GameState& s = engine_.state();
+    HandView mine{s.PlayerArray, s.Playerdom};
+    LineEnds ends = lineEnds(s);
+    auto move = drewThisTurn_ ? chooseAfterDraw(mine, ends)
+                              : chooseMove(mine, HandView{s.ComputerArray, s.ComputerDom}, ends,
+                                           options_.playerExpert);
+    if (move) {
+        drewThisTurn_ = false;
+        clickHandSlot(move->slot);
+        return clickEnd(move->end);
+    }
+    if (engine_.boneYardHasDomino()) {
+        const int before = presentDominoes(s);
+        Outcome outcome = clickBoneYard();
+        drewThisTurn_ = s.GameStatus == Phase::PlayersTurn && presentDominoes(s) > before;
+        return outcome;
+    }
+    drewThisTurn_ = false;
+    engine_.ComPlayerCantPlay_Click();
+    checkState("Can't Play");
+    return Outcome::Acted;
+}
+
+SelfPlay::Outcome SelfPlay::clickBoneYard() {
+    const GameState& s = engine_.state();
+    int slot = 0;
+    for (int tries = 0; tries < 8 * SetSize && slot == 0; ++tries) {
+        int k = playerRandom_.draw(SetSize);
+        if (s.BoneYardArray(k, 1) != NoHalf)
+            slot = k;
+    }
+    for (int k = 1; k <= SetSize && slot == 0; ++k)
+        if (s.BoneYardArray(k, 1) != NoHalf)
+            slot = k;
+    if (slot == 0)
+        return Outcome::Stuck;
+    Rect square = boneYardSquare(slot, s.BoneYardTop);
+    engine_.BoneYardPic_MouseDown(square.left + 125, square.top + 125);
+    engine_.BoneYardPic_Click();
+    checkState("a BoneYard click");
+    return Outcome::Acted;
+}
+
+SelfPlay::Outcome SelfPlay::clickHandSlot(int slot) {
+    engine_.PlayersPic_MouseDown(handSlotLeft(slot) + HalfSize / 2,
+                                 engine_.state().PlayerHandTop + HalfSize);
+    engine_.PlayersPic_Click();
+    checkState("a hand click");
+    return Outcome::Acted;
+}
+
+// Clicks inside the end's rectangle, away from the other end's where they overlap.
+SelfPlay::Outcome SelfPlay::clickEnd(End end) {
+    const GameState& s = engine_.state();
+    Rect target = endRect(s, end);
+    Rect other = endRect(s, end == End::Left ? End::Right : End::Left);
+    const int midX = (target.left + target.right) / 2;
+    const int midY = (target.top + target.bottom) / 2;
+    int x = midX, y = midY;
+    for (auto [px, py] : {std::pair{midX, midY}, std::pair{target.left + 1, target.top + 1},
+                          std::pair{target.right - 1, target.bottom - 1},
+                          std::pair{target.left + 1, target.bottom - 1},
+                          std::pair{target.right - 1, target.top + 1}}) {
+        if (!other.contains(px, py)) {
+            x = px;
+            y = py;
+            break;
+        }
+    }
+    engine_.ViewPic_MouseDown(x, y);
+    engine_.ViewPic_Click();
+    checkState("a play-field click");
+    return Outcome::Acted;
+}
+
+} // namespace pipwright

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "computer/ComputerPlayer.h"
+#include "game/Engine.h"
+#include "game/Random.h"
+#include "tests/support/FakeWindow.h"
+
+#include <cstdint>
+#include <iosfwd>
+
+namespace pipwright {
+
+struct SelfPlayOptions {
+    long games = 1000;
+    std::uint64_t seed = 1;
+    bool playerExpert = false;
+    bool computerExpert = true;
+};
+
+struct SelfPlayResult {
+    long games = 0;
+    long playerWins = 0;
+    long computerWins = 0;
+    long hands = 0;
+    long invariantViolations = 0;
+};
+
+// Plays whole games to 200 through the engine's own flows. The player's seat
+// acts only by clicking, choosing its moves with the computer's rules applied
+// to its own hand; the computer's seat is the real computer player.
+class SelfPlay {
+public:
+    SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics);
+    SelfPlayResult run();
+
+private:
+    enum class Outcome { Acted, Stuck };
+    Outcome act();
+    Outcome clickBoneYard();
+    Outcome clickHandSlot(int slot);
+    Outcome clickEnd(End end);
+    Outcome takeTurn();
+    void resultShown(const ResultTexts& texts);
+    void checkState(const char* after);
+    void abandonGame(const char* why);
+
+    SelfPlayOptions options_;
+    std::ostream& diagnostics_;
+    FakeWindow window_;
+    SeededRandom random_;
+    SeededRandom playerRandom_;
+    Engine engine_;
+    ComputerPlayer computer_;
+    SelfPlayResult result_;
+    long actionsThisGame_ = 0;
+    bool drewThisTurn_ = false;
+};
+
+} // namespace pipwright
