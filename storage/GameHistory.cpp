@@ -1,0 +1,139 @@
+#include "storage/GameHistory.h"
+
+#include "storage/HistoryFormat.h"
+#include "storage/SavedGameFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <algorithm>
+
+namespace pipwright {
+
+namespace {
+
+constexpr qint64 HistoryLimit = qint64{4} * 1024 * 1024;
+
+QString historyFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+std::string_view viewOf(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+HistoryOutcome failed(const QString& reason) {
+    return {false, reason};
+}
+
+HistoryOutcome writeAtomically(const QString& path, const std::string& text) {
+    QSaveFile file(path);
+    // Unbuffered, so a short write shows here instead of at the commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(file.errorString());
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failed(reason);
+    }
+    if (!file.commit())
+        return failed(file.errorString());
+    return {true, {}};
+}
+
+// Adds a line to a file that is kept as it is, starting a new line if the old
+// content does not end with one.
+HistoryOutcome append(const QString& path, const HistoryRecord& record) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+        return failed(file.errorString());
+    const qint64 oldSize = file.size();
+    std::string line = historyLine(record);
+    if (oldSize > 0) {
+        file.seek(oldSize - 1);
+        if (file.read(1) != "\n")
+            line.insert(0, "\r\n");
+    }
+    if (file.write(line.data(), static_cast<qint64>(line.size())) !=
+        static_cast<qint64>(line.size())) {
+        const QString reason = file.errorString();
+        file.resize(oldSize); // no half line
+        return failed(reason);
+    }
+    return {true, {}};
+}
+
+} // namespace
+
+std::optional<QString> historyFilePath(const std::string& playerName) {
+    if (playerName.empty() || historyFolder().isEmpty())
+        return std::nullopt;
+    for (unsigned char c : playerName) {
+        if (c < 0x20 || c == 0x7f || c == '/' || c == '\\')
+            return std::nullopt;
+    }
+    return historyFolder() + QLatin1Char('/') + QString::fromStdString(playerName) +
+           QStringLiteral(".tot");
+}
+
+HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long gamesLost,
+                             const QDate& today) {
+    const std::optional<QString> path = historyFilePath(playerName);
+    if (!path)
+        return failed(QStringLiteral("the player's name cannot name a file"));
+    if (!today.isValid())
+        return failed(QStringLiteral("today's date is not known"));
+    const bool anyGame = gamesWon >= 1 || gamesLost >= 1;
+    const HistoryRecord todays{{today.year(), today.month(), today.day()},
+                               std::clamp(gamesWon, 0L, MostGames),
+                               std::clamp(gamesLost, 0L, MostGames)};
+    if (!QFile::exists(*path)) {
+        if (!anyGame)
+            return {true, {}};
+        if (!QDir().mkpath(historyFolder()))
+            return failed(QStringLiteral("the history folder cannot be created"));
+        return writeAtomically(*path, historyLine(todays));
+    }
+
+    QString reason;
+    const std::optional<QByteArray> bytes = readWholeFile(*path, HistoryLimit, &reason);
+    HistoryRead read;
+    if (bytes)
+        read = readHistory(viewOf(*bytes));
+    if (!read.ok) {
+        // Keep what cannot be read as it is; today's games still go on its end.
+        if (anyGame)
+            append(*path, todays);
+        return failed(bytes ? QString::fromStdString(read.error) : reason);
+    }
+    if (anyGame)
+        read.records.push_back(todays);
+    HistoryOutcome written = writeAtomically(*path, writeHistory(mergeByDate(read.records)));
+    if (!written.ok && anyGame)
+        append(*path, todays);
+    return written;
+}
+
+std::optional<QString> historyText(const std::string& playerName) {
+    const std::optional<QString> path = historyFilePath(playerName);
+    if (!path)
+        return std::nullopt;
+    QString reason;
+    const std::optional<QByteArray> bytes = readWholeFile(*path, HistoryLimit, &reason);
+    if (!bytes)
+        return std::nullopt;
+    const HistoryRead read = readHistory(viewOf(*bytes));
+    if (!read.ok)
+        return std::nullopt;
+    const auto shortDate = [](const PlayDate& d) {
+        return QLocale::system()
+            .toString(QDate(d.year, d.month, d.day), QLocale::ShortFormat)
+            .toStdString();
+    };
+    return QString::fromStdString(formatHistory(playerName, read.records, shortDate));
+}
+
+} // namespace pipwright

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace pipwright {
+
+// Each player's games won and lost per day, in PlayerName + ".tot" in the
+// per-user data folder.
+
+// The history file of a player; nothing for a name that is empty or could
+// leave the folder.
+std::optional<QString> historyFilePath(const std::string& playerName);
+
+struct HistoryOutcome {
+    bool ok = false;
+    QString reason;
+};
+
+// Adds today's games when any game ended, then merges the file by date and
+// rewrites it without all-zero lines. A file that cannot be read entirely is
+// not rewritten; no file and nothing to add creates nothing.
+HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long gamesLost,
+                             const QDate& today);
+
+// The text of the "Game &History" message box; nothing when the player has no
+// readable history.
+std::optional<QString> historyText(const std::string& playerName);
+
+} // namespace pipwright

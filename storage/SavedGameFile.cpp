@@ -1,0 +1,64 @@
+#include "storage/SavedGameFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace pipwright {
+
+namespace {
+
+// A saved game is a few kilobytes; anything far larger is not one.
+constexpr qint64 SavedGameLimit = qint64{1024} * 1024;
+
+} // namespace
+
+std::optional<QByteArray> readWholeFile(const QString& path, qint64 limit, QString* reason) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *reason = file.errorString();
+        return std::nullopt;
+    }
+    if (bytes.size() > limit) {
+        *reason = QStringLiteral("the file is too large");
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+FileOutcome savePresentGame(const QString& path, const GameState& state, bool timerRunning) {
+    const std::string bytes = writeSavedGame(state, timerRunning);
+    QSaveFile file(path);
+    // Unbuffered, so a short write (a full disk) shows here instead of being
+    // dropped when the file is committed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, file.errorString()};
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, reason};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+OpenedGame openPreviousGame(const QString& path, const GameState& current) {
+    OpenedGame opened;
+    const std::optional<QByteArray> bytes = readWholeFile(path, SavedGameLimit, &opened.reason);
+    if (!bytes)
+        return opened;
+    LoadResult result = readSavedGame(
+        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), current);
+    if (!result.game)
+        opened.reason = QString::fromStdString(result.error);
+    opened.game = std::move(result.game);
+    return opened;
+}
+
+} // namespace pipwright

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "storage/SavedGame.h"
+
+#include <QString>
+#include <optional>
+
+namespace pipwright {
+
+struct FileOutcome {
+    bool ok = false;
+    QString reason; // why it failed, for the caller to show or drop
+};
+
+// Writes the game to path in one step: when anything fails, a file already
+// there keeps its old content.
+FileOutcome savePresentGame(const QString& path, const GameState& state, bool timerRunning);
+
+struct OpenedGame {
+    std::optional<LoadedGame> game;
+    QString reason;
+};
+
+// Reads a saved game over a copy of current. Nothing is returned unless the
+// whole file reads and passes its checks.
+OpenedGame openPreviousGame(const QString& path, const GameState& current);
+
+// Reads at most limit bytes of a file; nothing when it cannot be read or is
+// larger than that.
+std::optional<QByteArray> readWholeFile(const QString& path, qint64 limit, QString* reason);
+
+} // namespace pipwright
