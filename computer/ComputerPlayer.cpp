@@ -4,14 +4,6 @@
 
 namespace pipwright {
 
-namespace {
-
-// A random pick that keeps missing gives way to the first face-down slot, so a
-// draw always ends.
-constexpr int RandomPicks = 64 * SetSize;
-
-} // namespace
-
 std::string ComputerPlayer::handLimitText(const std::string& playerName) {
     return playerName + "\r\r" + "The Computer has exceeded the mazimum of 18\r" +
            "Dominos and does not have one equal to either\r" +
@@ -38,16 +30,8 @@ void ComputerPlayer::setTimer(bool enabled) {
 }
 
 int ComputerPlayer::takeFromBoneYard() {
-    GameState& s = engine_.state();
-    int n = 0;
-    for (int tries = 0; tries < RandomPicks && n == 0; ++tries) {
-        int k = engine_.random().draw(SetSize);
-        if (s.BoneYardArray(k, 1) != NoHalf)
-            n = k;
-    }
-    for (int k = 1; k <= SetSize && n == 0; ++k)
-        if (s.BoneYardArray(k, 1) != NoHalf)
-            n = k;
+    const GameState& s = engine_.state();
+    const int n = engine_.drawFaceDownSlot();
     if (n != 0)
         engine_.port().fillBox(Picture::BoneYard, boneYardSquare(n, s.BoneYardTop),
                                Fill::Background);

@@ -94,6 +94,8 @@ public:
     bool playerCanMatch() const;    // a present domino matches L or R
     bool boneYardHasDomino() const; // some slot is still face down
     bool playTimerInUse() const { return port_.timerBoxChecked(); }
+    // A random BoneYard slot still face down, or 0 when the BoneYard is empty.
+    int drawFaceDownSlot();
 
     // Replaces the game by a state read from a saved file and repaints the
     // window from it: BoneYard, hands, played captions, computer's squares and
@@ -125,7 +127,6 @@ private:
     void flashEnd(const Rect& rect);
     void paintBoneYard();
     bool boneYardTestPasses() const;
-    int drawFaceDownSlot();
     void takeFromBoneYard(int slot);
 
     WindowPort& port_;

@@ -72,13 +72,18 @@ bool Engine::boneYardTestPasses() const {
 }
 
 int Engine::drawFaceDownSlot() {
-    if (!boneYardHasDomino())
-        return 0;
-    for (;;) {
+    // Draws until a face-down slot turns up; a source that keeps missing gives
+    // way to the first one, so a draw always ends.
+    constexpr int RandomPicks = 64 * SetSize;
+    for (int tries = 0; tries < RandomPicks; ++tries) {
         int k = random_.draw(SetSize);
         if (s_.BoneYardArray(k, 1) != NoHalf)
             return k;
     }
+    for (int k = 1; k <= SetSize; ++k)
+        if (s_.BoneYardArray(k, 1) != NoHalf)
+            return k;
+    return 0;
 }
 
 void Engine::takeFromBoneYard(int slot) {
