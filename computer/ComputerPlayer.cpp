@@ -4,6 +4,14 @@
 
 namespace pipwright {
 
+namespace {
+
+// Said on every turn, so built once.
+const std::string ThinkingText = ", The Computer is Thinking..";
+const std::string YourTurnText = ", Click the Left Mouse on one of your Domios";
+
+} // namespace
+
 std::string ComputerPlayer::handLimitText(const std::string& playerName) {
     return playerName + "\r\r" + "The Computer has exceeded the mazimum of 18\r" +
            "Dominos and does not have one equal to either\r" +
@@ -45,6 +53,7 @@ void ComputerPlayer::ComputerSelects7Dominos() {
     engine_.say("The Computer will Select 7 Dominos from the BoneYard");
     engine_.PauseTimer(1);
     const int count = s.ComputerDom;
+    std::string drawing; // the countdown text, built in one buffer
     for (s.Zombie = 1; s.Zombie <= count; ++s.Zombie) {
         int n = takeFromBoneYard();
         if (n == 0)
@@ -56,8 +65,10 @@ void ComputerPlayer::ComputerSelects7Dominos() {
         engine_.AddComputerDomino();
         int r = count - s.Zombie;
         if (r >= 2) {
-            engine_.say("The Computer will Draw " + std::to_string(r) +
-                        " more Dominos from the BoneYard");
+            drawing.assign("The Computer will Draw ")
+                .append(std::to_string(r))
+                .append(" more Dominos from the BoneYard");
+            engine_.say(drawing);
             engine_.PauseTimer(0.5);
         } else if (r == 1) {
             engine_.say("The Computer will Draw 1 more Domino from the BoneYard");
@@ -118,7 +129,7 @@ void ComputerPlayer::GameStatus4() {
     engine_.KillTheMenus();
     if (s.ComputerDom >= 2 && s.ComputerArray(s.ComputerDom, 1) == NoHalf)
         --s.ComputerDom;
-    engine_.sayToPlayer(", The Computer is Thinking..");
+    engine_.sayToPlayer(ThinkingText);
     engine_.PauseTimer(1);
     engine_.MousePointerHourglass();
 
@@ -167,7 +178,7 @@ void ComputerPlayer::lay(const Move& move) {
         return;
     }
     s.GameStatus = Phase::PlayersTurn;
-    engine_.sayToPlayer(", Click the Left Mouse on one of your Domios");
+    engine_.sayToPlayer(YourTurnText);
     engine_.ActivateTheMenus();
     setTimer(true);
 }

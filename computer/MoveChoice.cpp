@@ -129,11 +129,13 @@ struct Candidates {
 
     Candidates(HandView hand, const LineEnds& e) {
         // Written without branches: whether a domino fits is not predictable.
+        int found = 0;
         for (int i = 1, n = usedSlots(hand); i <= n; ++i) {
             const int a = hand.slots(i, 1), b = hand.slots(i, 2);
-            slots[count] = Slot{i, a, b};
-            count += (a != NoHalf) & ((a == e.L) | (b == e.L) | (a == e.R) | (b == e.R));
+            slots[found] = Slot{i, a, b};
+            found += (a != NoHalf) & ((a == e.L) | (b == e.L) | (a == e.R) | (b == e.R));
         }
+        count = found;
     }
 
     // Runs one scan: the slots in order, the scan's rules for each.
@@ -148,7 +150,12 @@ struct Candidates {
 } // namespace
 
 LineEnds lineEnds(const GameState& s) {
-    return LineEnds{s.leftOpen(), s.leftInner(), s.rightOpen(), s.rightInner()};
+    const int left = s.leftCount(), right = s.rightCount();
+    auto leftHalf = [&](int column) {
+        return static_cast<Integer>(s.gameleftarray(left, column).toLong());
+    };
+    return LineEnds{leftHalf(Arm::Outer), leftHalf(Arm::Inner), s.GameRightArray(right, Arm::Outer),
+                    s.GameRightArray(right, Arm::Inner)};
 }
 
 std::optional<Move> chooseMove(HandView mine, HandView theirs, LineEnds e, bool expert) {

@@ -74,13 +74,23 @@ void Engine::Form_Activate() {
 void Engine::KillTheMenus() {
     for (Menu m : {Menu::Author, Menu::GameConditions, Menu::GameHistory, Menu::SaveGame,
                    Menu::RestartTheGame})
-        port_.setMenuEnabled(m, false);
+        setMenu(m, false);
 }
 
 void Engine::ActivateTheMenus() {
     for (Menu m : {Menu::Author, Menu::GameConditions, Menu::GameHistory, Menu::SaveGame,
                    Menu::RestartTheGame, Menu::OpenGame})
-        port_.setMenuEnabled(m, true);
+        setMenu(m, true);
+}
+
+// The window hears of an entry only when its state changes.
+void Engine::setMenu(Menu menu, bool enabled) {
+    const auto entry = static_cast<std::size_t>(menu);
+    const MenuState wanted = enabled ? MenuState::Enabled : MenuState::Disabled;
+    if (menuStates_[entry] == wanted)
+        return;
+    menuStates_[entry] = wanted;
+    port_.setMenuEnabled(menu, enabled);
 }
 
 void Engine::MousePointerHourglass() {

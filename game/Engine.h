@@ -6,6 +6,8 @@
 #include "game/Random.h"
 #include "game/WindowPort.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -128,6 +130,7 @@ private:
     void paintBoneYard();
     bool boneYardTestPasses() const;
     void takeFromBoneYard(int slot);
+    void setMenu(Menu menu, bool enabled);
 
     WindowPort& port_;
     RandomSource& random_;
@@ -137,6 +140,8 @@ private:
     int flowDepth_ = 0;
     bool draining_ = false;
     std::vector<std::function<void()>> deferred_;
+    enum class MenuState : std::uint8_t { Unknown, Enabled, Disabled };
+    std::array<MenuState, MenuCount> menuStates_{};
     std::string composed_; // reused for messages built from parts
 };
 

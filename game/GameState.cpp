@@ -13,6 +13,9 @@ int GameState::rightCount() const {
 }
 
 std::string playedText(int a, int b) {
+    auto digit = [](int n) { return n >= 0 && n <= 9; };
+    if (digit(a) && digit(b))
+        return {static_cast<char>('0' + a), '-', static_cast<char>('0' + b)};
     return std::to_string(a) + "-" + std::to_string(b);
 }
 

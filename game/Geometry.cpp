@@ -28,12 +28,11 @@ Rect boneYardSquare(int slot, int boneYardTop) {
 }
 
 int boneYardSlotAt(int x) {
-    for (int i = 1; i <= SetSize; ++i) {
-        int left = BoneYardLeft + (i - 1) * BoneYardPitch;
-        if (x >= left && x <= left + BoneYardSquareSize)
-            return i;
-    }
-    return 0;
+    if (x < BoneYardLeft)
+        return 0;
+    const int slot = (x - BoneYardLeft) / BoneYardPitch + 1;
+    const bool onSquare = (x - BoneYardLeft) % BoneYardPitch <= BoneYardSquareSize;
+    return slot <= SetSize && onSquare ? slot : 0;
 }
 
 int handSlotLeft(int slot) {

@@ -51,40 +51,58 @@ void addHand(const HandTable& hand, int count, const char* name, Census& census,
 
 // The same rules with nothing named: a state that keeps them all, the common
 // case, is checked without building a single text.
+
+// What a slot holding halves a and b (each 0 to 7) adds to the census: the
+// domino's own bit, nothing for an empty slot, or Faulty for a half-empty one.
+constexpr std::uint64_t Faulty = std::uint64_t{1} << 63;
+constexpr std::uint64_t WholeSet = (std::uint64_t{1} << SetSize) - 1;
+
+constexpr std::array<std::uint64_t, 64> slotBits() {
+    std::array<std::uint64_t, 64> bits{};
+    int domino = 0;
+    for (int a = 0; a <= 6; ++a)
+        for (int b = a; b <= 6; ++b, ++domino)
+            bits[a * 8 + b] = bits[b * 8 + a] = std::uint64_t{1} << domino;
+    for (int a = 0; a <= 6; ++a)
+        bits[a * 8 + NoHalf] = bits[NoHalf * 8 + a] = Faulty;
+    return bits;
+}
+constexpr std::array<std::uint64_t, 64> SlotBits = slotBits();
+
+// Repeats show as a sum of the dominoes' bits that differs from their union;
+// a half outside 0 to 7 shows in the union of all halves.
 class QuickCensus {
 public:
-    // Counts a domino when used; repeats show at the end as fewer bits than
-    // dominoes counted.
-    void note(bool used, int a, int b) {
-        const int lo = a < b ? a : b, hi = a < b ? b : a;
-        seen_ |= static_cast<std::uint64_t>(used) << ((lo * 7 + hi) & 63);
-        count_ += used;
+    // A hand or BoneYard slot, without branches: whether a slot is in use is
+    // not predictable.
+    void add(int a, int b) {
+        halves_ |= a | b;
+        const std::uint64_t bits = SlotBits[(a * 8 + b) & 63];
+        sum_ += bits;
+        seen_ |= bits;
     }
-    bool add(int a, int b) {
+    // A domino laid in the line: both halves must be pips.
+    bool addLaid(int a, int b) {
         if (static_cast<unsigned>(a) > 6u || static_cast<unsigned>(b) > 6u)
             return false;
-        note(true, a, b);
+        add(a, b);
         return true;
     }
-    bool noRepeats() const { return std::popcount(seen_) == count_; }
-    int distinct() const { return std::popcount(seen_); }
+    bool sound() const {
+        return static_cast<unsigned>(halves_) <= 7u && (seen_ & Faulty) == 0 && sum_ == seen_;
+    }
+    bool whole() const { return sound() && seen_ == WholeSet; }
+    int distinct() const { return std::popcount(seen_ & WholeSet); }
 
 private:
+    int halves_ = 0;
     std::uint64_t seen_ = 0;
-    int count_ = 0;
+    std::uint64_t sum_ = 0;
 };
 
-// Without branches: whether a slot is in use is not predictable.
-bool quickHand(const HandTable& hand, int count, QuickCensus& census) {
-    bool ok = true;
-    for (int i = 1; i <= count; ++i) {
-        const int a = hand(i, 1), b = hand(i, 2);
-        const bool used = a != NoHalf;
-        ok &= used == (b != NoHalf);
-        ok &= (!used) | ((static_cast<unsigned>(a) <= 6u) & (static_cast<unsigned>(b) <= 6u));
-        census.note(used, a, b);
-    }
-    return ok;
+void quickHand(const HandTable& hand, int count, QuickCensus& census) {
+    for (int i = 1; i <= count; ++i)
+        census.add(hand(i, 1), hand(i, 2));
 }
 
 // Dominoes out of the BoneYard while who plays first is drawn: two for each
@@ -108,15 +126,12 @@ bool quickHolds(const GameState& s) {
         s.ComputerScore < 0)
         return false;
     QuickCensus census;
-    if (!quickHand(s.BoneYardArray, SetSize, census))
-        return false;
+    quickHand(s.BoneYardArray, SetSize, census);
     if (phase == 0 || phase == 9)
-        return census.noRepeats() && drawForFirstPlayCount(SetSize - census.distinct(), phase);
-    if (!quickHand(s.PlayerArray, s.Playerdom, census))
-        return false;
-    if ((phase != 1 || s.ComputerHasSeven == True) &&
-        !quickHand(s.ComputerArray, s.ComputerDom, census))
-        return false;
+        return census.sound() && drawForFirstPlayCount(SetSize - census.distinct(), phase);
+    quickHand(s.PlayerArray, s.Playerdom, census);
+    if (phase != 1 || s.ComputerHasSeven == True)
+        quickHand(s.ComputerArray, s.ComputerDom, census);
     if (phase == 3 || phase == 4) {
         const long left = s.Dominoleft.toLong();
         const int right = s.DominoRight;
@@ -130,7 +145,7 @@ bool quickHolds(const GameState& s) {
             const int inner = cell(s.gameleftarray(n, 2));
             const int outer = cell(s.gameleftarray(n, 3));
             if (cell(s.gameleftarray(n, 1)) != n || (n >= 2 && inner != previous) ||
-                !census.add(inner, outer))
+                !census.addLaid(inner, outer))
                 return false;
             previous = outer;
         }
@@ -138,11 +153,11 @@ bool quickHolds(const GameState& s) {
             if (s.GameRightArray(n, 1) != n)
                 return false;
             if (n >= 2 && (s.GameRightArray(n, 2) != s.GameRightArray(n - 1, 3) ||
-                           !census.add(s.GameRightArray(n, 2), s.GameRightArray(n, 3))))
+                           !census.addLaid(s.GameRightArray(n, 2), s.GameRightArray(n, 3))))
                 return false;
         }
     }
-    return census.noRepeats() && census.distinct() == SetSize;
+    return census.whole();
 }
 
 } // namespace

@@ -16,6 +16,23 @@ long endCount(Integer open, Integer inner) {
     return inner == open ? open + inner : open;
 }
 
+struct HandTotals {
+    long count = 0;
+    long pips = 0;
+};
+
+// Without branches: which slots are empty is not predictable.
+HandTotals handTotals(const HandTable& hand, int slots) {
+    HandTotals totals;
+    for (int i = 1; i <= slots; ++i) {
+        const int a = hand(i, 1), b = hand(i, 2);
+        const bool held = a != NoHalf;
+        totals.count += held;
+        totals.pips += held * (a + b);
+    }
+    return totals;
+}
+
 } // namespace
 
 void Engine::DetermineTheScore() {
@@ -46,19 +63,8 @@ void Engine::CheckForWin() {
         --s_.Playerdom;
     KillTheMenus();
 
-    long playerPips = 0, computerPips = 0, playerCount = 0, computerCount = 0;
-    for (int i = 1; i <= s_.Playerdom; ++i) {
-        if (s_.PlayerArray(i, 1) == NoHalf)
-            continue;
-        ++playerCount;
-        playerPips += s_.PlayerArray(i, 1) + s_.PlayerArray(i, 2);
-    }
-    for (int i = 1; i <= s_.ComputerDom; ++i) {
-        if (s_.ComputerArray(i, 1) == NoHalf)
-            continue;
-        ++computerCount;
-        computerPips += s_.ComputerArray(i, 1) + s_.ComputerArray(i, 2);
-    }
+    const auto [playerCount, playerPips] = handTotals(s_.PlayerArray, s_.Playerdom);
+    const auto [computerCount, computerPips] = handTotals(s_.ComputerArray, s_.ComputerDom);
     s_.PlayerHolds = Variant::integer(playerCount > 0 ? 1 : 0);
     s_.ComputerHolds = computerCount > 0 ? 1 : 0;
     s_.PlayerDominoCount = Variant::whole(playerCount);

@@ -1,26 +1,36 @@
 #include "game/Variant.h"
 
+#include <atomic>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace pipwright {
 
+struct Variant::SharedText {
+    const std::string value;
+    std::atomic<long> users{1};
+};
+
 Variant Variant::string(std::string s) {
-    Variant v(Kind::String, 0);
-    v.text_ = std::make_shared<const std::string>(std::move(s));
+    Variant v;
+    v.kind_ = Kind::String;
+    v.text_ = new SharedText{std::move(s)};
     return v;
+}
+
+void Variant::shareText(SharedText* text) {
+    text_ = text;
+    text_->users.fetch_add(1, std::memory_order_relaxed);
+}
+
+void Variant::releaseText() {
+    if (text_->users.fetch_sub(1, std::memory_order_acq_rel) == 1)
+        delete text_;
 }
 
 const std::string& Variant::text() const {
     static const std::string none;
-    return text_ ? *text_ : none;
-}
-
-Variant Variant::whole(long v) {
-    if (v >= std::numeric_limits<Integer>::min() && v <= std::numeric_limits<Integer>::max())
-        return integer(static_cast<Integer>(v));
-    return Variant(Kind::Long, static_cast<double>(v));
+    return kind_ == Kind::String ? text_->value : none;
 }
 
 bool Variant::isNumeric() const {
@@ -28,9 +38,7 @@ bool Variant::isNumeric() const {
            kind_ == Kind::Double;
 }
 
-double Variant::number() const {
-    if (kind_ != Kind::String)
-        return number_;
+double Variant::textToNumber() const {
     double value = 0;
     const char* first = text().data();
     const char* last = first + text().size();
@@ -43,7 +51,9 @@ long Variant::textToLong() const {
 }
 
 bool operator==(const Variant& a, const Variant& b) {
-    return a.kind_ == b.kind_ && a.number_ == b.number_ && a.text() == b.text();
+    if (a.kind_ != b.kind_)
+        return false;
+    return a.kind_ == Variant::Kind::String ? a.text() == b.text() : a.number_ == b.number_;
 }
 
 } // namespace pipwright

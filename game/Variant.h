@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <limits>
 #include <string>
 
 namespace pipwright {
@@ -23,6 +23,23 @@ public:
     enum class Kind { Empty, Integer, Long, Single, Double, Boolean, String };
 
     Variant() = default;
+    Variant(const Variant& other) { copyFrom(other); }
+    Variant(Variant&& other) noexcept { takeFrom(other); }
+    Variant& operator=(const Variant& other) {
+        if (this != &other) {
+            dropText();
+            copyFrom(other);
+        }
+        return *this;
+    }
+    Variant& operator=(Variant&& other) noexcept {
+        if (this != &other) {
+            dropText();
+            takeFrom(other);
+        }
+        return *this;
+    }
+    ~Variant() { dropText(); }
 
     static Variant integer(Integer v) { return Variant(Kind::Integer, v); }
     static Variant longValue(Long v) { return Variant(Kind::Long, v); }
@@ -31,7 +48,11 @@ public:
     static Variant boolean(bool v) { return Variant(Kind::Boolean, v ? True : False); }
     static Variant string(std::string s);
     // A whole number as Integer when it fits 16 bits, else as Long.
-    static Variant whole(long v);
+    static Variant whole(long v) {
+        const bool fits =
+            v >= std::numeric_limits<Integer>::min() && v <= std::numeric_limits<Integer>::max();
+        return Variant(fits ? Kind::Integer : Kind::Long, static_cast<double>(v));
+    }
 
     Kind kind() const { return kind_; }
     bool isEmpty() const { return kind_ == Kind::Empty; }
@@ -39,7 +60,7 @@ public:
 
     // Numeric value: Empty is 0, a Boolean is -1 or 0, a string that is not a
     // number is 0.
-    double number() const;
+    double number() const { return kind_ == Kind::String ? textToNumber() : number_; }
     // Rounded towards zero.
     long toLong() const {
         return kind_ == Kind::String ? textToLong() : static_cast<long>(number_);
@@ -53,14 +74,44 @@ public:
     friend bool operator==(const Variant& a, const Variant& b);
 
 private:
+    // A string shared by the copies of one value.
+    struct SharedText;
+
+    double textToNumber() const;
     long textToLong() const;
     Variant(Kind k, double v) : kind_(k), number_(v) {}
 
-    Kind kind_ = Kind::Empty;
-    double number_ = 0;
+    void copyFrom(const Variant& other) {
+        kind_ = other.kind_;
+        if (kind_ == Kind::String)
+            shareText(other.text_);
+        else
+            number_ = other.number_;
+    }
+    void takeFrom(Variant& other) {
+        kind_ = other.kind_;
+        if (kind_ == Kind::String) {
+            text_ = other.text_;
+            other.kind_ = Kind::Empty;
+            other.number_ = 0;
+        } else {
+            number_ = other.number_;
+        }
+    }
+    void dropText() {
+        if (kind_ == Kind::String)
+            releaseText();
+    }
+    void shareText(SharedText* text);
+    void releaseText();
+
     // Strings are rare in the game's variants; keeping them out of line keeps
-    // the tables of numbers cheap to copy and clear.
-    std::shared_ptr<const std::string> text_;
+    // the tables of numbers small and cheap to copy and clear.
+    Kind kind_ = Kind::Empty;
+    union {
+        double number_ = 0;
+        SharedText* text_; // when kind_ is String
+    };
 };
 
 // Comparisons with numbers treat Empty as 0, as the game's code does.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ enum class Menu {
     HelpFile,
     Author,
 };
+inline constexpr std::size_t MenuCount = 9;
 
 enum class SelectionLabel { Player, Computer };
 

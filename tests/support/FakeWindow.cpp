@@ -3,22 +3,26 @@
 namespace pipwright {
 
 void FakeWindow::setMessage(const std::string& text) {
+    if (!recording)
+        return;
     message = text;
-    if (recording)
-        messages.push_back(text);
+    messages.push_back(text);
 }
 
 void FakeWindow::setStatusPanel(int panel, const std::string& text) {
-    panels[panel] = text;
+    if (recording)
+        panels[panel] = text;
 }
 
 void FakeWindow::showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
                                     int top) {
-    selectionLabels[label] = Label{true, text, centreX, top};
+    if (recording)
+        selectionLabels[label] = Label{true, text, centreX, top};
 }
 
 void FakeWindow::hideSelectionLabel(SelectionLabel label) {
-    selectionLabels[label].visible = false;
+    if (recording)
+        selectionLabels[label].visible = false;
 }
 
 void FakeWindow::clearPicture(Picture picture) {

@@ -25,7 +25,10 @@ public:
         if (recording)
             computerPlayed = text;
     }
-    void setPlayerCaption(const std::string& text) override { playerCaption = text; }
+    void setPlayerCaption(const std::string& text) override {
+        if (recording)
+            playerCaption = text;
+    }
     void showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
                             int top) override;
     void hideSelectionLabel(SelectionLabel label) override;
@@ -46,8 +49,8 @@ public:
     void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
     bool timer1Enabled() const override { return timer1; }
 
-    // When false, no texts or histories are kept, for speed; the menus,
-    // pointer and timer still are.
+    // When false, no texts, labels or histories are kept, for speed; the
+    // menus, pointer and timer still are.
     bool recording = true;
 
     std::string message;
@@ -62,7 +65,7 @@ public:
     std::map<SelectionLabel, Label> selectionLabels;
     // Whether each menu entry is enabled, indexed by the entry.
     struct MenuStates {
-        std::array<bool, 9> enabled{};
+        std::array<bool, MenuCount> enabled{};
         bool& operator[](Menu m) { return enabled[static_cast<std::size_t>(m)]; }
     } menus;
     bool busyPointer = false;
