@@ -1,0 +1,112 @@
+#include "GameWindowFixture.h"
+#include "game/Geometry.h"
+#include "ui/Look.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace pipwright {
+namespace {
+
+// Plays whole rounds through the window's pictures with the mouse, as a
+// player would: draw, lay matching dominoes, draw when stuck, pass at the end.
+class PlayRound : public GameWindowTest {
+protected:
+    int firstFaceDown() const {
+        for (int i = 1; i <= SetSize; ++i)
+            if (window->engine().state().BoneYardArray(i, 1) < NoHalf)
+                return i;
+        return 0;
+    }
+    void clickBoneYard(int slot) {
+        const Rect square = boneYardSquare(slot, state().BoneYardTop);
+        click(Picture::BoneYard, square.left + 125, square.top + 125);
+    }
+    void clickHand(int slot) {
+        click(Picture::Players, handSlotLeft(slot) + 150, state().PlayerHandTop + 300);
+    }
+    void clickEnd(bool left) {
+        const GameState& s = state();
+        const int n = left ? s.leftCount() : s.rightCount();
+        auto at = [&](int column) {
+            return left ? int(s.gameleftarray(n, column).toLong())
+                        : int(s.GameRightArray(n, column));
+        };
+        click(Picture::View, (at(Arm::Left) + at(Arm::Right)) / 2,
+              (at(Arm::Top) + at(Arm::Bottom)) / 2);
+    }
+    void playersTurn() {
+        const GameState& s = state();
+        for (int slot = 1; slot <= s.Playerdom; ++slot) {
+            const int a = s.PlayerArray(slot, 1), b = s.PlayerArray(slot, 2);
+            if (a == NoHalf)
+                continue;
+            const bool left = a == s.leftOpen() || b == s.leftOpen();
+            if (left || a == s.rightOpen() || b == s.rightOpen()) {
+                clickHand(slot);
+                clickEnd(left);
+                ++laid;
+                return;
+            }
+        }
+        if (const int slot = firstFaceDown()) {
+            clickBoneYard(slot);
+            return;
+        }
+        QTest::mouseClick(window->findChild<QPushButton*>("ComPlayerCantPlay"), Qt::LeftButton);
+        ++passes;
+    }
+    void expectHandPainted() {
+        const GameState& s = state();
+        for (int slot = 1; slot <= s.Playerdom; ++slot) {
+            if (s.PlayerArray(slot, 1) == NoHalf)
+                continue;
+            EXPECT_EQ(picture(Picture::Players).colourAt(handSlotLeft(slot), s.PlayerHandTop),
+                      colour::DarkYellow)
+                << "hand slot " << slot;
+        }
+    }
+
+    int laid = 0;
+    int passes = 0;
+};
+
+TEST_F(PlayRound, ARoundPlayedThroughTheWindowEndsWithAResult) {
+    // A known deal: the BoneYard dealt again from a fixed seed.
+    window->random().seed(20261208);
+    engine().GameStart();
+    bool sawSetDomino = false;
+    for (int clicks = 0; results.empty() && clicks < 500; ++clicks) {
+        switch (state().GameStatus) {
+        case Phase::DrawForFirstPlay:
+        case Phase::DrawingSeven:
+            clickBoneYard(firstFaceDown());
+            break;
+        case Phase::SetDomino:
+            expectHandPainted();
+            clickHand(1);
+            break;
+        case Phase::PlayersTurn:
+            if (!sawSetDomino) {
+                sawSetDomino = true;
+                expectHandPainted();
+                // The Set Domino lies in the middle of the field.
+                EXPECT_EQ(picture(Picture::View).colourAt(4500, 3650), colour::DarkYellow);
+            }
+            playersTurn();
+            break;
+        default:
+            FAIL() << "the flow returned in phase " << state().GameStatus;
+        }
+    }
+    ASSERT_EQ(results.size(), 1u) << "no result after " << laid << " dominoes laid";
+    EXPECT_TRUE(sawSetDomino);
+    // The round is over and the next one set up: a fresh BoneYard.
+    EXPECT_TRUE(state().GameStatus == Phase::DrawForFirstPlay ||
+                state().GameStatus == Phase::DrawingSeven);
+    EXPECT_EQ(firstFaceDown(), 1);
+    EXPECT_FALSE(engine().flowRunning());
+}
+
+} // namespace
+} // namespace pipwright

@@ -1,0 +1,33 @@
+#include "ui/GameMenus.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace pipwright {
+
+GameMenus::GameMenus(QMenuBar& bar) {
+    auto add = [this](QMenu* menu, Menu entry, const char* name, const char* caption) {
+        QAction* action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        actions_[static_cast<std::size_t>(entry)] = action;
+    };
+
+    QMenu* game = bar.addMenu(QStringLiteral("&Game Conditions"));
+    game->setObjectName(QStringLiteral("mnuwaste"));
+    add(game, Menu::OpenGame, "mnuOpenGame", "&Open a Previous Game");
+    add(game, Menu::SaveGame, "mnuSaveGame", "&Save the Present Game");
+    QMenu* restart = game->addMenu(QStringLiteral("&Restart"));
+    restart->setObjectName(QStringLiteral("mnutiopi"));
+    add(restart, Menu::RestartTheRound, "mnuRestartTheRound", "T&he Existing Round");
+    add(restart, Menu::RestartTheGame, "mnuRestartTheGame", "&The Entire Game");
+    add(game, Menu::GameHistory, "mnuGameHistory", "Game &History");
+    add(game, Menu::GameConditions, "mnuGameConditions", "&Playing Conditions");
+    add(game, Menu::Quit, "mnuQuit", "&Quit");
+
+    QMenu* help = bar.addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuwastee"));
+    add(help, Menu::HelpFile, "mnuHelpFile", "&Contents");
+    add(help, Menu::Author, "mnuAuthor", "&About Dominos");
+}
+
+} // namespace pipwright

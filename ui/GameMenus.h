@@ -1,0 +1,22 @@
+#pragma once
+
+#include "game/WindowPort.h"
+
+#include <array>
+
+class QAction;
+class QMenuBar;
+
+namespace pipwright {
+
+// The main window's menu bar, its entries reachable by the game's names.
+class GameMenus {
+public:
+    explicit GameMenus(QMenuBar& bar);
+    QAction* operator[](Menu menu) const { return actions_[static_cast<std::size_t>(menu)]; }
+
+private:
+    std::array<QAction*, 9> actions_{};
+};
+
+} // namespace pipwright

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStatusBar>
+#include <QTimer>
+#include <array>
+
+class QLabel;
+
+namespace pipwright {
+
+// StatusBar1: four text panels set by the game and a clock. The clock shows
+// hours and minutes and wakes once a minute, on the minute.
+class StatusPanels : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit StatusPanels(QWidget* parent);
+
+    // Panels are numbered 1 to 5; the fifth is the clock.
+    void setPanelText(int panel, const QString& text);
+    QString panelText(int panel) const;
+
+private:
+    void showTime();
+
+    std::array<QLabel*, 5> panels_{};
+    QTimer clock_;
+};
+
+} // namespace pipwright

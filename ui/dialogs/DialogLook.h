@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace pipwright {
+
+// The platform's sans-serif at a given point size.
+QFont sansFont(double pointSize, bool bold);
+
+// Paints a widget's background in one solid colour.
+void setBackColour(QWidget* widget, const QColor& colour);
+// Text colour of a label or a frame caption.
+void setForeColour(QWidget* widget, const QColor& colour);
+
+// A label at (leftTwips, topTwips) that sizes itself to its text.
+QLabel* fittingLabel(QWidget* parent, const QString& objectName, const QFont& font, int leftTwips,
+                     int topTwips);
+
+// Lowers a one-line label's point size, if need be, until its text fits the
+// label's width.
+void shrinkToFit(QLabel* label);
+
+// Places a child at its design rectangle, in twips.
+void placeTwips(QWidget* widget, int left, int top, int width, int height);
+
+// The screen's available area for a window about to be shown over parent.
+QRect availableArea(const QWidget* parent);
+// Moves a window to a position given in twips from the available area's
+// top-left corner.
+void moveToDesignPlace(QWidget* window, const QWidget* parent, int leftTwips, int topTwips);
+// Centres a window on the available area.
+void centreOnScreen(QWidget* window, const QWidget* parent);
+
+// A Single as the game writes numbers: plain decimal, no trailing zeros.
+QString plainNumber(double value);
+
+} // namespace pipwright

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "computer/ComputerPlayer.h"
+#include "game/Engine.h"
+#include "game/Random.h"
+#include "game/WindowPort.h"
+#include "ui/GameMenus.h"
+#include "ui/HelpViewer.h"
+#include "ui/MainLayout.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace pipwright {
+
+class GameConditionsDialog;
+class MessageLine;
+class PictureArea;
+class StatusPanels;
+
+// The main window: the play field, both hands, the BoneYard, the message line,
+// the status bar, the menus and the play timer. It owns the engine and shows
+// on screen what the engine asks for.
+class frmDominos : public QMainWindow, public WindowPort {
+    Q_OBJECT
+public:
+    explicit frmDominos(QWidget* parent = nullptr);
+    ~frmDominos() override;
+
+    Engine& engine() { return engine_; }
+    SeededRandom& random() { return random_; }
+    const MainLayout& layout() const { return layout_; }
+    PictureArea& picture(Picture picture) const;
+    QAction* menuEntry(Menu menu) const { return menus_[menu]; }
+    HelpViewer& help() { return help_; }
+    GameConditionsDialog& conditions() const { return *conditions_; }
+
+    // The calls that block the game's flow: its modal windows and its pause.
+    // Tests put stand-ins in their place.
+    struct BlockingCalls {
+        std::function<void(const ResultTexts&)> result;
+        std::function<void(const QString& title, const QString& text)> messageBox;
+        std::function<void(const QString& caption, const QString& text)> timeOutNotice;
+        std::function<void(double seconds)> pause;
+    };
+    BlockingCalls& blockingCalls() { return blocking_; }
+    // Scales every pause of the game; tests shorten them.
+    void setPauseScale(double scale) { pauseScale_ = scale; }
+
+    // WindowPort
+    void setMessage(const std::string& text) override;
+    void setStatusPanel(int panel, const std::string& text) override;
+    void setPlayerPlayed(const std::string& text) override;
+    void setComputerPlayed(const std::string& text) override;
+    void setPlayerCaption(const std::string& text) override;
+    void showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
+                            int top) override;
+    void hideSelectionLabel(SelectionLabel label) override;
+    void clearPicture(Picture picture) override;
+    void fillBox(Picture picture, const Rect& rect, Fill fill) override;
+    void paintHalf(Picture picture, int x, int y, int pips, bool standing) override;
+    void setMenuEnabled(Menu menu, bool enabled) override;
+    void setBusyPointer(bool busy) override;
+    void PauseTimer(double seconds) override;
+    void messageBox(const std::string& title, const std::string& text) override;
+    void showResultWindow(const ResultTexts& texts) override;
+    void showTimeOutNotice(const std::string& caption, const std::string& text) override;
+    bool timerBoxChecked() const override;
+    void setTimer1Enabled(bool enabled) override;
+    bool timer1Enabled() const override { return Timer1.isActive(); }
+
+    // Menu entries.
+    void mnuOpenGame_Click();
+    void mnuSaveGame_Click();
+    void mnuGameHistory_Click();
+    void mnuGameConditions_Click();
+    void mnuQuit_Click();
+    void mnuHelpFile_Click();
+    void mnuAuthor_Click();
+    // A click on the bare window: the play field's size in its own units.
+    void Form_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void createControls();
+    void layOut(int horizontalAllowance, int verticalAllowance);
+    void connectInput();
+    void connectMenus();
+    QLabel* selectionLabel(SelectionLabel label) const;
+    QString chooseGameFile(const QString& title, bool saving);
+    void recordTheDaysGames();
+
+    SeededRandom random_;
+    Engine engine_;
+    ComputerPlayer computer_;
+    QTimer Timer1;
+    HelpViewer help_;
+    GameMenus menus_;
+    BlockingCalls blocking_;
+    double pauseScale_ = 1;
+    bool shownBefore_ = false;
+    bool backgroundPressed_ = false;
+    MainLayout layout_;
+
+    PictureArea* ViewPic = nullptr;
+    QLabel* LblPlayerSelect = nullptr;
+    QLabel* LblComputersSelect = nullptr;
+    PictureArea* ComputersPic = nullptr;
+    QLabel* LblComputer = nullptr;
+    PictureArea* BoneYardPic = nullptr;
+    QLabel* LblBoneYard = nullptr;
+    PictureArea* PlayersPic = nullptr;
+    QPushButton* ComPlayerCantPlay = nullptr;
+    QLabel* LBLPlayerPlayed = nullptr;
+    QLabel* LBLComputerPlayed = nullptr;
+    QLabel* LblPlayer = nullptr;
+    MessageLine* Label1 = nullptr;
+    StatusPanels* StatusBar1 = nullptr;
+    GameConditionsDialog* conditions_ = nullptr;
+};
+
+} // namespace pipwright

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/NameEntry.h"
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+
+namespace pipwright {
+
+class frmDominos;
+
+// The start-up window: asks for the player's name. It loads the main window
+// hidden, and on Enter hands the name over, shows the main window and closes.
+class frmTitle : public QWidget {
+    Q_OBJECT
+public:
+    frmTitle();
+    ~frmTitle() override;
+
+    // The main window, loaded hidden when this window is first shown.
+    frmDominos& game();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void loadGame();
+    void Text1_KeyPress(int key);
+
+    std::unique_ptr<frmDominos> game_;
+    NameEntry name_;
+    bool handedOver_ = false;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+};
+
+} // namespace pipwright
