@@ -124,6 +124,7 @@ private:
     void recordStarter(bool playerStarts);
     void prepareNextRound(bool playerStarts);
     void restart();
+    void clearTheTable();
     bool gameEnd(bool playerWon);
     void paintLineEntry(const Placement& placement, int inner, int outer);
     void flashEnd(const Rect& rect);

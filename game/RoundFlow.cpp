@@ -277,8 +277,8 @@ void Engine::mnuRestartTheRound_Click() {
     });
 }
 
-void Engine::restart() {
-    KillTheMenus();
+// Clears the four pictures and lays out a fresh BoneYard for a new round.
+void Engine::clearTheTable() {
     for (Picture p : {Picture::View, Picture::Players, Picture::Computers, Picture::BoneYard})
         port_.clearPicture(p);
     s_.Playerdom = 1;
@@ -286,6 +286,11 @@ void Engine::restart() {
     s_.DominoRight = 1;
     s_.ComputerDom = 7;
     GameStart();
+}
+
+void Engine::restart() {
+    KillTheMenus();
+    clearTheTable();
     s_.PlayerHasSeven = Variant::boolean(false);
     s_.ComputerHasSeven = False;
 

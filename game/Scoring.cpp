@@ -162,13 +162,7 @@ void Engine::CheckForWin() {
 
 // Sets up the next round; with WinnerReStartsGame the given side starts it.
 void Engine::prepareNextRound(bool playerStarts) {
-    for (Picture p : {Picture::View, Picture::BoneYard, Picture::Players, Picture::Computers})
-        port_.clearPicture(p);
-    s_.Playerdom = 1;
-    s_.Dominoleft = Variant::integer(1);
-    s_.DominoRight = 1;
-    s_.ComputerDom = 7;
-    GameStart();
+    clearTheTable();
     if (s_.WinnerReStartsGame != False) {
         recordStarter(playerStarts);
         if (playerStarts)
