@@ -21,14 +21,14 @@ protected:
     // Answers the file dialog with path, then records the text of any
     // message box that follows and closes it.
     void answerDialogs(const QString& path) {
-        QTimer::singleShot(0, [this, path] { answerFileDialog(path); });
+        QTimer::singleShot(0, &context, [this, path] { answerFileDialog(path); });
     }
 
     void answerFileDialog(const QString& path) {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         dialog->selectFile(path);
-        QTimer::singleShot(0, [this] { closeMessageBox(50); });
+        QTimer::singleShot(0, &context, [this] { closeMessageBox(50); });
         static_cast<QDialog*>(dialog)->accept();
     }
 
@@ -38,12 +38,14 @@ protected:
             shownBoxes.push_back({box->windowTitle(), box->text()});
             box->accept();
         } else if (triesLeft > 0) {
-            QTimer::singleShot(1, [this, triesLeft] { closeMessageBox(triesLeft - 1); });
+            QTimer::singleShot(1, &context, [this, triesLeft] { closeMessageBox(triesLeft - 1); });
         }
     }
 
     std::vector<std::pair<QString, QString>> shownBoxes;
     QTemporaryDir folder;
+    // Owns the pending timers, so none outlives the test.
+    QObject context;
 };
 
 TEST_F(GameFilesTest, SavingThenOpeningRestoresTheGameAndStopsItsTimer) {
