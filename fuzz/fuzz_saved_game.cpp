@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pipwright;
-    const GameState current;
+    const GameState current{};
     const LoadResult read =
         readSavedGame(std::string_view(reinterpret_cast<const char*>(data), size), current);
     if (!read.game)
