@@ -62,7 +62,9 @@ std::optional<Move> singleScores(int i, int a, int b, const LineEnds& e, bool ot
     int rightCount = otherEndDouble ? e.R + e.R2 : e.R;
     int leftCount = otherEndDouble ? e.L + e.L2 : e.L;
     const char* names = otherEndDouble ? "3a3b3c3d" : "4a4b4c4d";
-    auto rule = [names](int k) { return std::string_view(names + 2 * k, 2); };
+    auto rule = [names](int k) {
+        return std::string_view(names + static_cast<std::ptrdiff_t>(2 * k), 2);
+    };
     if (rightDouble == otherEndDouble) {
         if (a == e.L && multipleOfFive(b + rightCount))
             return left(i, a, b, rule(0));
@@ -124,7 +126,7 @@ struct Candidates {
     struct Slot {
         int i, a, b;
     };
-    std::array<Slot, SetSize> slots;
+    std::array<Slot, SetSize> slots{};
     int count = 0;
 
     Candidates(HandView hand, const LineEnds& e) {

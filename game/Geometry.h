@@ -38,14 +38,12 @@ struct SetPlacement {
 };
 SetPlacement setDominoPlacement(bool isDouble);
 
-// Entry n of an arm, placed against the arm's anchor. isDouble is the new
-// domino, previousDouble entry n - 1. No placement past the last painted
-// position (24 on the left, 20 on the right).
+// Entry n of an arm, placed against the arm's anchor (LX, LY) or (RX, RY).
+// D: the new domino is a double; P: entry n - 1 is. No placement past the
+// last painted position (24 on the left, 20 on the right).
 inline constexpr int LastLeftPosition = 24;
 inline constexpr int LastRightPosition = 20;
-std::optional<Placement> leftPlacement(int n, bool isDouble, bool previousDouble, int anchorX,
-                                       int anchorY);
-std::optional<Placement> rightPlacement(int n, bool isDouble, bool previousDouble, int anchorX,
-                                        int anchorY);
+std::optional<Placement> leftPlacement(int n, bool D, bool P, int LX, int LY);
+std::optional<Placement> rightPlacement(int n, bool D, bool P, int RX, int RY);
 
 } // namespace pipwright

@@ -193,7 +193,7 @@ std::vector<std::string> checkInvariants(const GameState& s) {
     // While who plays first is drawn, the hands mean nothing yet.
     if (phase == 0 || phase == 9) {
         if (!drawForFirstPlayCount(SetSize - census.distinct(), phase))
-            faults.push_back("the BoneYard lacks dominoes before the draw");
+            faults.emplace_back("the BoneYard lacks dominoes before the draw");
         return faults;
     }
     addHand(s.PlayerArray, s.Playerdom, "player", census, faults);
@@ -210,7 +210,7 @@ std::vector<std::string> checkInvariants(const GameState& s) {
         }
         if (s.gameleftarray(1, 2).toLong() != s.GameRightArray(1, 3) ||
             s.gameleftarray(1, 3).toLong() != s.GameRightArray(1, 2))
-            faults.push_back("the two arms disagree on the Set Domino");
+            faults.emplace_back("the two arms disagree on the Set Domino");
         for (long n = 1; n <= left; ++n) {
             if (s.gameleftarray(n, 1).toLong() != n)
                 faults.push_back("left entry " + std::to_string(n) + " has a wrong index");

@@ -20,8 +20,9 @@ bool isTrue(const Variant& v) {
 // Empties the left arm. Most cells are already empty, and skipping them spares
 // rewriting the whole table each round.
 void clearLeftArm(Table<Variant, SetSize, 9>& arm) {
-    for (std::size_t row = 1; row <= arm.rows; ++row)
-        for (std::size_t col = 1; col <= arm.cols; ++col)
+    using LeftArm = Table<Variant, SetSize, 9>;
+    for (std::size_t row = 1; row <= LeftArm::rows; ++row)
+        for (std::size_t col = 1; col <= LeftArm::cols; ++col)
             if (!arm(row, col).isEmpty())
                 arm(row, col) = Variant();
 }

@@ -28,7 +28,7 @@ HandTotals handTotals(const HandTable& hand, int slots) {
         const int a = hand(i, 1), b = hand(i, 2);
         const bool held = a != NoHalf;
         totals.count += held;
-        totals.pips += held * (a + b);
+        totals.pips += static_cast<long>(held) * (a + b);
     }
     return totals;
 }

@@ -83,19 +83,19 @@ private:
 
     void copyFrom(const Variant& other) {
         kind_ = other.kind_;
+        number_ = other.number_;
+        text_ = nullptr;
         if (kind_ == Kind::String)
             shareText(other.text_);
-        else
-            number_ = other.number_;
     }
     void takeFrom(Variant& other) {
         kind_ = other.kind_;
+        number_ = other.number_;
+        text_ = other.text_;
         if (kind_ == Kind::String) {
-            text_ = other.text_;
             other.kind_ = Kind::Empty;
             other.number_ = 0;
-        } else {
-            number_ = other.number_;
+            other.text_ = nullptr;
         }
     }
     void dropText() {
@@ -108,10 +108,8 @@ private:
     // Strings are rare in the game's variants; keeping them out of line keeps
     // the tables of numbers small and cheap to copy and clear.
     Kind kind_ = Kind::Empty;
-    union {
-        double number_ = 0;
-        SharedText* text_; // when kind_ is String
-    };
+    double number_ = 0;
+    SharedText* text_ = nullptr; // when kind_ is String
 };
 
 // Comparisons with numbers treat Empty as 0, as the game's code does.

@@ -4,7 +4,7 @@ namespace pipwright {
 
 std::vector<QPointF> pipCentres(int pips, bool standing) {
     const QPointF middle{0.5, 0.5};
-    const std::vector<QPointF> corners{{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
+    std::vector<QPointF> corners{{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
     switch (pips) {
     case 1:
         return {middle};

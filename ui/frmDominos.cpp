@@ -228,7 +228,7 @@ void frmDominos::connectInput() {
 }
 
 void frmDominos::connectMenus() {
-    auto whenIdle = [this](Menu menu, std::function<void()> action) {
+    auto whenIdle = [this](Menu menu, const std::function<void()>& action) {
         connect(menus_[menu], &QAction::triggered, this,
                 [this, action] { engine_.runWhenIdle(action); });
     };

@@ -57,12 +57,12 @@ public:
     void setPlayerPlayed(const std::string& text) override;
     void setComputerPlayed(const std::string& text) override;
     void setPlayerCaption(const std::string& text) override;
-    void showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
+    void showSelectionLabel(SelectionLabel which, const std::string& text, int centreX,
                             int top) override;
     void hideSelectionLabel(SelectionLabel label) override;
-    void clearPicture(Picture picture) override;
-    void fillBox(Picture picture, const Rect& rect, Fill fill) override;
-    void paintHalf(Picture picture, int x, int y, int pips, bool standing) override;
+    void clearPicture(Picture which) override;
+    void fillBox(Picture which, const Rect& rect, Fill fill) override;
+    void paintHalf(Picture which, int x, int y, int pips, bool standing) override;
     void setMenuEnabled(Menu menu, bool enabled) override;
     void setBusyPointer(bool busy) override;
     void PauseTimer(double seconds) override;

@@ -40,8 +40,8 @@ LineEnds ends(std::pair<int, int> left, std::pair<int, int> right) {
 }
 
 struct MoveCase {
-    const char* name;
-    bool expert;
+    const char* name = "";
+    bool expert = false;
     Dominoes mine;
     Dominoes theirs;
     LineEnds ends;
@@ -99,8 +99,8 @@ TEST(MoveChoice, AfterADrawOnlyTheFirstFitCounts) {
 }
 
 struct SetCase {
-    const char* name;
-    bool expert;
+    const char* name = "";
+    bool expert = false;
     Dominoes mine;
     Dominoes theirs;
     SetChoice expected;

@@ -73,9 +73,9 @@ public:
     bool timer1 = false;
 
     struct BoxCall {
-        Picture picture;
+        Picture picture = Picture::View;
         Rect rect;
-        Fill fill;
+        Fill fill = Fill::Background;
     };
     struct HalfCall {
         Picture picture;

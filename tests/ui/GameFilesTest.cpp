@@ -35,7 +35,7 @@ protected:
     // Looks for a message box a few times while the flow goes on.
     void closeMessageBox(int triesLeft) {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shownBoxes.push_back({box->windowTitle(), box->text()});
+            shownBoxes.emplace_back(box->windowTitle(), box->text());
             box->accept();
         } else if (triesLeft > 0) {
             QTimer::singleShot(1, &context, [this, triesLeft] { closeMessageBox(triesLeft - 1); });

@@ -11,8 +11,8 @@ namespace pipwright {
 namespace {
 
 struct LayoutCase {
-    const char* name;
-    int innerWidth;
+    const char* name = "";
+    int innerWidth = 0;
     QRect boneYard, players, computers, label1, view;
     QPoint cantPlay, playerPlayed, computerPlayed;
 };

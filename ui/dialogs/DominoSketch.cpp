@@ -33,7 +33,9 @@ void sketchPips(QPainter& painter, const QRectF& cell, int pips, const QColor& c
     painter.setBrush(colour);
     for (int i = 0; i < 9; ++i) {
         if (PipGrid[static_cast<std::size_t>(pips)][static_cast<std::size_t>(i)]) {
-            const QPointF centre(cell.left() + step * (1 + i % 3), cell.top() + step * (1 + i / 3));
+            const int row = i / 3;
+            const int column = i % 3;
+            const QPointF centre(cell.left() + step * (1 + column), cell.top() + step * (1 + row));
             painter.drawEllipse(centre, radius, radius);
         }
     }
