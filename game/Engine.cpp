@@ -121,7 +121,8 @@ void Engine::setComputerPlayed(const std::string& text) {
 }
 
 void Engine::showPlayerScore(const std::string& label) {
-    port_.setStatusPanel(1, s_.PlayerName + label + std::to_string(s_.PlayerScore.toLong()));
+    composed_.assign(s_.PlayerName).append(label).append(std::to_string(s_.PlayerScore.toLong()));
+    port_.setStatusPanel(1, composed_);
 }
 
 void Engine::showComputerScore() {

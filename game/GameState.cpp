@@ -1,16 +1,6 @@
 #include "game/GameState.h"
 
-#include <algorithm>
-
 namespace pipwright {
-
-int GameState::leftCount() const {
-    return std::clamp<int>(Dominoleft.toLong(), 1, SetSize);
-}
-
-int GameState::rightCount() const {
-    return std::clamp<int>(DominoRight, 1, SetSize);
-}
 
 std::string playedText(int a, int b) {
     auto digit = [](int n) { return n >= 0 && n <= 9; };

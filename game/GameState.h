@@ -3,6 +3,7 @@
 #include "game/Table.h"
 #include "game/Variant.h"
 
+#include <algorithm>
 #include <string>
 
 namespace pipwright {
@@ -122,8 +123,8 @@ struct GameState {
     Integer rightOpen() const { return GameRightArray(rightCount(), 3); }
     Integer rightInner() const { return GameRightArray(rightCount(), 2); }
     // Arm counts as indexes; an arm not yet started reads entry 1.
-    int leftCount() const;
-    int rightCount() const;
+    int leftCount() const { return std::clamp<int>(Dominoleft.toLong(), 1, SetSize); }
+    int rightCount() const { return std::clamp<int>(DominoRight, 1, SetSize); }
 };
 
 // The played-domino text: the two halves joined by "-".

@@ -5,11 +5,6 @@
 
 namespace pipwright {
 
-int RandomSource::draw(int n) {
-    int k = static_cast<int>(n * Rnd()) + 1;
-    return k > n ? n : k;
-}
-
 double SeededRandom::Rnd() {
     std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;

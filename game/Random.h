@@ -11,12 +11,15 @@ class RandomSource {
 public:
     virtual ~RandomSource() = default;
     virtual double Rnd() = 0;
-    int draw(int n);
+    int draw(int n) {
+        const int k = static_cast<int>(n * Rnd()) + 1;
+        return k > n ? n : k;
+    }
 };
 
 // A seedable uniform generator (SplitMix64); the game seeds it from the time
 // of day.
-class SeededRandom : public RandomSource {
+class SeededRandom final : public RandomSource {
 public:
     explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
     double Rnd() override;

@@ -252,12 +252,13 @@ void Engine::PlayerSelects7Dominos() {
     s_.DrawInHand = 0;
 
     const int r = 7 - s_.Playerdom;
-    if (r >= 2)
-        sayToPlayer(", Click on " + std::to_string(r) + " more Dominos in the BoneYard..");
-    else if (r == 1)
-        sayToPlayer(", Click on " + std::to_string(r) + " more Domino in the BoneYard..");
-    else
+    if (r < 1) {
         say("The Computer's Turn to Play....");
+        return;
+    }
+    composed_.assign(s_.PlayerName).append(", Click on ").append(std::to_string(r));
+    composed_.append(r >= 2 ? " more Dominos in the BoneYard.." : " more Domino in the BoneYard..");
+    port_.setMessage(composed_);
 }
 
 void Engine::recordStarter(bool playerStarts) {
