@@ -58,10 +58,7 @@ void ComputerPlayer::ComputerSelects7Dominos() {
         int n = takeFromBoneYard();
         if (n == 0)
             break;
-        s.ComputerArray(s.Zombie, 1) = s.BoneYardArray(n, 1);
-        s.ComputerArray(s.Zombie, 2) = s.BoneYardArray(n, 2);
-        s.BoneYardArray(n, 1) = NoHalf;
-        s.BoneYardArray(n, 2) = NoHalf;
+        s.drawIntoHand(s.ComputerArray, s.Zombie, n);
         engine_.AddComputerDomino();
         int r = count - s.Zombie;
         if (r >= 2) {
@@ -214,10 +211,7 @@ void ComputerPlayer::drawUntilMove() {
             }
             slot = ++s.ComputerDom;
         }
-        s.ComputerArray(slot, 1) = s.BoneYardArray(n, 1);
-        s.ComputerArray(slot, 2) = s.BoneYardArray(n, 2);
-        s.BoneYardArray(n, 1) = NoHalf;
-        s.BoneYardArray(n, 2) = NoHalf;
+        s.drawIntoHand(s.ComputerArray, slot, n);
         s.Zombie = static_cast<Integer>(slot);
         engine_.AddComputerDomino();
         engine_.PauseTimer(0.5);

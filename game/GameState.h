@@ -113,6 +113,10 @@ struct GameState {
     std::string PlayerPlayedCaption;
     std::string ComputerPlayedCaption;
 
+    // Moves the domino of a BoneYard slot into a hand slot; the BoneYard slot
+    // is taken.
+    void drawIntoHand(HandTable& hand, int handSlot, int boneYardSlot);
+
     // Open ends of the line and their inner halves.
     Integer leftOpen() const {
         return static_cast<Integer>(gameleftarray(leftCount(), 3).toLong());

@@ -194,10 +194,7 @@ void Engine::AddPlayerDomino() {
         }
         target = ++s_.Playerdom;
     }
-    s_.PlayerArray(target, 1) = s_.BoneYardArray(slot, 1);
-    s_.PlayerArray(target, 2) = s_.BoneYardArray(slot, 2);
-    s_.BoneYardArray(slot, 1) = NoHalf;
-    s_.BoneYardArray(slot, 2) = NoHalf;
+    s_.drawIntoHand(s_.PlayerArray, target, slot);
     s_.DrawX = Variant::whole(handSlotLeft(target));
     s_.DrawY = s_.PlayerHandTop;
     s_.DrawInHand = 1;
