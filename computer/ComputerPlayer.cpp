@@ -4,14 +4,6 @@
 
 namespace pipwright {
 
-namespace {
-
-// Said on every turn, so built once.
-const std::string ThinkingText = ", The Computer is Thinking..";
-const std::string YourTurnText = ", Click the Left Mouse on one of your Domios";
-
-} // namespace
-
 std::string ComputerPlayer::handLimitText(const std::string& playerName) {
     return playerName + "\r\r" + "The Computer has exceeded the mazimum of 18\r" +
            "Dominos and does not have one equal to either\r" +
@@ -126,7 +118,7 @@ void ComputerPlayer::GameStatus4() {
     engine_.KillTheMenus();
     if (s.ComputerDom >= 2 && s.ComputerArray(s.ComputerDom, 1) == NoHalf)
         --s.ComputerDom;
-    engine_.sayToPlayer(ThinkingText);
+    engine_.sayToPlayer(", The Computer is Thinking..");
     engine_.PauseTimer(1);
     engine_.MousePointerHourglass();
 
@@ -175,7 +167,7 @@ void ComputerPlayer::lay(const Move& move) {
         return;
     }
     s.GameStatus = Phase::PlayersTurn;
-    engine_.sayToPlayer(YourTurnText);
+    engine_.sayToPlayer(", Click the Left Mouse on one of your Domios");
     engine_.ActivateTheMenus();
     setTimer(true);
 }

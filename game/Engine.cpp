@@ -71,26 +71,24 @@ void Engine::Form_Activate() {
     setComputerPlayed("");
 }
 
+// The window hears of the entries only when they change: both routines run
+// on every turn, mostly to confirm what is already so.
 void Engine::KillTheMenus() {
+    if (menus_ == MenuState::Killed)
+        return;
+    menus_ = MenuState::Killed;
     for (Menu m : {Menu::Author, Menu::GameConditions, Menu::GameHistory, Menu::SaveGame,
                    Menu::RestartTheGame})
-        setMenu(m, false);
+        port_.setMenuEnabled(m, false);
 }
 
 void Engine::ActivateTheMenus() {
+    if (menus_ == MenuState::Active)
+        return;
+    menus_ = MenuState::Active;
     for (Menu m : {Menu::Author, Menu::GameConditions, Menu::GameHistory, Menu::SaveGame,
                    Menu::RestartTheGame, Menu::OpenGame})
-        setMenu(m, true);
-}
-
-// The window hears of an entry only when its state changes.
-void Engine::setMenu(Menu menu, bool enabled) {
-    const auto entry = static_cast<std::size_t>(menu);
-    const MenuState wanted = enabled ? MenuState::Enabled : MenuState::Disabled;
-    if (menuStates_[entry] == wanted)
-        return;
-    menuStates_[entry] = wanted;
-    port_.setMenuEnabled(menu, enabled);
+        port_.setMenuEnabled(m, true);
 }
 
 void Engine::MousePointerHourglass() {
@@ -101,26 +99,26 @@ void Engine::MousePointerArrow() {
     port_.setBusyPointer(false);
 }
 
-void Engine::say(const std::string& text) {
+void Engine::say(std::string_view text) {
     port_.setMessage(text);
 }
 
-void Engine::sayToPlayer(const std::string& text) {
+void Engine::sayToPlayer(std::string_view text) {
     composed_.assign(s_.PlayerName).append(text);
     port_.setMessage(composed_);
 }
 
-void Engine::setPlayerPlayed(const std::string& text) {
+void Engine::setPlayerPlayed(std::string_view text) {
     s_.PlayerPlayedCaption = text;
     port_.setPlayerPlayed(text);
 }
 
-void Engine::setComputerPlayed(const std::string& text) {
+void Engine::setComputerPlayed(std::string_view text) {
     s_.ComputerPlayedCaption = text;
     port_.setComputerPlayed(text);
 }
 
-void Engine::showPlayerScore(const std::string& label) {
+void Engine::showPlayerScore(std::string_view label) {
     composed_.assign(s_.PlayerName).append(label).append(std::to_string(s_.PlayerScore.toLong()));
     port_.setStatusPanel(1, composed_);
 }

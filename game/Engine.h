@@ -6,10 +6,10 @@
 #include "game/Random.h"
 #include "game/WindowPort.h"
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pipwright {
@@ -85,11 +85,11 @@ public:
     void PauseTimer(double seconds) { port_.PauseTimer(seconds); }
 
     // Messages and panels.
-    void say(const std::string& text);             // Label1 as it stands
-    void sayToPlayer(const std::string& text);     // Label1 with the name in front
-    void setPlayerPlayed(const std::string& text); // LBLPlayerPlayed
-    void setComputerPlayed(const std::string& text);
-    void showPlayerScore(const std::string& label = "'s Score=");
+    void say(std::string_view text);             // Label1 as it stands
+    void sayToPlayer(std::string_view text);     // Label1 with the name in front
+    void setPlayerPlayed(std::string_view text); // LBLPlayerPlayed
+    void setComputerPlayed(std::string_view text);
+    void showPlayerScore(std::string_view label = "'s Score=");
     void showComputerScore();
 
     // Queries used by both sides.
@@ -131,7 +131,6 @@ private:
     void paintBoneYard();
     bool boneYardTestPasses() const;
     void takeFromBoneYard(int slot);
-    void setMenu(Menu menu, bool enabled);
 
     WindowPort& port_;
     RandomSource& random_;
@@ -141,8 +140,8 @@ private:
     int flowDepth_ = 0;
     bool draining_ = false;
     std::vector<std::function<void()>> deferred_;
-    enum class MenuState : std::uint8_t { Unknown, Enabled, Disabled };
-    std::array<MenuState, MenuCount> menuStates_{};
+    enum class MenuState : std::uint8_t { Unknown, Killed, Active };
+    MenuState menus_ = MenuState::Unknown;
     std::string composed_; // reused for messages built from parts
 };
 

@@ -8,9 +8,6 @@ namespace pipwright {
 
 namespace {
 
-// Said on every selection, so built once.
-const std::string ClickFieldText = ", Click on the corresponding Domino in the Play Field..";
-
 bool inHandRow(const GameState& s) {
     return s.PlayersY >= s.PlayerHandTop && s.PlayersY <= s.PlayerHandTop + 2 * HalfSize;
 }
@@ -83,7 +80,7 @@ void Engine::playerSelect() {
         if (x >= left && x <= left + HalfSize && s_.PlayerArray(slot, 1) != NoHalf) {
             s_.PlayerClicked = Variant::integer(static_cast<Integer>(slot));
             s_.SelectedLeft = Variant::whole(left);
-            sayToPlayer(ClickFieldText);
+            sayToPlayer(", Click on the corresponding Domino in the Play Field..");
             return;
         }
     }

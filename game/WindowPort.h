@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pipwright {
@@ -64,17 +65,17 @@ public:
     virtual ~WindowPort() = default;
 
     // The message line Label1.
-    virtual void setMessage(const std::string& text) = 0;
+    virtual void setMessage(std::string_view text) = 0;
     // Status-bar panels 1 to 4.
-    virtual void setStatusPanel(int panel, const std::string& text) = 0;
+    virtual void setStatusPanel(int panel, std::string_view text) = 0;
     // The played-domino panels LBLPlayerPlayed and LBLComputerPlayed.
-    virtual void setPlayerPlayed(const std::string& text) = 0;
-    virtual void setComputerPlayed(const std::string& text) = 0;
+    virtual void setPlayerPlayed(std::string_view text) = 0;
+    virtual void setComputerPlayed(std::string_view text) = 0;
     // The caption of LblPlayer.
-    virtual void setPlayerCaption(const std::string& text) = 0;
+    virtual void setPlayerCaption(std::string_view text) = 0;
     // LblPlayerSelect and LblComputersSelect in the play field: text, placed
     // with its horizontal centre at centreX and its top at top.
-    virtual void showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
+    virtual void showSelectionLabel(SelectionLabel label, std::string_view text, int centreX,
                                     int top) = 0;
     virtual void hideSelectionLabel(SelectionLabel label) = 0;
 
@@ -91,11 +92,11 @@ public:
     // Blocking: waits while the window keeps handling events.
     virtual void PauseTimer(double seconds) = 0;
     // Blocking: a message box with the stop icon.
-    virtual void messageBox(const std::string& title, const std::string& text) = 0;
+    virtual void messageBox(std::string_view title, std::string_view text) = 0;
     // Blocking: one of the result windows, shown modally.
     virtual void showResultWindow(const ResultTexts& texts) = 0;
     // Blocking: the time-out notice, which closes itself.
-    virtual void showTimeOutNotice(const std::string& caption, const std::string& text) = 0;
+    virtual void showTimeOutNotice(std::string_view caption, std::string_view text) = 0;
 
     // The play timer Timer1 and the dialog's box ChkToStartTheTimer.
     virtual bool timerBoxChecked() const = 0;

@@ -40,8 +40,8 @@ constexpr int PlayerLabelWidth = 1845;
 constexpr int StatusBarHeight = 360;
 constexpr int Label1Height = 375;
 
-QString gameText(const std::string& text) {
-    QString out = QString::fromStdString(text);
+QString gameText(std::string_view text) {
+    QString out = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
@@ -325,23 +325,23 @@ void frmDominos::mnuQuit_Click() {
 
 // --- WindowPort ---
 
-void frmDominos::setMessage(const std::string& text) {
+void frmDominos::setMessage(std::string_view text) {
     Label1->setMessage(gameText(text));
 }
 
-void frmDominos::setStatusPanel(int panel, const std::string& text) {
+void frmDominos::setStatusPanel(int panel, std::string_view text) {
     StatusBar1->setPanelText(panel, gameText(text));
 }
 
-void frmDominos::setPlayerPlayed(const std::string& text) {
+void frmDominos::setPlayerPlayed(std::string_view text) {
     LBLPlayerPlayed->setText(gameText(text));
 }
 
-void frmDominos::setComputerPlayed(const std::string& text) {
+void frmDominos::setComputerPlayed(std::string_view text) {
     LBLComputerPlayed->setText(gameText(text));
 }
 
-void frmDominos::setPlayerCaption(const std::string& text) {
+void frmDominos::setPlayerCaption(std::string_view text) {
     LblPlayer->setText(gameText(text));
     // Longer names widen the caption up to the played-domino panel.
     const int room = LBLPlayerPlayed->x() - LblPlayer->x() - 2;
@@ -351,7 +351,7 @@ void frmDominos::setPlayerCaption(const std::string& text) {
                       LblPlayer->height());
 }
 
-void frmDominos::showSelectionLabel(SelectionLabel which, const std::string& text, int centreX,
+void frmDominos::showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
                                     int top) {
     QLabel* label = selectionLabel(which);
     label->setText(gameText(text));
@@ -418,7 +418,7 @@ void frmDominos::PauseTimer(double seconds) {
     blocking_.pause(seconds);
 }
 
-void frmDominos::messageBox(const std::string& title, const std::string& text) {
+void frmDominos::messageBox(std::string_view title, std::string_view text) {
     blocking_.messageBox(gameText(title), gameText(text));
 }
 
@@ -426,7 +426,7 @@ void frmDominos::showResultWindow(const ResultTexts& texts) {
     blocking_.result(texts);
 }
 
-void frmDominos::showTimeOutNotice(const std::string& caption, const std::string& text) {
+void frmDominos::showTimeOutNotice(std::string_view caption, std::string_view text) {
     blocking_.timeOutNotice(gameText(caption), gameText(text));
 }
 

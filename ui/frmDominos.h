@@ -52,12 +52,12 @@ public:
     void setPauseScale(double scale) { pauseScale_ = scale; }
 
     // WindowPort
-    void setMessage(const std::string& text) override;
-    void setStatusPanel(int panel, const std::string& text) override;
-    void setPlayerPlayed(const std::string& text) override;
-    void setComputerPlayed(const std::string& text) override;
-    void setPlayerCaption(const std::string& text) override;
-    void showSelectionLabel(SelectionLabel which, const std::string& text, int centreX,
+    void setMessage(std::string_view text) override;
+    void setStatusPanel(int panel, std::string_view text) override;
+    void setPlayerPlayed(std::string_view text) override;
+    void setComputerPlayed(std::string_view text) override;
+    void setPlayerCaption(std::string_view text) override;
+    void showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
                             int top) override;
     void hideSelectionLabel(SelectionLabel label) override;
     void clearPicture(Picture which) override;
@@ -66,9 +66,9 @@ public:
     void setMenuEnabled(Menu menu, bool enabled) override;
     void setBusyPointer(bool busy) override;
     void PauseTimer(double seconds) override;
-    void messageBox(const std::string& title, const std::string& text) override;
+    void messageBox(std::string_view title, std::string_view text) override;
     void showResultWindow(const ResultTexts& texts) override;
-    void showTimeOutNotice(const std::string& caption, const std::string& text) override;
+    void showTimeOutNotice(std::string_view caption, std::string_view text) override;
     bool timerBoxChecked() const override;
     void setTimer1Enabled(bool enabled) override;
     bool timer1Enabled() const override { return Timer1.isActive(); }

@@ -2,22 +2,22 @@
 
 namespace pipwright {
 
-void FakeWindow::setMessage(const std::string& text) {
+void FakeWindow::setMessage(std::string_view text) {
     if (!recording)
         return;
     message = text;
-    messages.push_back(text);
+    messages.emplace_back(text);
 }
 
-void FakeWindow::setStatusPanel(int panel, const std::string& text) {
+void FakeWindow::setStatusPanel(int panel, std::string_view text) {
     if (recording)
         panels[panel] = text;
 }
 
-void FakeWindow::showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
+void FakeWindow::showSelectionLabel(SelectionLabel label, std::string_view text, int centreX,
                                     int top) {
     if (recording)
-        selectionLabels[label] = Label{true, text, centreX, top};
+        selectionLabels[label] = Label{true, std::string(text), centreX, top};
 }
 
 void FakeWindow::hideSelectionLabel(SelectionLabel label) {
@@ -47,7 +47,7 @@ void FakeWindow::PauseTimer(double seconds) {
         onPause(seconds);
 }
 
-void FakeWindow::messageBox(const std::string& title, const std::string& text) {
+void FakeWindow::messageBox(std::string_view title, std::string_view text) {
     if (recording)
         messageBoxes.emplace_back(title, text);
     if (onMessageBox)
@@ -61,9 +61,9 @@ void FakeWindow::showResultWindow(const ResultTexts& texts) {
         onResultWindow(texts);
 }
 
-void FakeWindow::showTimeOutNotice(const std::string&, const std::string& text) {
+void FakeWindow::showTimeOutNotice(std::string_view, std::string_view text) {
     if (recording)
-        timeOutNotices.push_back(text);
+        timeOutNotices.emplace_back(text);
 }
 
 void FakeWindow::clearHistory() {

@@ -15,21 +15,21 @@ namespace pipwright {
 // act in the middle of a flow.
 class FakeWindow : public WindowPort {
 public:
-    void setMessage(const std::string& text) override;
-    void setStatusPanel(int panel, const std::string& text) override;
-    void setPlayerPlayed(const std::string& text) override {
+    void setMessage(std::string_view text) override;
+    void setStatusPanel(int panel, std::string_view text) override;
+    void setPlayerPlayed(std::string_view text) override {
         if (recording)
             playerPlayed = text;
     }
-    void setComputerPlayed(const std::string& text) override {
+    void setComputerPlayed(std::string_view text) override {
         if (recording)
             computerPlayed = text;
     }
-    void setPlayerCaption(const std::string& text) override {
+    void setPlayerCaption(std::string_view text) override {
         if (recording)
             playerCaption = text;
     }
-    void showSelectionLabel(SelectionLabel label, const std::string& text, int centreX,
+    void showSelectionLabel(SelectionLabel label, std::string_view text, int centreX,
                             int top) override;
     void hideSelectionLabel(SelectionLabel label) override;
 
@@ -41,9 +41,9 @@ public:
     void setBusyPointer(bool busy) override { busyPointer = busy; }
 
     void PauseTimer(double seconds) override;
-    void messageBox(const std::string& title, const std::string& text) override;
+    void messageBox(std::string_view title, std::string_view text) override;
     void showResultWindow(const ResultTexts& texts) override;
-    void showTimeOutNotice(const std::string& caption, const std::string& text) override;
+    void showTimeOutNotice(std::string_view caption, std::string_view text) override;
 
     bool timerBoxChecked() const override { return timerBox; }
     void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
