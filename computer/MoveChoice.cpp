@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace pipwright {
 
@@ -19,13 +20,19 @@ bool multipleOfFive(int total) {
     return total % 5 == 0;
 }
 
-// Whether any domino of the hand has a half equal to value.
-bool holdsHalf(HandView hand, int value) {
-    for (int k = 1, n = usedSlots(hand); k <= n; ++k)
-        if (hand.slots(k, 1) == value || hand.slots(k, 2) == value)
-            return true;
-    return false;
-}
+// The halves a hand holds, one bit per value, so that asking whether it holds
+// a half costs no search.
+class HalvesHeld {
+public:
+    explicit HalvesHeld(HandView hand) {
+        for (int k = 1, n = usedSlots(hand); k <= n; ++k)
+            bits_ |= 1u << (hand.slots(k, 1) & 15) | 1u << (hand.slots(k, 2) & 15);
+    }
+    bool contains(int value) const { return ((bits_ >> (value & 15)) & 1u) != 0; }
+
+private:
+    unsigned bits_ = 0;
+};
 
 Move left(int slot, int inner, int outer, std::string_view rule) {
     return Move{slot, End::Left, inner, outer, rule};
@@ -82,10 +89,10 @@ std::optional<Move> singleScores(int i, int a, int b, const LineEnds& e, bool ot
 
 // Scan 5: a domino whose open half the other side cannot answer. One flag per
 // slot: once a search finds an answer, the slot's later blocking rules fail.
-std::optional<Move> blocks(int i, int a, int b, const LineEnds& e, HandView theirs) {
+std::optional<Move> blocks(int i, int a, int b, const LineEnds& e, const HalvesHeld& theirs) {
     bool answered = false;
     auto unanswered = [&](int open) {
-        if (!answered && holdsHalf(theirs, open))
+        if (!answered && theirs.contains(open))
             answered = true;
         return !answered;
     };
@@ -123,18 +130,16 @@ std::optional<Move> fits(int i, int a, int b, const LineEnds& e) {
 // The slots whose domino touches an open end, in hand order. Every rule asks
 // for such a domino, so the scans need look at no other.
 struct Candidates {
-    struct Slot {
-        int i, a, b;
-    };
-    std::array<Slot, SetSize> slots{};
+    HandView hand;
+    std::array<std::uint8_t, SetSize> slots{}; // small, so cheap to clear
     int count = 0;
 
-    Candidates(HandView hand, const LineEnds& e) {
+    Candidates(HandView mine, const LineEnds& e) : hand(mine) {
         // Written without branches: whether a domino fits is not predictable.
         int found = 0;
         for (int i = 1, n = usedSlots(hand); i <= n; ++i) {
             const int a = hand.slots(i, 1), b = hand.slots(i, 2);
-            slots[found] = Slot{i, a, b};
+            slots[found] = static_cast<std::uint8_t>(i);
             found += (a != NoHalf) & ((a == e.L) | (b == e.L) | (a == e.R) | (b == e.R));
         }
         count = found;
@@ -142,9 +147,11 @@ struct Candidates {
 
     // Runs one scan: the slots in order, the scan's rules for each.
     template <typename Rules> std::optional<Move> scan(Rules rules) const {
-        for (int k = 0; k < count; ++k)
-            if (auto move = rules(slots[k].i, slots[k].a, slots[k].b))
+        for (int k = 0; k < count; ++k) {
+            const int i = slots[k];
+            if (auto move = rules(i, hand.slots(i, 1), hand.slots(i, 2)))
                 return move;
+        }
         return std::nullopt;
     }
 };
@@ -173,7 +180,9 @@ std::optional<Move> chooseMove(HandView mine, HandView theirs, LineEnds e, bool 
             if (auto m = hand.scan(
                     [&](int i, int a, int b) { return singleScores(i, a, b, e, otherEndDouble); }))
                 return m;
-        if (auto m = hand.scan([&](int i, int a, int b) { return blocks(i, a, b, e, theirs); }))
+        const HalvesHeld theirHalves(theirs);
+        if (auto m =
+                hand.scan([&](int i, int a, int b) { return blocks(i, a, b, e, theirHalves); }))
             return m;
     }
     if (auto m = hand.scan([&](int i, int a, int b) { return doubleFits(i, a, b, e); }))
@@ -208,9 +217,10 @@ SetChoice chooseSetDomino(HandView mine, HandView theirs, bool expert, RandomSou
     if (heaviest != 0)
         return {heaviest, SetStep::HeaviestDouble};
     if (expert) {
+        const HalvesHeld theirHalves(theirs);
         for (int i = 1; i <= n; ++i)
-            if (present(mine, i) && !holdsHalf(theirs, mine.slots(i, 1)) &&
-                !holdsHalf(theirs, mine.slots(i, 2)))
+            if (present(mine, i) && !theirHalves.contains(mine.slots(i, 1)) &&
+                !theirHalves.contains(mine.slots(i, 2)))
                 return {i, SetStep::Unanswerable};
     }
     return {random.draw(n), SetStep::Random};
