@@ -17,14 +17,19 @@ bool isTrue(const Variant& v) {
     return v == True;
 }
 
-// Empties the left arm. Most cells are already empty, and skipping them spares
-// rewriting the whole table each round.
+// Empties the left arm. Its entries are filled from the first, by play and by
+// opening a game alike, so the first empty entry marks the end of those in use.
 void clearLeftArm(Table<Variant, SetSize, 9>& arm) {
     using LeftArm = Table<Variant, SetSize, 9>;
-    for (std::size_t row = 1; row <= LeftArm::rows; ++row)
-        for (std::size_t col = 1; col <= LeftArm::cols; ++col)
-            if (!arm(row, col).isEmpty())
-                arm(row, col) = Variant();
+    for (std::size_t row = 1; row <= LeftArm::rows; ++row) {
+        bool wasEmpty = true;
+        for (std::size_t col = 1; col <= LeftArm::cols; ++col) {
+            wasEmpty = wasEmpty && arm(row, col).isEmpty();
+            arm(row, col) = Variant();
+        }
+        if (wasEmpty)
+            return;
+    }
 }
 
 } // namespace

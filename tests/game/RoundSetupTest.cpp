@@ -33,6 +33,22 @@ TEST_F(EngineTest, StartsWithAFullBoneYardAndTheWhoPlaysFirstPrompt) {
     EXPECT_TRUE(s().gameleftarray(1, 2).isEmpty());
 }
 
+// A new round empties every entry of the left arm, however long the arm grew
+// and whatever kinds its cells hold.
+TEST_F(EngineTest, ANewRoundEmptiesTheWholeLeftArm) {
+    for (int rows : {1, 5, SetSize}) {
+        for (int row = 1; row <= rows; ++row)
+            for (int col = 1; col <= 9; ++col)
+                s().gameleftarray(row, col) =
+                    col == 9 ? Variant::string("x") : Variant::whole(row * 10 + col);
+        engine.GameStart();
+        for (int row = 1; row <= SetSize; ++row)
+            for (int col = 1; col <= 9; ++col)
+                ASSERT_TRUE(s().gameleftarray(row, col).isEmpty())
+                    << rows << " rows, entry " << row << ", column " << col;
+    }
+}
+
 TEST_F(EngineTest, ATiedDrawLeavesTwentySixSquaresAndAsksAgain) {
     auto [mine, theirs] = slotsWith(s(), true);
     random.pushDraw(theirs, 28);
