@@ -2,6 +2,7 @@
 
 #include "game/Invariants.h"
 
+#include <array>
 #include <ostream>
 
 namespace pipwright {
@@ -12,13 +13,6 @@ namespace {
 constexpr long ActionsPerGame = 5000;
 constexpr long ReportedViolations = 10;
 constexpr std::uint64_t PlayerSeedSalt = 0x9e3779b97f4a7c15ULL;
-
-int presentDominoes(const GameState& s) {
-    int count = 0;
-    for (int i = 1; i <= s.Playerdom; ++i)
-        count += s.PlayerArray(i, 1) != NoHalf;
-    return count;
-}
 
 Rect endRect(const GameState& s, End end) {
     if (end == End::Left) {
@@ -102,13 +96,21 @@ SelfPlay::Outcome SelfPlay::act() {
     GameState& s = engine_.state();
     switch (s.GameStatus) {
     case Phase::DrawForFirstPlay:
-    case Phase::DrawingSeven:
-        return clickBoneYard();
+    case Phase::DrawingSeven: {
+        const int slot = pickFaceDown();
+        if (slot == 0)
+            return Outcome::Stuck;
+        clickBoneYard(slot);
+        return Outcome::Acted;
+    }
     case Phase::SetDomino: {
         SetChoice choice = chooseSetDomino(HandView{s.PlayerArray, s.Playerdom},
                                            HandView{s.ComputerArray, s.ComputerDom},
                                            options_.playerExpert, playerRandom_);
-        return choice.slot == 0 ? Outcome::Stuck : clickHandSlot(choice.slot);
+        if (choice.slot == 0)
+            return Outcome::Stuck;
+        clickHandSlot(choice.slot);
+        return Outcome::Acted;
     }
     case Phase::PlayersTurn:
         return takeTurn();
@@ -127,13 +129,14 @@ SelfPlay::Outcome SelfPlay::takeTurn() {
     if (move) {
         drewThisTurn_ = false;
         clickHandSlot(move->slot);
-        return clickEnd(move->end);
+        clickEnd(move->end);
+        return Outcome::Acted;
     }
-    if (engine_.boneYardHasDomino()) {
-        const int before = presentDominoes(s);
-        Outcome outcome = clickBoneYard();
-        drewThisTurn_ = s.GameStatus == Phase::PlayersTurn && presentDominoes(s) > before;
-        return outcome;
+    if (const int slot = pickFaceDown()) {
+        clickBoneYard(slot);
+        // The square is taken only when its domino went into the hand.
+        drewThisTurn_ = s.GameStatus == Phase::PlayersTurn && s.BoneYardArray(slot, 1) == NoHalf;
+        return Outcome::Acted;
     }
     drewThisTurn_ = false;
     engine_.ComPlayerCantPlay_Click();
@@ -141,36 +144,34 @@ SelfPlay::Outcome SelfPlay::takeTurn() {
     return Outcome::Acted;
 }
 
-SelfPlay::Outcome SelfPlay::clickBoneYard() {
+// Any face-down square, each as likely; 0 when the BoneYard is empty.
+int SelfPlay::pickFaceDown() {
     const GameState& s = engine_.state();
-    int slot = 0;
-    for (int tries = 0; tries < 8 * SetSize && slot == 0; ++tries) {
-        int k = playerRandom_.draw(SetSize);
-        if (s.BoneYardArray(k, 1) != NoHalf)
-            slot = k;
+    std::array<int, SetSize> faceDown{};
+    int count = 0;
+    for (int k = 1; k <= SetSize; ++k) {
+        faceDown[count] = k;
+        count += s.BoneYardArray(k, 1) != NoHalf;
     }
-    for (int k = 1; k <= SetSize && slot == 0; ++k)
-        if (s.BoneYardArray(k, 1) != NoHalf)
-            slot = k;
-    if (slot == 0)
-        return Outcome::Stuck;
-    Rect square = boneYardSquare(slot, s.BoneYardTop);
+    return count == 0 ? 0 : faceDown[playerRandom_.draw(count) - 1];
+}
+
+void SelfPlay::clickBoneYard(int slot) {
+    const Rect square = boneYardSquare(slot, engine_.state().BoneYardTop);
     engine_.BoneYardPic_MouseDown(square.left + 125, square.top + 125);
     engine_.BoneYardPic_Click();
     checkState("a BoneYard click");
-    return Outcome::Acted;
 }
 
-SelfPlay::Outcome SelfPlay::clickHandSlot(int slot) {
+void SelfPlay::clickHandSlot(int slot) {
     engine_.PlayersPic_MouseDown(handSlotLeft(slot) + HalfSize / 2,
                                  engine_.state().PlayerHandTop + HalfSize);
     engine_.PlayersPic_Click();
     checkState("a hand click");
-    return Outcome::Acted;
 }
 
 // Clicks inside the end's rectangle, away from the other end's where they overlap.
-SelfPlay::Outcome SelfPlay::clickEnd(End end) {
+void SelfPlay::clickEnd(End end) {
     const GameState& s = engine_.state();
     Rect target = endRect(s, end);
     Rect other = endRect(s, end == End::Left ? End::Right : End::Left);
@@ -190,7 +191,6 @@ SelfPlay::Outcome SelfPlay::clickEnd(End end) {
     engine_.ViewPic_MouseDown(x, y);
     engine_.ViewPic_Click();
     checkState("a play-field click");
-    return Outcome::Acted;
 }
 
 } // namespace pipwright

@@ -36,9 +36,10 @@ public:
 private:
     enum class Outcome { Acted, Stuck };
     Outcome act();
-    Outcome clickBoneYard();
-    Outcome clickHandSlot(int slot);
-    Outcome clickEnd(End end);
+    int pickFaceDown();
+    void clickBoneYard(int slot);
+    void clickHandSlot(int slot);
+    void clickEnd(End end);
     Outcome takeTurn();
     void resultShown(const ResultTexts& texts);
     void checkState(const char* after);
