@@ -1,8 +1,8 @@
 #include "game/Invariants.h"
 
+#include "game/DominoCensus.h"
+
 #include <array>
-#include <bit>
-#include <cstdint>
 
 namespace pipwright {
 
@@ -52,59 +52,6 @@ void addHand(const HandTable& hand, int count, const char* name, Census& census,
 // The same rules with nothing named: a state that keeps them all, the common
 // case, is checked without building a single text.
 
-// What a slot holding halves a and b (each 0 to 7) adds to the census: the
-// domino's own bit, nothing for an empty slot, or Faulty for a half-empty one.
-constexpr std::uint64_t Faulty = std::uint64_t{1} << 63;
-constexpr std::uint64_t WholeSet = (std::uint64_t{1} << SetSize) - 1;
-
-constexpr std::array<std::uint64_t, 64> slotBits() {
-    std::array<std::uint64_t, 64> bits{};
-    int domino = 0;
-    for (int a = 0; a <= 6; ++a)
-        for (int b = a; b <= 6; ++b, ++domino)
-            bits[a * 8 + b] = bits[b * 8 + a] = std::uint64_t{1} << domino;
-    for (int a = 0; a <= 6; ++a)
-        bits[a * 8 + NoHalf] = bits[NoHalf * 8 + a] = Faulty;
-    return bits;
-}
-constexpr std::array<std::uint64_t, 64> SlotBits = slotBits();
-
-// Repeats show as a sum of the dominoes' bits that differs from their union;
-// a half outside 0 to 7 shows in the union of all halves.
-class QuickCensus {
-public:
-    // A hand or BoneYard slot, without branches: whether a slot is in use is
-    // not predictable.
-    void add(int a, int b) {
-        halves_ |= a | b;
-        const std::uint64_t bits = SlotBits[(a * 8 + b) & 63];
-        sum_ += bits;
-        seen_ |= bits;
-    }
-    // A domino laid in the line: both halves must be pips.
-    bool addLaid(int a, int b) {
-        if (static_cast<unsigned>(a) > 6u || static_cast<unsigned>(b) > 6u)
-            return false;
-        add(a, b);
-        return true;
-    }
-    bool sound() const {
-        return static_cast<unsigned>(halves_) <= 7u && (seen_ & Faulty) == 0 && sum_ == seen_;
-    }
-    bool whole() const { return sound() && seen_ == WholeSet; }
-    int distinct() const { return std::popcount(seen_ & WholeSet); }
-
-private:
-    int halves_ = 0;
-    std::uint64_t seen_ = 0;
-    std::uint64_t sum_ = 0;
-};
-
-void quickHand(const HandTable& hand, int count, QuickCensus& census) {
-    for (int i = 1; i <= count; ++i)
-        census.add(hand(i, 1), hand(i, 2));
-}
-
 // Dominoes out of the BoneYard while who plays first is drawn: two for each
 // tied draw, and the player's own while the computer draws.
 bool drawForFirstPlayCount(int missing, Integer phase) {
@@ -125,13 +72,13 @@ bool quickHolds(const GameState& s) {
     if (s.PlayerScore.toLong() % 5 != 0 || s.PlayerScore < 0 || s.ComputerScore % 5 != 0 ||
         s.ComputerScore < 0)
         return false;
-    QuickCensus census;
-    quickHand(s.BoneYardArray, SetSize, census);
+    DominoCensus census;
+    census.addSlots(s.BoneYardArray, SetSize);
     if (phase == 0 || phase == 9)
         return census.sound() && drawForFirstPlayCount(SetSize - census.distinct(), phase);
-    quickHand(s.PlayerArray, s.Playerdom, census);
+    census.addSlots(s.PlayerArray, s.Playerdom);
     if (phase != 1 || s.ComputerHasSeven == True)
-        quickHand(s.ComputerArray, s.ComputerDom, census);
+        census.addSlots(s.ComputerArray, s.ComputerDom);
     if (phase == 3 || phase == 4) {
         const long left = s.Dominoleft.toLong();
         const int right = s.DominoRight;

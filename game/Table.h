@@ -21,6 +21,8 @@ public:
         return cells_[(row - 1) * Cols + (col - 1)];
     }
     void fill(const T& value) { cells_.fill(value); }
+    // The cells row by row: t(1, 1), t(1, 2), ...
+    const T* data() const { return cells_.data(); }
 
     friend bool operator==(const Table&, const Table&) = default;
 
