@@ -7,12 +7,35 @@
 #include <bit>
 #include <cstdint>
 
-#if defined(__SSE2__) && !defined(PIPWRIGHT_PLAIN_CENSUS)
+#if defined(__SSE2__) && defined(__x86_64__) && !defined(PIPWRIGHT_PLAIN_CENSUS)
 #include <emmintrin.h>
 #define PIPWRIGHT_SSE2_CENSUS
 #endif
 
 namespace pipwright {
+
+namespace census {
+
+// The bit of the domino lo-hi, lo <= hi <= 6.
+constexpr int bitOf(int lo, int hi) {
+    return hi * (hi + 1) / 2 + lo;
+}
+
+// What a slot holding halves a and b (each 0 to 7) adds: the domino's bit,
+// nothing for an empty slot, a bit outside the set for a half-empty one.
+constexpr std::uint64_t HalfEmpty = std::uint64_t{1} << 63;
+constexpr std::array<std::uint64_t, 64> slotBits() {
+    std::array<std::uint64_t, 64> bits{};
+    for (int lo = 0; lo <= 6; ++lo)
+        for (int hi = lo; hi <= 6; ++hi)
+            bits[lo * 8 + hi] = bits[hi * 8 + lo] = std::uint64_t{1} << bitOf(lo, hi);
+    for (int a = 0; a <= 6; ++a)
+        bits[a * 8 + NoHalf] = bits[NoHalf * 8 + a] = HalfEmpty;
+    return bits;
+}
+inline constexpr std::array<std::uint64_t, 64> SlotBits = slotBits();
+
+} // namespace census
 
 // Which dominoes a state's places hold, one bit per domino of the set, for
 // the check that runs after every click. It tells whether every slot is empty
@@ -26,25 +49,22 @@ class DominoCensus {
 public:
     static constexpr std::uint64_t WholeSet = (std::uint64_t{1} << SetSize) - 1;
 
-    // The bit of the domino lo-hi, lo <= hi <= 6.
-    static constexpr int bitOf(int lo, int hi) { return hi * (hi + 1) / 2 + lo; }
-
     // Slots 1 to count (0 to 28) of a hand or of the BoneYard.
     void addSlots(const HandTable& slots, int count);
     // A domino laid in the line; false when a half is not a pip count.
     bool addLaid(int a, int b) {
         if (static_cast<unsigned>(a) > 6u || static_cast<unsigned>(b) > 6u)
             return false;
-        add(std::uint64_t{1} << bitOf(std::min(a, b), std::max(a, b)));
+        add(census::SlotBits[a * 8 + b]);
         return true;
     }
 
     // No half outside 0 to 7, no half-empty slot, no domino twice.
-    bool sound() const {
+    bool sound() const { return sound(totals()); }
+    bool whole() const {
         const Totals t = totals();
-        return t.halvesInRange && (t.seen & ~WholeSet) == 0 && t.sum == t.seen;
+        return sound(t) && t.seen == WholeSet;
     }
-    bool whole() const { return sound() && totals().seen == WholeSet; }
     int distinct() const { return std::popcount(totals().seen & WholeSet); }
 
 private:
@@ -53,6 +73,9 @@ private:
         std::uint64_t sum, seen;
     };
     Totals totals() const;
+    static bool sound(const Totals& t) {
+        return t.halvesInRange && (t.seen & ~WholeSet) == 0 && t.sum == t.seen;
+    }
 
     void add(std::uint64_t bits) {
         sum_ += bits;
@@ -109,37 +132,18 @@ inline void DominoCensus::addSlots(const HandTable& slots, int count) {
 inline DominoCensus::Totals DominoCensus::totals() const {
     const __m128i outside = _mm_andnot_si128(_mm_set1_epi16(7), laneHalves_);
     const bool inRange = _mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())) == 0xffff;
-    alignas(16) std::array<std::uint32_t, 4> sums{};
-    alignas(16) std::array<std::uint32_t, 4> seen{};
-    _mm_store_si128(reinterpret_cast<__m128i*>(sums.data()), laneSums_);
-    _mm_store_si128(reinterpret_cast<__m128i*>(seen.data()), laneSeen_);
-    Totals t{inRange, sum_, seen_};
-    for (int lane = 0; lane < 4; ++lane) {
-        t.sum += sums[lane];
-        t.seen |= seen[lane];
-    }
-    return t;
+    // The lanes' sums widened to 64 bits and added; their unions joined.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i sums =
+        _mm_add_epi64(_mm_unpacklo_epi32(laneSums_, zero), _mm_unpackhi_epi32(laneSums_, zero));
+    const __m128i seen = _mm_or_si128(laneSeen_, _mm_srli_si128(laneSeen_, 8));
+    const auto low64 = [](__m128i v) { return static_cast<std::uint64_t>(_mm_cvtsi128_si64(v)); };
+    const auto low32 = [](__m128i v) { return static_cast<std::uint32_t>(_mm_cvtsi128_si32(v)); };
+    return Totals{inRange, sum_ + low64(sums) + low64(_mm_srli_si128(sums, 8)),
+                  seen_ | low32(seen) | low32(_mm_srli_si128(seen, 4))};
 }
 
 #else
-
-namespace census {
-
-// What a slot holding halves a and b (each 0 to 7) adds: the domino's bit,
-// nothing for an empty slot, a bit outside the set for a half-empty one.
-constexpr std::uint64_t HalfEmpty = std::uint64_t{1} << 63;
-constexpr std::array<std::uint64_t, 64> slotBits() {
-    std::array<std::uint64_t, 64> bits{};
-    for (int lo = 0; lo <= 6; ++lo)
-        for (int hi = lo; hi <= 6; ++hi)
-            bits[lo * 8 + hi] = bits[hi * 8 + lo] = std::uint64_t{1} << DominoCensus::bitOf(lo, hi);
-    for (int a = 0; a <= 6; ++a)
-        bits[a * 8 + NoHalf] = bits[NoHalf * 8 + a] = HalfEmpty;
-    return bits;
-}
-inline constexpr std::array<std::uint64_t, 64> SlotBits = slotBits();
-
-} // namespace census
 
 // Without branches: whether a slot is in use is not predictable.
 inline void DominoCensus::addSlots(const HandTable& slots, int count) {
