@@ -100,12 +100,11 @@ void Engine::MousePointerArrow() {
 }
 
 void Engine::say(std::string_view text) {
-    port_.setMessage(text);
+    port_.setMessage({}, text);
 }
 
 void Engine::sayToPlayer(std::string_view text) {
-    composed_.assign(s_.PlayerName).append(text);
-    port_.setMessage(composed_);
+    port_.setMessage(s_.PlayerName, text);
 }
 
 void Engine::setPlayerPlayed(std::string_view text) {

@@ -168,7 +168,7 @@ void Engine::playerDrawForFirstPlay() {
     if (s_.plae < s_.clae) {
         say("The Computer has the Highest Domino, and will Start the Game..");
     } else if (playerStarts) {
-        say(s_.PlayerName + " has the Highest Domino, and will Start the Game..");
+        sayToPlayer(" has the Highest Domino, and will Start the Game..");
     } else {
         sayToPlayer(", You Tied with the Computer, Reselect another Domino");
         PauseTimer(1.5);
@@ -261,9 +261,9 @@ void Engine::PlayerSelects7Dominos() {
         say("The Computer's Turn to Play....");
         return;
     }
-    composed_.assign(s_.PlayerName).append(", Click on ").append(std::to_string(r));
+    composed_.assign(", Click on ").append(std::to_string(r));
     composed_.append(r >= 2 ? " more Dominos in the BoneYard.." : " more Domino in the BoneYard..");
-    port_.setMessage(composed_);
+    sayToPlayer(composed_);
 }
 
 void Engine::recordStarter(bool playerStarts) {

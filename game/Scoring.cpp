@@ -1,7 +1,6 @@
 // Points for the open ends, the end of a round and of a game.
 
 #include "game/Engine.h"
-#include "game/ResultTexts.h"
 
 #include <cstdlib>
 
@@ -93,7 +92,7 @@ void Engine::CheckForWin() {
         s_.RoundStartComputerScore = s_.ComputerScore;
     };
     auto show = [this](ResultWindow window) {
-        port_.showResultWindow(resultTexts(window, s_));
+        port_.showResultWindow(window, s_);
         Form_Activate();
     };
 
@@ -176,7 +175,7 @@ void Engine::prepareNextRound(bool playerStarts) {
 bool Engine::gameEnd(bool playerWon) {
     if (playerWon ? s_.PlayerScore < TargetScore : s_.ComputerScore < TargetScore)
         return false;
-    port_.showResultWindow(resultTexts(playerWon ? ResultWindow::Winner : ResultWindow::Loser, s_));
+    port_.showResultWindow(playerWon ? ResultWindow::Winner : ResultWindow::Loser, s_);
     Form_Activate();
     if (playerWon)
         s_.GamesWon = s_.GamesWon.plus(1);

@@ -7,6 +7,8 @@
 
 namespace pipwright {
 
+struct GameState;
+
 // The four picture areas of the main window. Coordinates inside them are in
 // twips from the picture's top-left corner.
 enum class Picture { View, Players, BoneYard, Computers };
@@ -64,8 +66,9 @@ class WindowPort {
 public:
     virtual ~WindowPort() = default;
 
-    // The message line Label1.
-    virtual void setMessage(std::string_view text) = 0;
+    // The message line Label1: the player's name when one is given, then the
+    // text. Most messages speak to the player by name.
+    virtual void setMessage(std::string_view name, std::string_view text) = 0;
     // Status-bar panels 1 to 4.
     virtual void setStatusPanel(int panel, std::string_view text) = 0;
     // The played-domino panels LBLPlayerPlayed and LBLComputerPlayed.
@@ -93,8 +96,10 @@ public:
     virtual void PauseTimer(double seconds) = 0;
     // Blocking: a message box with the stop icon.
     virtual void messageBox(std::string_view title, std::string_view text) = 0;
-    // Blocking: one of the result windows, shown modally.
-    virtual void showResultWindow(const ResultTexts& texts) = 0;
+    // Blocking: one of the result windows, shown modally. Its texts come from
+    // the round-end figures of the state (resultTexts), built only by a window
+    // that shows them.
+    virtual void showResultWindow(ResultWindow window, const GameState& state) = 0;
     // Blocking: the time-out notice, which closes itself.
     virtual void showTimeOutNotice(std::string_view caption, std::string_view text) = 0;
 

@@ -1,5 +1,6 @@
 #include "ui/frmDominos.h"
 
+#include "game/ResultTexts.h"
 #include "ui/Look.h"
 #include "ui/MessageLine.h"
 #include "ui/PauseTimer.h"
@@ -325,8 +326,8 @@ void frmDominos::mnuQuit_Click() {
 
 // --- WindowPort ---
 
-void frmDominos::setMessage(std::string_view text) {
-    Label1->setMessage(gameText(text));
+void frmDominos::setMessage(std::string_view name, std::string_view text) {
+    Label1->setMessage(gameText(name) + gameText(text));
 }
 
 void frmDominos::setStatusPanel(int panel, std::string_view text) {
@@ -422,8 +423,8 @@ void frmDominos::messageBox(std::string_view title, std::string_view text) {
     blocking_.messageBox(gameText(title), gameText(text));
 }
 
-void frmDominos::showResultWindow(const ResultTexts& texts) {
-    blocking_.result(texts);
+void frmDominos::showResultWindow(ResultWindow window, const GameState& state) {
+    blocking_.result(resultTexts(window, state));
 }
 
 void frmDominos::showTimeOutNotice(std::string_view caption, std::string_view text) {

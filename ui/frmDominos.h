@@ -52,7 +52,7 @@ public:
     void setPauseScale(double scale) { pauseScale_ = scale; }
 
     // WindowPort
-    void setMessage(std::string_view text) override;
+    void setMessage(std::string_view name, std::string_view text) override;
     void setStatusPanel(int panel, std::string_view text) override;
     void setPlayerPlayed(std::string_view text) override;
     void setComputerPlayed(std::string_view text) override;
@@ -67,7 +67,7 @@ public:
     void setBusyPointer(bool busy) override;
     void PauseTimer(double seconds) override;
     void messageBox(std::string_view title, std::string_view text) override;
-    void showResultWindow(const ResultTexts& texts) override;
+    void showResultWindow(ResultWindow window, const GameState& state) override;
     void showTimeOutNotice(std::string_view caption, std::string_view text) override;
     bool timerBoxChecked() const override;
     void setTimer1Enabled(bool enabled) override;

@@ -184,9 +184,9 @@ TEST_F(ComputerTurn, LastDominoEndsTheRoundWithoutThePrompt) {
     computerHolds({{7, 7}, {4, 6}});
     playerHolds({{1, 2}, {5, 5}});
     int results = 0;
-    window.onResultWindow = [&](const ResultTexts& texts) {
+    window.onResultWindow = [&](ResultWindow shown) {
         ++results;
-        EXPECT_EQ(texts.window, ResultWindow::ComputerWinsRound);
+        EXPECT_EQ(shown, ResultWindow::ComputerWinsRound);
     };
     computersTurn();
 

@@ -1,12 +1,14 @@
 #include "tests/support/FakeWindow.h"
 
+#include "game/ResultTexts.h"
+
 namespace pipwright {
 
-void FakeWindow::setMessage(std::string_view text) {
+void FakeWindow::setMessage(std::string_view name, std::string_view text) {
     if (!recording)
         return;
-    message = text;
-    messages.emplace_back(text);
+    message.assign(name).append(text);
+    messages.push_back(message);
 }
 
 void FakeWindow::setStatusPanel(int panel, std::string_view text) {
@@ -54,11 +56,11 @@ void FakeWindow::messageBox(std::string_view title, std::string_view text) {
         onMessageBox();
 }
 
-void FakeWindow::showResultWindow(const ResultTexts& texts) {
+void FakeWindow::showResultWindow(ResultWindow window, const GameState& state) {
     if (recording)
-        resultWindows.push_back(texts);
+        resultWindows.push_back(resultTexts(window, state));
     if (onResultWindow)
-        onResultWindow(texts);
+        onResultWindow(window);
 }
 
 void FakeWindow::showTimeOutNotice(std::string_view, std::string_view text) {

@@ -15,7 +15,7 @@ namespace pipwright {
 // act in the middle of a flow.
 class FakeWindow : public WindowPort {
 public:
-    void setMessage(std::string_view text) override;
+    void setMessage(std::string_view name, std::string_view text) override;
     void setStatusPanel(int panel, std::string_view text) override;
     void setPlayerPlayed(std::string_view text) override {
         if (recording)
@@ -42,7 +42,7 @@ public:
 
     void PauseTimer(double seconds) override;
     void messageBox(std::string_view title, std::string_view text) override;
-    void showResultWindow(const ResultTexts& texts) override;
+    void showResultWindow(ResultWindow window, const GameState& state) override;
     void showTimeOutNotice(std::string_view caption, std::string_view text) override;
 
     bool timerBoxChecked() const override { return timerBox; }
@@ -91,7 +91,7 @@ public:
     std::vector<std::string> timeOutNotices;
 
     std::function<void(double)> onPause;
-    std::function<void(const ResultTexts&)> onResultWindow;
+    std::function<void(ResultWindow)> onResultWindow;
     std::function<void()> onMessageBox;
     void clearHistory();
 };

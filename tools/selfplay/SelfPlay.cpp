@@ -33,7 +33,7 @@ SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics)
     : options_(options), diagnostics_(diagnostics), random_(options.seed),
       playerRandom_(options.seed ^ PlayerSeedSalt), engine_(window_, random_), computer_(engine_) {
     window_.recording = false;
-    window_.onResultWindow = [this](const ResultTexts& texts) { resultShown(texts); };
+    window_.onResultWindow = [this](ResultWindow shown) { resultShown(shown); };
     engine_.setComputer(&computer_);
     engine_.Form_Load(Metrics{});
     engine_.state().PlayerName = "Tester";
@@ -54,8 +54,8 @@ SelfPlayResult SelfPlay::run() {
     return result_;
 }
 
-void SelfPlay::resultShown(const ResultTexts& texts) {
-    switch (texts.window) {
+void SelfPlay::resultShown(ResultWindow shown) {
+    switch (shown) {
     case ResultWindow::Winner:
         ++result_.playerWins;
         break;

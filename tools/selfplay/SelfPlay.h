@@ -41,7 +41,7 @@ private:
     void clickHandSlot(int slot);
     void clickEnd(End end);
     Outcome takeTurn();
-    void resultShown(const ResultTexts& texts);
+    void resultShown(ResultWindow shown);
     void checkState(const char* after);
     void abandonGame(const char* why);
 
