@@ -11,9 +11,26 @@ struct Variant::SharedText {
     std::atomic<long> users{1};
 };
 
+namespace {
+
+// The number a text stands for, or 0 when it is not one of the Long range.
+double textNumber(const std::string& text) {
+    double value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    auto [ptr, ec] = std::from_chars(first, last, value);
+    const bool number = ec == std::errc() && ptr == last && std::isfinite(value) &&
+                        value >= std::numeric_limits<Long>::min() &&
+                        value <= std::numeric_limits<Long>::max();
+    return number ? value : 0;
+}
+
+} // namespace
+
 Variant Variant::string(std::string s) {
     Variant v;
     v.kind_ = Kind::String;
+    v.number_ = textNumber(s);
     v.text_ = new SharedText{std::move(s)};
     return v;
 }
@@ -36,18 +53,6 @@ const std::string& Variant::text() const {
 bool Variant::isNumeric() const {
     return kind_ == Kind::Integer || kind_ == Kind::Long || kind_ == Kind::Single ||
            kind_ == Kind::Double;
-}
-
-double Variant::textToNumber() const {
-    double value = 0;
-    const char* first = text().data();
-    const char* last = first + text().size();
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    return (ec == std::errc() && ptr == last) ? value : 0;
-}
-
-long Variant::textToLong() const {
-    return static_cast<long>(std::trunc(number()));
 }
 
 bool operator==(const Variant& a, const Variant& b) {

@@ -59,12 +59,10 @@ public:
     bool isNumeric() const;
 
     // Numeric value: Empty is 0, a Boolean is -1 or 0, a string that is not a
-    // number is 0.
-    double number() const { return kind_ == Kind::String ? textToNumber() : number_; }
+    // number of the Long range is 0.
+    double number() const { return number_; }
     // Rounded towards zero.
-    long toLong() const {
-        return kind_ == Kind::String ? textToLong() : static_cast<long>(number_);
-    }
+    long toLong() const { return static_cast<long>(number_); }
     bool isTrue() const { return number() != 0; }
     const std::string& text() const;
 
@@ -77,8 +75,6 @@ private:
     // A string shared by the copies of one value.
     struct SharedText;
 
-    double textToNumber() const;
-    long textToLong() const;
     Variant(Kind k, double v) : kind_(k), number_(v) {}
 
     void copyFrom(const Variant& other) {
@@ -106,7 +102,8 @@ private:
     void releaseText();
 
     // Strings are rare in the game's variants; keeping them out of line keeps
-    // the tables of numbers small and cheap to copy and clear.
+    // the tables of numbers small and cheap to copy and clear. A string's
+    // number is worked out once, when it is made.
     Kind kind_ = Kind::Empty;
     double number_ = 0;
     SharedText* text_ = nullptr; // when kind_ is String
