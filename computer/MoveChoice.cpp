@@ -136,14 +136,16 @@ struct Candidates {
 
     Candidates(HandView mine, const LineEnds& e) : hand(mine) {
         // Written without branches: whether a domino fits is not predictable.
+        // The open halves as bits; an empty slot's 7 is never one of them.
+        const unsigned open = halfBit(e.L) | halfBit(e.R);
         int found = 0;
         for (int i = 1, n = usedSlots(hand); i <= n; ++i) {
-            const int a = hand.slots(i, 1), b = hand.slots(i, 2);
             slots[found] = static_cast<std::uint8_t>(i);
-            found += (a != NoHalf) & ((a == e.L) | (b == e.L) | (a == e.R) | (b == e.R));
+            found += ((halfBit(hand.slots(i, 1)) | halfBit(hand.slots(i, 2))) & open) != 0;
         }
         count = found;
     }
+    static unsigned halfBit(int half) { return 1u << (half & 15); }
 
     // Runs one scan: the slots in order, the scan's rules for each.
     template <typename Rules> std::optional<Move> scan(Rules rules) const {
