@@ -2,7 +2,6 @@
 
 #include "game/Invariants.h"
 
-#include <array>
 #include <ostream>
 
 namespace pipwright {
@@ -147,13 +146,16 @@ SelfPlay::Outcome SelfPlay::takeTurn() {
 // Any face-down square, each as likely; 0 when the BoneYard is empty.
 int SelfPlay::pickFaceDown() {
     const GameState& s = engine_.state();
-    std::array<int, SetSize> faceDown{};
     int count = 0;
-    for (int k = 1; k <= SetSize; ++k) {
-        faceDown[count] = k;
+    for (int k = 1; k <= SetSize; ++k)
         count += s.BoneYardArray(k, 1) != NoHalf;
-    }
-    return count == 0 ? 0 : faceDown[playerRandom_.draw(count) - 1];
+    if (count == 0)
+        return 0;
+    int wanted = playerRandom_.draw(count);
+    for (int k = 1; k <= SetSize; ++k)
+        if (s.BoneYardArray(k, 1) != NoHalf && --wanted == 0)
+            return k;
+    return 0;
 }
 
 void SelfPlay::clickBoneYard(int slot) {
