@@ -62,7 +62,8 @@ int cell(const Variant& v) {
     return static_cast<int>(v.toLong());
 }
 
-bool quickHolds(const GameState& s) {
+// boneYard: the census of s's BoneYard.
+bool quickHolds(const GameState& s, const DominoCensus& boneYard) {
     const Integer phase = s.GameStatus;
     if (phase < 0 || (phase > 4 && phase != 9 && phase != 10))
         return false;
@@ -72,8 +73,7 @@ bool quickHolds(const GameState& s) {
     if (s.PlayerScore.toLong() % 5 != 0 || s.PlayerScore < 0 || s.ComputerScore % 5 != 0 ||
         s.ComputerScore < 0)
         return false;
-    DominoCensus census;
-    census.addSlots(s.BoneYardArray, SetSize);
+    DominoCensus census = boneYard;
     if (phase == 0 || phase == 9)
         return census.sound() && drawForFirstPlayCount(SetSize - census.distinct(), phase);
     census.addSlots(s.PlayerArray, s.Playerdom);
@@ -107,11 +107,13 @@ bool quickHolds(const GameState& s) {
     return census.whole();
 }
 
-} // namespace
+DominoCensus boneYardCensus(const HandTable& boneYard) {
+    DominoCensus census;
+    census.addSlots(boneYard, SetSize);
+    return census;
+}
 
-std::vector<std::string> checkInvariants(const GameState& s) {
-    if (quickHolds(s))
-        return {};
+std::vector<std::string> namedFaults(const GameState& s) {
     std::vector<std::string> faults;
     const Integer phase = s.GameStatus;
     if (phase != 0 && phase != 1 && phase != 2 && phase != 3 && phase != 4 && phase != 9 &&
@@ -183,6 +185,24 @@ std::vector<std::string> checkInvariants(const GameState& s) {
     if (census.distinct() != SetSize)
         faults.push_back(std::to_string(SetSize - census.distinct()) + " dominoes are missing");
     return faults;
+}
+
+} // namespace
+
+std::vector<std::string> checkInvariants(const GameState& s) {
+    if (quickHolds(s, boneYardCensus(s.BoneYardArray)))
+        return {};
+    return namedFaults(s);
+}
+
+std::vector<std::string> InvariantWatch::check(const GameState& s) {
+    if (!boneYard_ || *boneYard_ != s.BoneYardArray) {
+        boneYard_ = s.BoneYardArray;
+        boneYardCensus_ = boneYardCensus(s.BoneYardArray);
+    }
+    if (quickHolds(s, boneYardCensus_))
+        return {};
+    return namedFaults(s);
 }
 
 } // namespace pipwright

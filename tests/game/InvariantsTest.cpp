@@ -2,6 +2,8 @@
 
 #include "tests/game/EngineFixture.h"
 
+#include <utility>
+
 namespace pipwright::testing {
 namespace {
 
@@ -20,28 +22,50 @@ protected:
     }
 };
 
+// Ways to break a sound state, each caught by the check.
+struct Breakage {
+    const char* name;
+    void (*breakIt)(GameState&);
+};
+const Breakage Breakages[] = {
+    {"duplicate",
+     [](GameState& s) {
+         s.PlayerArray(2, 1) = s.PlayerArray(3, 1), s.PlayerArray(2, 2) = s.PlayerArray(3, 2);
+     }},
+    {"halfEmptySlot", [](GameState& s) { s.PlayerArray(2, 1) = NoHalf; }},
+    {"lostDomino", [](GameState& s) { s.ComputerArray(1, 1) = s.ComputerArray(1, 2) = NoHalf; }},
+    {"lostFromTheBoneYard",
+     [](GameState& s) { s.BoneYardArray(20, 1) = s.BoneYardArray(20, 2) = NoHalf; }},
+    {"twiceInTheBoneYard",
+     [](GameState& s) {
+         s.BoneYardArray(20, 1) = s.ComputerArray(1, 1);
+         s.BoneYardArray(20, 2) = s.ComputerArray(1, 2);
+     }},
+    {"badPhase", [](GameState& s) { s.GameStatus = 5; }},
+    {"oddScore", [](GameState& s) { s.ComputerScore = 12; }},
+    {"armMismatch", [](GameState& s) { s.GameRightArray(1, 2) = 7; }},
+    {"handTooLarge", [](GameState& s) { s.Playerdom = 19; }},
+};
+
 TEST_F(InvariantsTest, CatchesBrokenStates) {
-    struct Case {
-        const char* name;
-        void (*breakIt)(GameState&);
-    };
-    const Case cases[] = {
-        {"duplicate",
-         [](GameState& s) {
-             s.PlayerArray(2, 1) = s.PlayerArray(3, 1), s.PlayerArray(2, 2) = s.PlayerArray(3, 2);
-         }},
-        {"halfEmptySlot", [](GameState& s) { s.PlayerArray(2, 1) = NoHalf; }},
-        {"lostDomino",
-         [](GameState& s) { s.ComputerArray(1, 1) = s.ComputerArray(1, 2) = NoHalf; }},
-        {"badPhase", [](GameState& s) { s.GameStatus = 5; }},
-        {"oddScore", [](GameState& s) { s.ComputerScore = 12; }},
-        {"armMismatch", [](GameState& s) { s.GameRightArray(1, 2) = 7; }},
-        {"handTooLarge", [](GameState& s) { s.Playerdom = 19; }},
-    };
-    for (const Case& c : cases) {
+    for (const Breakage& b : Breakages) {
         GameState broken = s();
-        c.breakIt(broken);
-        EXPECT_FALSE(checkInvariants(broken).empty()) << c.name;
+        b.breakIt(broken);
+        EXPECT_FALSE(checkInvariants(broken).empty()) << b.name;
+    }
+}
+
+// The watch remembers the BoneYard it last counted; whatever changes between
+// two checks, it answers as the full check does.
+TEST_F(InvariantsTest, TheWatchAnswersAsTheFullCheck) {
+    InvariantWatch watch;
+    const GameState sound = s();
+    for (const Breakage& b : Breakages) {
+        GameState broken = sound;
+        b.breakIt(broken);
+        for (const GameState* state :
+             {&sound, &std::as_const(broken), &std::as_const(broken), &sound})
+            EXPECT_EQ(watch.check(*state), checkInvariants(*state)) << b.name;
     }
 }
 

@@ -1,7 +1,5 @@
 #include "tools/selfplay/SelfPlay.h"
 
-#include "game/Invariants.h"
-
 #include <ostream>
 
 namespace pipwright {
@@ -70,7 +68,7 @@ void SelfPlay::resultShown(ResultWindow shown) {
 }
 
 void SelfPlay::checkState(const char* after) {
-    auto broken = checkInvariants(engine_.state());
+    auto broken = invariants_.check(engine_.state());
     if (broken.empty())
         return;
     if (++result_.invariantViolations <= ReportedViolations)

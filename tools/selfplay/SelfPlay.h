@@ -2,6 +2,7 @@
 
 #include "computer/ComputerPlayer.h"
 #include "game/Engine.h"
+#include "game/Invariants.h"
 #include "game/Random.h"
 #include "tests/support/FakeWindow.h"
 
@@ -52,6 +53,7 @@ private:
     SeededRandom playerRandom_;
     Engine engine_;
     ComputerPlayer computer_;
+    InvariantWatch invariants_;
     SelfPlayResult result_;
     long actionsThisGame_ = 0;
     bool drewThisTurn_ = false;
