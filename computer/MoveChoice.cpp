@@ -136,16 +136,24 @@ struct Candidates {
 
     Candidates(HandView mine, const LineEnds& e) : hand(mine) {
         // Written without branches: whether a domino fits is not predictable.
-        // The open halves as bits; an empty slot's 7 is never one of them.
-        const unsigned open = halfBit(e.L) | halfBit(e.R);
+        // Bit a * 8 + b is set when a domino a-b touches an open end; an empty
+        // slot's 7-7 never does.
+        const auto touching = [](int open) -> std::uint64_t {
+            constexpr std::uint64_t FirstHalf = 0xff;
+            constexpr std::uint64_t SecondHalf = 0x0101010101010101;
+            if (static_cast<unsigned>(open) > 6u)
+                return 0;
+            return FirstHalf << (8 * open) | SecondHalf << open;
+        };
+        const std::uint64_t fits = touching(e.L) | touching(e.R);
         int found = 0;
         for (int i = 1, n = usedSlots(hand); i <= n; ++i) {
             slots[found] = static_cast<std::uint8_t>(i);
-            found += ((halfBit(hand.slots(i, 1)) | halfBit(hand.slots(i, 2))) & open) != 0;
+            found +=
+                static_cast<int>((fits >> ((hand.slots(i, 1) * 8 + hand.slots(i, 2)) & 63)) & 1);
         }
         count = found;
     }
-    static unsigned halfBit(int half) { return 1u << (half & 15); }
 
     // Runs one scan: the slots in order, the scan's rules for each.
     template <typename Rules> std::optional<Move> scan(Rules rules) const {
