@@ -149,11 +149,16 @@ int SelfPlay::pickFaceDown() {
         count += s.BoneYardArray(k, 1) != NoHalf;
     if (count == 0)
         return 0;
-    int wanted = playerRandom_.draw(count);
-    for (int k = 1; k <= SetSize; ++k)
-        if (s.BoneYardArray(k, 1) != NoHalf && --wanted == 0)
-            return k;
-    return 0;
+    // The wanted square comes after every square whose count of face-down
+    // squares so far falls short; counted without branches.
+    const int wanted = playerRandom_.draw(count);
+    int faceDown = 0;
+    int slot = 1;
+    for (int k = 1; k <= SetSize; ++k) {
+        faceDown += s.BoneYardArray(k, 1) != NoHalf;
+        slot += faceDown < wanted;
+    }
+    return slot;
 }
 
 void SelfPlay::clickBoneYard(int slot) {
