@@ -100,6 +100,32 @@ TEST_F(ComputerTurn, LaysAndHandsTheTurnBack) {
     EXPECT_FALSE(window.busyPointer);
 }
 
+// However often a turn switches the menus off and on between its pauses, the
+// player finds them off in every pause and on again when the turn is over.
+TEST_F(ComputerTurn, MenusAreOffInEveryPauseOfTheTurn) {
+    const Menu killed[] = {Menu::Author, Menu::GameConditions, Menu::GameHistory, Menu::SaveGame,
+                           Menu::RestartTheGame};
+    setDomino(0, 5);
+    computerHolds({{2, 2}, {5, 5}});
+    playerHolds({{3, 4}});
+    s.GameStatus = Phase::PlayersTurn;
+    ASSERT_TRUE(window.menus[Menu::SaveGame]);
+    int pauses = 0;
+    window.onPause = [&](double) {
+        ++pauses;
+        for (Menu m : killed)
+            EXPECT_FALSE(window.menus[m]) << "pause " << pauses;
+    };
+    engine.ComPlayerCantPlay_Click();
+
+    EXPECT_GT(pauses, 0);
+    EXPECT_EQ(s.GameStatus, Phase::PlayersTurn);
+    EXPECT_EQ(s.ComputerDom, 1);
+    for (Menu m : killed)
+        EXPECT_TRUE(window.menus[m]);
+    EXPECT_TRUE(window.menus[Menu::OpenGame]);
+}
+
 TEST_F(ComputerTurn, DrawsIntoTheFirstEmptySlotUntilOneFits) {
     setDomino(1, 2);
     computerHolds({{7, 7}, {6, 6}, {6, 5}});
