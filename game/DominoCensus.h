@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 
 #if defined(__SSE2__) && defined(__x86_64__) && !defined(PIPWRIGHT_PLAIN_CENSUS)
@@ -102,7 +103,8 @@ inline void DominoCensus::addSlots(const HandTable& slots, int count) {
     const __m128i lowHalf = _mm_set1_epi32(0xffff);
     for (int first = 0; first < count; first += 4) {
         // Slots first + 1 to first + 4: a0 b0 a1 b1 a2 b2 a3 b3.
-        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(slots.data() + 2 * first));
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(
+            slots.data() + static_cast<std::ptrdiff_t>(2 * first)));
         if (count - first < 4) {
             // Slots past count read as empty.
             const __m128i used =

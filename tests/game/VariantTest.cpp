@@ -26,7 +26,8 @@ TEST(Variant, AStringCountsAsTheNumberItSpells) {
         EXPECT_EQ(v.text(), c.text);
         EXPECT_EQ(v.number(), c.number) << c.text;
         EXPECT_EQ(v.toLong(), c.whole) << c.text;
-        const Variant copy = v;
+        Variant copy;
+        copy = v;
         EXPECT_EQ(copy.toLong(), c.whole) << c.text;
         EXPECT_EQ(copy, v) << c.text;
     }
