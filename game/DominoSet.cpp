@@ -1,19 +1,34 @@
 #include "game/DominoSet.h"
 
+#include <array>
 #include <utility>
 
 namespace pipwright {
 
+namespace {
+
+struct Domino {
+    Integer a, b;
+};
+
+constexpr std::array<Domino, SetSize> setInOrder() {
+    std::array<Domino, SetSize> set{};
+    int i = 0;
+    for (Integer a = 0; a <= 6; ++a)
+        for (Integer b = a; b <= 6; ++b)
+            set[i++] = Domino{a, b};
+    return set;
+}
+
+// Built once, at compile time; every round copies it.
+constexpr std::array<Domino, SetSize> SetInOrder = setInOrder();
+
+} // namespace
+
 void BuildTheSet(GameState& s) {
-    Integer a = 0;
-    Integer b = 0;
     for (int i = 1; i <= SetSize; ++i) {
-        s.DominoSetArray(i, 2) = a;
-        s.DominoSetArray(i, 3) = b;
-        if (++b == 7) {
-            ++a;
-            b = a;
-        }
+        s.DominoSetArray(i, 2) = SetInOrder[i - 1].a;
+        s.DominoSetArray(i, 3) = SetInOrder[i - 1].b;
     }
 }
 

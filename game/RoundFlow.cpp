@@ -24,7 +24,7 @@ void clearLeftArm(Table<Variant, SetSize, 9>& arm) {
     for (std::size_t row = 1; row <= LeftArm::rows; ++row) {
         bool wasEmpty = true;
         for (std::size_t col = 1; col <= LeftArm::cols; ++col) {
-            wasEmpty = wasEmpty && arm(row, col).isEmpty();
+            wasEmpty &= arm(row, col).isEmpty();
             arm(row, col) = Variant();
         }
         if (wasEmpty)
