@@ -4,24 +4,18 @@
 
 namespace pipwright {
 
-// When the outermost flow returns, the actions that were asked for meanwhile
-// run, each as a flow of its own.
-Engine::FlowGuard::FlowGuard(Engine& engine) : engine_(engine) {
-    ++engine_.flowDepth_;
-}
-
-Engine::FlowGuard::~FlowGuard() {
-    if (--engine_.flowDepth_ > 0 || engine_.draining_)
-        return;
-    engine_.draining_ = true;
-    while (!engine_.deferred_.empty()) {
-        auto action = std::move(engine_.deferred_.front());
-        engine_.deferred_.erase(engine_.deferred_.begin());
-        ++engine_.flowDepth_;
+// The actions asked for while the outermost flow ran, each as a flow of its
+// own.
+void Engine::runDeferred() {
+    draining_ = true;
+    while (!deferred_.empty()) {
+        auto action = std::move(deferred_.front());
+        deferred_.erase(deferred_.begin());
+        ++flowDepth_;
         action();
-        --engine_.flowDepth_;
+        --flowDepth_;
     }
-    engine_.draining_ = false;
+    draining_ = false;
 }
 
 Engine::Engine(WindowPort& port, RandomSource& random) : port_(port), random_(random) {}

@@ -108,14 +108,19 @@ private:
     // Marks a running flow; see flowRunning().
     class FlowGuard {
     public:
-        explicit FlowGuard(Engine& engine);
-        ~FlowGuard();
+        explicit FlowGuard(Engine& engine) : engine_(engine) { ++engine_.flowDepth_; }
+        // When the outermost flow returns, what was asked for meanwhile runs.
+        ~FlowGuard() {
+            if (--engine_.flowDepth_ == 0 && !engine_.draining_ && !engine_.deferred_.empty())
+                engine_.runDeferred();
+        }
         FlowGuard(const FlowGuard&) = delete;
         FlowGuard& operator=(const FlowGuard&) = delete;
 
     private:
         Engine& engine_;
     };
+    void runDeferred();
     void playerDrawForFirstPlay();
     void drawSevenRules();
     void playerSetDomino(int slot);
