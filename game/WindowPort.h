@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace pipwright {
 
@@ -49,14 +47,6 @@ enum class ResultWindow {
     PlayerScoreTies,
     Winner,
     Loser,
-};
-
-// What a result window shows: its caption and its labels from top to bottom.
-// Windows with fixed texts carry an empty caption and no labels.
-struct ResultTexts {
-    ResultWindow window = ResultWindow::Winner;
-    std::string caption;
-    std::vector<std::string> labels;
 };
 
 // Everything the engine asks of the screen. The Qt main window implements it;

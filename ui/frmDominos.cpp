@@ -1,6 +1,5 @@
 #include "ui/frmDominos.h"
 
-#include "game/ResultTexts.h"
 #include "ui/Look.h"
 #include "ui/MessageLine.h"
 #include "ui/PauseTimer.h"

@@ -3,6 +3,7 @@
 #include "computer/ComputerPlayer.h"
 #include "game/Engine.h"
 #include "game/Random.h"
+#include "game/ResultTexts.h"
 #include "game/WindowPort.h"
 #include "ui/GameMenus.h"
 #include "ui/HelpViewer.h"

@@ -1,7 +1,5 @@
 #include "tests/support/FakeWindow.h"
 
-#include "game/ResultTexts.h"
-
 #include <utility>
 
 namespace pipwright {

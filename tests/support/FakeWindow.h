@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/ResultTexts.h"
 #include "game/WindowPort.h"
 
 #include <array>

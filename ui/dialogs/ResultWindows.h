@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/WindowPort.h"
+#include "game/ResultTexts.h"
 
 class QWidget;
 
