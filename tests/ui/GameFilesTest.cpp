@@ -42,6 +42,15 @@ protected:
         }
     }
 
+    // A file of the test folder holding bytes; its path.
+    QString fileHolding(const char* name, const QByteArray& bytes) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
     std::vector<std::pair<QString, QString>> shownBoxes;
     QTemporaryDir folder;
     // Owns the pending timers, so none outlives the test.
@@ -89,11 +98,7 @@ TEST_F(GameFilesTest, SavingThenOpeningRestoresTheGameAndStopsItsTimer) {
 }
 
 TEST_F(GameFilesTest, ADamagedFileIsRefusedAndTheGameStaysAsItWas) {
-    const QString path = folder.filePath("damaged.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("3,\"Ann\",7,7,1,1,\"\"\r\n#TRUE#,oops\r\n");
-    file.close();
+    const QString path = fileHolding("damaged.txt", "3,\"Ann\",7,7,1,1,\"\"\r\n#TRUE#,oops\r\n");
     const GameState before = state();
     answerDialogs(path);
     window->mnuOpenGame_Click();
@@ -105,11 +110,7 @@ TEST_F(GameFilesTest, ADamagedFileIsRefusedAndTheGameStaysAsItWas) {
 }
 
 TEST_F(GameFilesTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
-    const QString path = folder.filePath("kept.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("old");
-    file.close();
+    QFile file(fileHolding("kept.txt", "old"));
     // A folder where the file should be makes the save fail.
     answerDialogs(folder.filePath("kept.txt/inner.txt"));
     window->mnuSaveGame_Click();
