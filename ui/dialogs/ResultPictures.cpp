@@ -163,6 +163,18 @@ QPainterPath crackedHalf(const QRectF& tile, qreal corner, bool upper) {
     return whole.intersected(side);
 }
 
+// One half of the cracked domino, with its shadow, at the painter's origin.
+void paintCrackedHalf(QPainter& painter, const QRectF& tile, bool upper, const QBrush& face,
+                      const QPen& edge) {
+    const QPainterPath half = crackedHalf(tile, 12, upper);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 80));
+    painter.drawPath(half.translated(6, 6));
+    painter.setPen(edge);
+    painter.setBrush(face);
+    painter.drawPath(half);
+}
+
 void paintCrackedDomino(QPainter& painter) {
     const QRectF tile(-46, -92, 92, 184);
     QLinearGradient face(tile.topLeft(), tile.bottomRight());
@@ -175,12 +187,7 @@ void paintCrackedDomino(QPainter& painter) {
     painter.save();
     painter.translate(218, 118);
     painter.rotate(-9);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 80));
-    painter.drawPath(crackedHalf(tile, 12, true).translated(6, 6));
-    painter.setPen(edge);
-    painter.setBrush(face);
-    painter.drawPath(crackedHalf(tile, 12, true));
+    paintCrackedHalf(painter, tile, true, face, edge);
     painter.setPen(Qt::NoPen);
     painter.setBrush(pip);
     painter.drawEllipse(QPointF(-19, -50), 9, 9);
@@ -201,12 +208,7 @@ void paintCrackedDomino(QPainter& painter) {
     painter.save();
     painter.translate(232, 134);
     painter.rotate(7);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 80));
-    painter.drawPath(crackedHalf(tile, 12, false).translated(6, 6));
-    painter.setPen(edge);
-    painter.setBrush(face);
-    painter.drawPath(crackedHalf(tile, 12, false));
+    paintCrackedHalf(painter, tile, false, face, edge);
     painter.setPen(Qt::NoPen);
     painter.setBrush(pip);
     for (int degrees = 30; degrees <= 150; degrees += 30) {
