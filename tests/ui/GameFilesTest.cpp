@@ -44,7 +44,7 @@ protected:
 
     // A file of the test folder holding bytes; its path.
     QString fileHolding(const char* name, const QByteArray& bytes) {
-        const QString path = folder.filePath(name);
+        QString path = folder.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
