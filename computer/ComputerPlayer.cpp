@@ -45,7 +45,6 @@ void ComputerPlayer::ComputerSelects7Dominos() {
     engine_.say("The Computer will Select 7 Dominos from the BoneYard");
     engine_.PauseTimer(1);
     const int count = s.ComputerDom;
-    std::string drawing; // the countdown text, built in one buffer
     for (s.Zombie = 1; s.Zombie <= count; ++s.Zombie) {
         int n = takeFromBoneYard();
         if (n == 0)
@@ -54,10 +53,8 @@ void ComputerPlayer::ComputerSelects7Dominos() {
         engine_.AddComputerDomino();
         int r = count - s.Zombie;
         if (r >= 2) {
-            drawing.assign("The Computer will Draw ")
-                .append(std::to_string(r))
-                .append(" more Dominos from the BoneYard");
-            engine_.say(drawing);
+            engine_.say("The Computer will Draw " + std::to_string(r) +
+                        " more Dominos from the BoneYard");
             engine_.PauseTimer(0.5);
         } else if (r == 1) {
             engine_.say("The Computer will Draw 1 more Domino from the BoneYard");
@@ -81,16 +78,7 @@ void ComputerPlayer::ComputerSetDomino() {
     const Integer a = s.ComputerArray(choice.slot, 1);
     const Integer b = s.ComputerArray(choice.slot, 2);
 
-    s.Dominoleft = Variant::integer(1);
-    s.gameleftarray(1, Arm::Index) = Variant::integer(1);
-    s.DominoRight = 1;
-    s.GameRightArray(1, Arm::Index) = 1;
-    // A double goes in as it is held; any other domino is turned round on the left.
-    const bool asHeld = choice.step == SetStep::HeaviestDouble;
-    s.gameleftarray(1, Arm::Inner) = Variant::integer(asHeld ? a : b);
-    s.gameleftarray(1, Arm::Outer) = Variant::integer(asHeld ? b : a);
-    s.GameRightArray(1, Arm::Inner) = a;
-    s.GameRightArray(1, Arm::Outer) = b;
+    s.startLine(a, b);
     engine_.setComputerPlayed(playedText(a, b));
 
     if (choice.step == SetStep::FiveOrTen || (a + b) % 5 == 0) {
@@ -138,19 +126,7 @@ void ComputerPlayer::GameStatus4() {
 void ComputerPlayer::lay(const Move& move) {
     GameState& s = engine_.state();
     s.Zombie = static_cast<Integer>(move.slot);
-    if (move.end == End::Left) {
-        s.Dominoleft = s.Dominoleft.plus(1);
-        const int d = s.leftCount();
-        s.gameleftarray(d, Arm::Index) = Variant::integer(static_cast<Integer>(d));
-        s.gameleftarray(d, Arm::Inner) = Variant::integer(static_cast<Integer>(move.inner));
-        s.gameleftarray(d, Arm::Outer) = Variant::integer(static_cast<Integer>(move.outer));
-    } else {
-        ++s.DominoRight;
-        const int d = s.rightCount();
-        s.GameRightArray(d, Arm::Index) = static_cast<Integer>(d);
-        s.GameRightArray(d, Arm::Inner) = static_cast<Integer>(move.inner);
-        s.GameRightArray(d, Arm::Outer) = static_cast<Integer>(move.outer);
-    }
+    s.appendToArm(move.end, move.inner, move.outer);
     engine_.setComputerPlayed(
         playedText(s.ComputerArray(move.slot, 1), s.ComputerArray(move.slot, 2)));
     engine_.DetermineTheScore();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
+#include <bitset>
 
 namespace pipwright {
 
@@ -20,18 +20,24 @@ bool multipleOfFive(int total) {
     return total % 5 == 0;
 }
 
-// The halves a hand holds, one bit per value, so that asking whether it holds
-// a half costs no search.
+// The halves a hand holds, one bit per value (7 for its empty slots).
 class HalvesHeld {
 public:
     explicit HalvesHeld(HandView hand) {
-        for (int k = 1, n = usedSlots(hand); k <= n; ++k)
-            bits_ |= 1u << (hand.slots(k, 1) & 15) | 1u << (hand.slots(k, 2) & 15);
+        for (int k = 1, n = usedSlots(hand); k <= n; ++k) {
+            add(hand.slots(k, 1));
+            add(hand.slots(k, 2));
+        }
     }
-    bool contains(int value) const { return ((bits_ >> (value & 15)) & 1u) != 0; }
+    bool contains(int value) const { return inRange(value) && bits_.test(value); }
 
 private:
-    unsigned bits_ = 0;
+    static bool inRange(int value) { return value >= 0 && value <= NoHalf; }
+    void add(int value) {
+        if (inRange(value))
+            bits_.set(value);
+    }
+    std::bitset<NoHalf + 1> bits_;
 };
 
 Move left(int slot, int inner, int outer, std::string_view rule) {
@@ -68,10 +74,9 @@ std::optional<Move> singleScores(int i, int a, int b, const LineEnds& e, bool ot
     bool leftDouble = e.L2 == e.L;
     int rightCount = otherEndDouble ? e.R + e.R2 : e.R;
     int leftCount = otherEndDouble ? e.L + e.L2 : e.L;
-    const char* names = otherEndDouble ? "3a3b3c3d" : "4a4b4c4d";
-    auto rule = [names](int k) {
-        return std::string_view(names + static_cast<std::ptrdiff_t>(2 * k), 2);
-    };
+    static constexpr std::array<std::string_view, 4> Scan3{"3a", "3b", "3c", "3d"};
+    static constexpr std::array<std::string_view, 4> Scan4{"4a", "4b", "4c", "4d"};
+    auto rule = [otherEndDouble](int k) { return otherEndDouble ? Scan3[k] : Scan4[k]; };
     if (rightDouble == otherEndDouble) {
         if (a == e.L && multipleOfFive(b + rightCount))
             return left(i, a, b, rule(0));
@@ -127,32 +132,19 @@ std::optional<Move> fits(int i, int a, int b, const LineEnds& e) {
     return std::nullopt;
 }
 
-// The slots whose domino touches an open end, in hand order. Every rule asks
+// The slots whose domino fits an open end, in hand order. Every rule asks
 // for such a domino, so the scans need look at no other.
 struct Candidates {
     HandView hand;
-    std::array<std::uint8_t, SetSize> slots{}; // small, so cheap to clear
+    std::array<int, SetSize> slots{};
     int count = 0;
 
     Candidates(HandView mine, const LineEnds& e) : hand(mine) {
-        // Written without branches: whether a domino fits is not predictable.
-        // Bit a * 8 + b is set when a domino a-b touches an open end; an empty
-        // slot's 7-7 never does.
-        const auto touching = [](int open) -> std::uint64_t {
-            constexpr std::uint64_t FirstHalf = 0xff;
-            constexpr std::uint64_t SecondHalf = 0x0101010101010101;
-            if (static_cast<unsigned>(open) > 6u)
-                return 0;
-            return FirstHalf << (8 * open) | SecondHalf << open;
-        };
-        const std::uint64_t fits = touching(e.L) | touching(e.R);
-        int found = 0;
         for (int i = 1, n = usedSlots(hand); i <= n; ++i) {
-            slots[found] = static_cast<std::uint8_t>(i);
-            found +=
-                static_cast<int>((fits >> ((hand.slots(i, 1) * 8 + hand.slots(i, 2)) & 63)) & 1);
+            const int a = hand.slots(i, 1), b = hand.slots(i, 2);
+            if (a != NoHalf && (fitsEnd(a, b, e.L) || fitsEnd(a, b, e.R)))
+                slots[count++] = i;
         }
-        count = found;
     }
 
     // Runs one scan: the slots in order, the scan's rules for each.
@@ -169,12 +161,8 @@ struct Candidates {
 } // namespace
 
 LineEnds lineEnds(const GameState& s) {
-    const int left = s.leftCount(), right = s.rightCount();
-    auto leftHalf = [&](int column) {
-        return static_cast<Integer>(s.gameleftarray(left, column).toLong());
-    };
-    return LineEnds{leftHalf(Arm::Outer), leftHalf(Arm::Inner), s.GameRightArray(right, Arm::Outer),
-                    s.GameRightArray(right, Arm::Inner)};
+    return LineEnds{s.openEnd(End::Left), s.innerHalf(End::Left), s.openEnd(End::Right),
+                    s.innerHalf(End::Right)};
 }
 
 std::optional<Move> chooseMove(HandView mine, HandView theirs, LineEnds e, bool expert) {

@@ -21,8 +21,6 @@ struct LineEnds {
 };
 LineEnds lineEnds(const GameState& s);
 
-enum class End { Left, Right };
-
 // A domino to lay: the hand slot, the end, and the halves of the new arm entry.
 struct Move {
     int slot = 0;

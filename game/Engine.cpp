@@ -65,21 +65,13 @@ void Engine::Form_Activate() {
     setComputerPlayed("");
 }
 
-// The window hears of the entries only when they change: both routines run
-// on every turn, mostly to confirm what is already so.
 void Engine::KillTheMenus() {
-    if (menus_ == MenuState::Killed)
-        return;
-    menus_ = MenuState::Killed;
     for (Menu m : {Menu::Author, Menu::GameConditions, Menu::GameHistory, Menu::SaveGame,
                    Menu::RestartTheGame})
         port_.setMenuEnabled(m, false);
 }
 
 void Engine::ActivateTheMenus() {
-    if (menus_ == MenuState::Active)
-        return;
-    menus_ = MenuState::Active;
     for (Menu m : {Menu::Author, Menu::GameConditions, Menu::GameHistory, Menu::SaveGame,
                    Menu::RestartTheGame, Menu::OpenGame})
         port_.setMenuEnabled(m, true);
@@ -112,24 +104,21 @@ void Engine::setComputerPlayed(std::string_view text) {
 }
 
 void Engine::showPlayerScore(std::string_view label) {
-    composed_.assign(s_.PlayerName).append(label).append(std::to_string(s_.PlayerScore.toLong()));
-    port_.setStatusPanel(1, composed_);
+    port_.setStatusPanel(1, s_.PlayerName + std::string(label) +
+                                std::to_string(s_.PlayerScore.toLong()));
 }
 
 void Engine::showComputerScore() {
-    composed_.assign("Computer's Score=").append(std::to_string(s_.ComputerScore));
-    port_.setStatusPanel(2, composed_);
+    port_.setStatusPanel(2, "Computer's Score=" + std::to_string(s_.ComputerScore));
 }
 
 bool Engine::playerCanMatch() const {
-    const Integer L = s_.leftOpen();
-    const Integer R = s_.rightOpen();
+    const Integer L = s_.openEnd(End::Left);
+    const Integer R = s_.openEnd(End::Right);
     for (int i = 1; i <= s_.Playerdom; ++i) {
-        Integer a = s_.PlayerArray(i, 1);
-        Integer b = s_.PlayerArray(i, 2);
-        if (a == NoHalf)
-            continue;
-        if (a == L || b == L || a == R || b == R)
+        const Integer a = s_.PlayerArray(i, 1);
+        const Integer b = s_.PlayerArray(i, 2);
+        if (a != NoHalf && (fitsEnd(a, b, L) || fitsEnd(a, b, R)))
             return true;
     }
     return false;

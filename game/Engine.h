@@ -6,7 +6,6 @@
 #include "game/Random.h"
 #include "game/WindowPort.h"
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -37,19 +36,26 @@ public:
     const Metrics& metrics() const { return metrics_; }
 
     // Window lifecycle.
+    // The window has loaded: sets the starting values and shuffles a BoneYard.
     void Form_Load(const Metrics& metrics);
+    // The window is active again: clears the round's flags, may ask for a draw.
     void Form_Activate();
 
     // Input. Mouse-downs store the position in twips; clicks act on it.
     void BoneYardPic_MouseDown(int x, int y);
     void PlayersPic_MouseDown(int x, int y);
     void ViewPic_MouseDown(int x, int y);
+    // A BoneYard square: the draw for first play, drawing seven, or a draw.
     void BoneYardPic_Click();
+    // The player's hand: the Set Domino, or selecting a domino to lay.
     void PlayersPic_Click();
+    // The play field: lays the selected domino on the end clicked.
     void ViewPic_Click();
+    // "Can't Play": passes when nothing fits and the BoneYard is empty.
     void ComPlayerCantPlay_Click();
     void mnuRestartTheGame_Click();
     void mnuRestartTheRound_Click();
+    // The play timer ran out: the computer takes the player's turn.
     void Timer1_Timer();
 
     // A flow is running while any of the handlers above is between its first
@@ -60,28 +66,45 @@ public:
     void runWhenIdle(std::function<void()> action);
 
     // Round flow.
+    // Sets up a round's BoneYard: clears it and the arms, shuffles and deals.
     void GameStart();
+    // Takes the clicked BoneYard domino into the player's seven.
     void PlayerSelects7Dominos();
+    // Draws the clicked BoneYard domino into the player's hand, if nothing fits.
     void AddPlayerDomino();
+    // Disables the menu entries that could disturb a running flow.
     void KillTheMenus();
+    // Enables them again.
     void ActivateTheMenus();
     void MousePointerHourglass();
     void MousePointerArrow();
 
     // Scoring and round end.
+    // Scores the open ends for the side that laid the last domino.
     void DetermineTheScore();
+    // Ends the round or the game when a hand is empty or both sides are blocked.
     void CheckForWin();
 
     // Painting of dominoes and of the line.
+    // Paints the domino of hand slot Playerdom, standing, at (DrawX, DrawY).
     void Check();
+    // Places and paints the Set Domino in the middle of the field.
     void TheSetDomino();
+    // Places, flashes and paints the last domino of the left arm.
     void CheckingLeft();
+    // The same for the right arm.
     void CheckingRight();
+    // Flashes the left end domino.
     void DominoLeftShow();
+    // Flashes the right end domino.
     void DominoRightShow();
+    // Erases the selected domino from the player's hand picture.
     void BlankPlayerDomino();
+    // Paints the face-down square of the computer's slot Zombie.
     void AddComputerDomino();
+    // Erases that square, and shrinks the computer's hand past an empty last slot.
     void BlankComputerDomino();
+    // Waits while the window keeps handling events.
     void PauseTimer(double seconds) { port_.PauseTimer(seconds); }
 
     // Messages and panels.
@@ -125,7 +148,8 @@ private:
     void drawSevenRules();
     void playerSetDomino(int slot);
     void playerSelect();
-    void layPlayerDomino(bool left, bool matchFirstHalf);
+    void layPlayerDomino(End end, bool matchFirstHalf);
+    void placeArmEnd(End end);
     void recordStarter(bool playerStarts);
     void prepareNextRound(bool playerStarts);
     void restart();
@@ -145,9 +169,6 @@ private:
     int flowDepth_ = 0;
     bool draining_ = false;
     std::vector<std::function<void()>> deferred_;
-    enum class MenuState : std::uint8_t { Unknown, Killed, Active };
-    MenuState menus_ = MenuState::Unknown;
-    std::string composed_; // reused for messages built from parts
 };
 
 } // namespace pipwright

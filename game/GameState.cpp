@@ -9,6 +9,45 @@ void GameState::drawIntoHand(HandTable& hand, int handSlot, int boneYardSlot) {
     BoneYardArray(boneYardSlot, 2) = NoHalf;
 }
 
+void GameState::setArmCell(End end, int n, int column, int value) {
+    if (end == End::Left)
+        gameleftarray(n, column) = Variant::whole(value);
+    else
+        GameRightArray(n, column) = static_cast<Integer>(value);
+}
+
+void GameState::setEntryRect(End end, int n, const Rect& rect) {
+    setArmCell(end, n, Arm::Left, rect.left);
+    setArmCell(end, n, Arm::Top, rect.top);
+    setArmCell(end, n, Arm::Right, rect.right);
+    setArmCell(end, n, Arm::Bottom, rect.bottom);
+}
+
+int GameState::appendToArm(End end, int inner, int outer) {
+    int n = 0;
+    if (end == End::Left) {
+        Dominoleft = Dominoleft.plus(1);
+        n = static_cast<int>(Dominoleft.toLong());
+    } else {
+        n = ++DominoRight;
+    }
+    setArmCell(end, n, Arm::Index, n);
+    setArmCell(end, n, Arm::Inner, inner);
+    setArmCell(end, n, Arm::Outer, outer);
+    return n;
+}
+
+void GameState::startLine(int a, int b) {
+    Dominoleft = Variant::integer(1);
+    DominoRight = 1;
+    setArmCell(End::Left, 1, Arm::Index, 1);
+    setArmCell(End::Left, 1, Arm::Inner, b);
+    setArmCell(End::Left, 1, Arm::Outer, a);
+    setArmCell(End::Right, 1, Arm::Index, 1);
+    setArmCell(End::Right, 1, Arm::Inner, a);
+    setArmCell(End::Right, 1, Arm::Outer, b);
+}
+
 std::string playedText(int a, int b) {
     auto digit = [](int n) { return n >= 0 && n <= 9; };
     if (digit(a) && digit(b))

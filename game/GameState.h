@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Rect.h"
 #include "game/Table.h"
 #include "game/Variant.h"
 
@@ -35,6 +36,9 @@ inline constexpr int Bottom = 7;
 } // namespace Arm
 
 using HandTable = Table<Integer, SetSize, 2>;
+
+// The two open ends of the line, and the arms that grow towards them.
+enum class End { Left, Right };
 
 // The whole state of a game, with the game's own names. One engine owns it.
 struct GameState {
@@ -117,19 +121,45 @@ struct GameState {
     // is taken.
     void drawIntoHand(HandTable& hand, int handSlot, int boneYardSlot);
 
-    // Open ends of the line and their inner halves.
-    Integer leftOpen() const {
-        return static_cast<Integer>(gameleftarray(leftCount(), 3).toLong());
+    // The arms, read and written the same way whichever table holds them.
+    // An arm's count as an index: an arm not yet started reads entry 1.
+    int armCount(End end) const {
+        const long count = end == End::Left ? Dominoleft.toLong() : DominoRight;
+        return static_cast<int>(std::clamp<long>(count, 1, SetSize));
     }
-    Integer leftInner() const {
-        return static_cast<Integer>(gameleftarray(leftCount(), 2).toLong());
+    // Column `column` of entry n of an arm.
+    int armCell(End end, int n, int column) const {
+        return end == End::Left ? static_cast<int>(gameleftarray(n, column).toLong())
+                                : GameRightArray(n, column);
     }
-    Integer rightOpen() const { return GameRightArray(rightCount(), 3); }
-    Integer rightInner() const { return GameRightArray(rightCount(), 2); }
-    // Arm counts as indexes; an arm not yet started reads entry 1.
-    int leftCount() const { return std::clamp<int>(Dominoleft.toLong(), 1, SetSize); }
-    int rightCount() const { return std::clamp<int>(DominoRight, 1, SetSize); }
+    void setArmCell(End end, int n, int column, int value);
+    // The rectangle entry n of an arm is drawn in.
+    Rect entryRect(End end, int n) const {
+        return Rect{armCell(end, n, Arm::Left), armCell(end, n, Arm::Top),
+                    armCell(end, n, Arm::Right), armCell(end, n, Arm::Bottom)};
+    }
+    void setEntryRect(End end, int n, const Rect& rect);
+    // The rectangle of the domino at an open end, where a click plays on it.
+    Rect endRect(End end) const { return entryRect(end, armCount(end)); }
+    // Appends a domino to an arm, inner half touching the line; returns its entry.
+    int appendToArm(End end, int inner, int outer);
+    // Lays the Set Domino a-b as entry 1 of both arms: a open on the left, b on
+    // the right.
+    void startLine(int a, int b);
+
+    // An open end of the line and the half behind it.
+    Integer openEnd(End end) const {
+        return static_cast<Integer>(armCell(end, armCount(end), Arm::Outer));
+    }
+    Integer innerHalf(End end) const {
+        return static_cast<Integer>(armCell(end, armCount(end), Arm::Inner));
+    }
 };
+
+// Whether the domino a-b can be laid on an open end showing `open`.
+inline bool fitsEnd(int a, int b, int open) {
+    return a == open || b == open;
+}
 
 // The played-domino text: the two halves joined by "-".
 std::string playedText(int a, int b);

@@ -14,35 +14,6 @@ Picture drawTarget(const GameState& s) {
     return s.DrawInHand == 1 ? Picture::Players : Picture::View;
 }
 
-void storeRect(GameState& s, bool left, int n, const Rect& r) {
-    if (left) {
-        s.gameleftarray(n, Arm::Left) = Variant::whole(r.left);
-        s.gameleftarray(n, Arm::Top) = Variant::whole(r.top);
-        s.gameleftarray(n, Arm::Right) = Variant::whole(r.right);
-        s.gameleftarray(n, Arm::Bottom) = Variant::whole(r.bottom);
-    } else {
-        s.GameRightArray(n, Arm::Left) = static_cast<Integer>(r.left);
-        s.GameRightArray(n, Arm::Top) = static_cast<Integer>(r.top);
-        s.GameRightArray(n, Arm::Right) = static_cast<Integer>(r.right);
-        s.GameRightArray(n, Arm::Bottom) = static_cast<Integer>(r.bottom);
-    }
-}
-
-Rect storedRect(const GameState& s, bool left, int n) {
-    if (left)
-        return Rect{static_cast<int>(s.gameleftarray(n, Arm::Left).toLong()),
-                    static_cast<int>(s.gameleftarray(n, Arm::Top).toLong()),
-                    static_cast<int>(s.gameleftarray(n, Arm::Right).toLong()),
-                    static_cast<int>(s.gameleftarray(n, Arm::Bottom).toLong())};
-    return Rect{s.GameRightArray(n, Arm::Left), s.GameRightArray(n, Arm::Top),
-                s.GameRightArray(n, Arm::Right), s.GameRightArray(n, Arm::Bottom)};
-}
-
-int half(const GameState& s, bool left, int n, int column) {
-    return left ? static_cast<int>(s.gameleftarray(n, column).toLong())
-                : s.GameRightArray(n, column);
-}
-
 } // namespace
 
 void Engine::Check() {
@@ -75,11 +46,11 @@ void Engine::paintLineEntry(const Placement& placement, int inner, int outer) {
 
 void Engine::TheSetDomino() {
     s_.DrawInHand = 0;
-    const int inner = half(s_, true, 1, Arm::Inner);
-    const int outer = half(s_, true, 1, Arm::Outer);
+    const int inner = s_.armCell(End::Left, 1, Arm::Inner);
+    const int outer = s_.armCell(End::Left, 1, Arm::Outer);
     const SetPlacement set = setDominoPlacement(inner == outer);
-    storeRect(s_, true, 1, set.domino.rect);
-    storeRect(s_, false, 1, set.domino.rect);
+    s_.setEntryRect(End::Left, 1, set.domino.rect);
+    s_.setEntryRect(End::Right, 1, set.domino.rect);
     s_.LeftEndX = Variant::whole(set.leftAnchorX);
     s_.LeftEndY = static_cast<Integer>(set.leftAnchorY);
     s_.RightEndX = Variant::whole(set.rightAnchorX);
@@ -89,49 +60,48 @@ void Engine::TheSetDomino() {
 }
 
 void Engine::CheckingLeft() {
-    const int n = s_.leftCount();
-    const bool isDouble = half(s_, true, n, Arm::Inner) == half(s_, true, n, Arm::Outer);
-    const bool previousDouble =
-        n >= 2 && half(s_, true, n - 1, Arm::Inner) == half(s_, true, n - 1, Arm::Outer);
-    auto placement = leftPlacement(n, isDouble, previousDouble,
-                                   static_cast<int>(s_.LeftEndX.toLong()), s_.LeftEndY);
-    if (!placement) {
-        // Past the last painted position: clicks on the last painted domino
-        // still play on this end.
-        storeRect(s_, true, n, storedRect(s_, true, n - 1));
-        return;
-    }
-    storeRect(s_, true, n, placement->rect);
-    s_.LeftEndX = Variant::whole(placement->anchorX);
-    s_.LeftEndY = static_cast<Integer>(placement->anchorY);
-    DominoLeftShow();
-    paintLineEntry(*placement, half(s_, true, n, Arm::Inner), half(s_, true, n, Arm::Outer));
+    placeArmEnd(End::Left);
 }
 
 void Engine::CheckingRight() {
-    const int n = s_.rightCount();
-    const bool isDouble = half(s_, false, n, Arm::Inner) == half(s_, false, n, Arm::Outer);
-    const bool previousDouble =
-        n >= 2 && half(s_, false, n - 1, Arm::Inner) == half(s_, false, n - 1, Arm::Outer);
-    auto placement = rightPlacement(n, isDouble, previousDouble,
-                                    static_cast<int>(s_.RightEndX.toLong()), s_.RightEndY);
+    placeArmEnd(End::Right);
+}
+
+// Places the last entry of an arm against the arm's anchor, moves the anchor
+// on, flashes the new end and paints the domino.
+void Engine::placeArmEnd(End end) {
+    const int n = s_.armCount(end);
+    const auto isDouble = [&](int entry) {
+        return s_.armCell(end, entry, Arm::Inner) == s_.armCell(end, entry, Arm::Outer);
+    };
+    const bool left = end == End::Left;
+    const int anchorX = static_cast<int>((left ? s_.LeftEndX : s_.RightEndX).toLong());
+    const int anchorY = left ? s_.LeftEndY : s_.RightEndY;
+    const bool previousDouble = n >= 2 && isDouble(n - 1);
+    const auto placement = left ? leftPlacement(n, isDouble(n), previousDouble, anchorX, anchorY)
+                                : rightPlacement(n, isDouble(n), previousDouble, anchorX, anchorY);
     if (!placement) {
-        storeRect(s_, false, n, storedRect(s_, false, n - 1));
+        // Past the last painted position: clicks on the last painted domino
+        // still play on this end.
+        s_.setEntryRect(end, n, s_.entryRect(end, n - 1));
         return;
     }
-    storeRect(s_, false, n, placement->rect);
-    s_.RightEndX = Variant::whole(placement->anchorX);
-    s_.RightEndY = static_cast<Integer>(placement->anchorY);
-    DominoRightShow();
-    paintLineEntry(*placement, half(s_, false, n, Arm::Inner), half(s_, false, n, Arm::Outer));
+    s_.setEntryRect(end, n, placement->rect);
+    (left ? s_.LeftEndX : s_.RightEndX) = Variant::whole(placement->anchorX);
+    (left ? s_.LeftEndY : s_.RightEndY) = static_cast<Integer>(placement->anchorY);
+    if (left)
+        DominoLeftShow();
+    else
+        DominoRightShow();
+    paintLineEntry(*placement, s_.armCell(end, n, Arm::Inner), s_.armCell(end, n, Arm::Outer));
 }
 
 void Engine::DominoLeftShow() {
-    flashEnd(storedRect(s_, true, s_.leftCount()));
+    flashEnd(s_.endRect(End::Left));
 }
 
 void Engine::DominoRightShow() {
-    flashEnd(storedRect(s_, false, s_.rightCount()));
+    flashEnd(s_.endRect(End::Right));
 }
 
 // A new end flashes white and grey twice; a restored one is marked once.

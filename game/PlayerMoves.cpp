@@ -12,19 +12,6 @@ bool inHandRow(const GameState& s) {
     return s.PlayersY >= s.PlayerHandTop && s.PlayersY <= s.PlayerHandTop + 2 * HalfSize;
 }
 
-Rect endRect(const GameState& s, bool left) {
-    if (left) {
-        int n = s.leftCount();
-        return Rect{static_cast<int>(s.gameleftarray(n, Arm::Left).toLong()),
-                    static_cast<int>(s.gameleftarray(n, Arm::Top).toLong()),
-                    static_cast<int>(s.gameleftarray(n, Arm::Right).toLong()),
-                    static_cast<int>(s.gameleftarray(n, Arm::Bottom).toLong())};
-    }
-    int n = s.rightCount();
-    return Rect{s.GameRightArray(n, Arm::Left), s.GameRightArray(n, Arm::Top),
-                s.GameRightArray(n, Arm::Right), s.GameRightArray(n, Arm::Bottom)};
-}
-
 } // namespace
 
 void Engine::PlayersPic_Click() {
@@ -52,14 +39,7 @@ void Engine::playerSetDomino(int slot) {
     BlankPlayerDomino();
     const Integer a = s_.PlayerArray(slot, 1);
     const Integer b = s_.PlayerArray(slot, 2);
-    s_.Dominoleft = Variant::integer(1);
-    s_.gameleftarray(1, Arm::Index) = Variant::integer(1);
-    s_.gameleftarray(1, Arm::Inner) = Variant::integer(b);
-    s_.gameleftarray(1, Arm::Outer) = Variant::integer(a);
-    s_.DominoRight = 1;
-    s_.GameRightArray(1, Arm::Index) = 1;
-    s_.GameRightArray(1, Arm::Inner) = a;
-    s_.GameRightArray(1, Arm::Outer) = b;
+    s_.startLine(a, b);
     setPlayerPlayed(playedText(a, b));
     setComputerPlayed("");
     if ((a + b) % 5 == 0) {
@@ -101,52 +81,39 @@ void Engine::ViewPic_Click() {
     const Integer a = present ? s_.PlayerArray(slot, 1) : NoHalf;
     const Integer b = present ? s_.PlayerArray(slot, 2) : NoHalf;
     const int x = static_cast<int>(s_.ViewX.toLong());
-    const bool inLeft = endRect(s_, true).contains(x, s_.ViewY);
-    const bool inRight = endRect(s_, false).contains(x, s_.ViewY);
-    const Integer L = s_.leftOpen();
-    const Integer R = s_.rightOpen();
+    const bool inLeft = s_.endRect(End::Left).contains(x, s_.ViewY);
+    const bool inRight = s_.endRect(End::Right).contains(x, s_.ViewY);
+    const Integer L = s_.openEnd(End::Left);
+    const Integer R = s_.openEnd(End::Right);
 
     if (a == L && inLeft)
-        layPlayerDomino(true, true);
+        layPlayerDomino(End::Left, true);
     else if (b == L && inLeft)
-        layPlayerDomino(true, false);
+        layPlayerDomino(End::Left, false);
     else if (a == R && inRight)
-        layPlayerDomino(false, true);
+        layPlayerDomino(End::Right, true);
     else if (b == R && inRight)
-        layPlayerDomino(false, false);
+        layPlayerDomino(End::Right, false);
     else
         sayToPlayer(", Wrong Selection....");
 }
 
 // Lays the selected domino with its first half touching (matchFirstHalf) or
 // its second.
-void Engine::layPlayerDomino(bool left, bool matchFirstHalf) {
+void Engine::layPlayerDomino(End end, bool matchFirstHalf) {
     const int slot = static_cast<int>(s_.PlayerClicked.toLong());
     const Integer a = s_.PlayerArray(slot, 1);
     const Integer b = s_.PlayerArray(slot, 2);
-    const Integer inner = matchFirstHalf ? a : b;
-    const Integer outer = matchFirstHalf ? b : a;
 
     BlankPlayerDomino();
-    if (left) {
-        s_.Dominoleft = s_.Dominoleft.plus(1);
-        const int n = static_cast<int>(s_.Dominoleft.toLong());
-        s_.gameleftarray(n, Arm::Index) = Variant::integer(static_cast<Integer>(n));
-        s_.gameleftarray(n, Arm::Inner) = Variant::integer(inner);
-        s_.gameleftarray(n, Arm::Outer) = Variant::integer(outer);
-    } else {
-        const int n = ++s_.DominoRight;
-        s_.GameRightArray(n, Arm::Index) = static_cast<Integer>(n);
-        s_.GameRightArray(n, Arm::Inner) = inner;
-        s_.GameRightArray(n, Arm::Outer) = outer;
-    }
+    s_.appendToArm(end, matchFirstHalf ? a : b, matchFirstHalf ? b : a);
     setPlayerPlayed(playedText(a, b));
     DetermineTheScore();
     s_.PlayerArray(slot, 1) = NoHalf;
     s_.PlayerArray(slot, 2) = NoHalf;
     // Laying a domino ends an earlier pass.
     s_.PlayerCantPlay = Variant::boolean(false);
-    if (left)
+    if (end == End::Left)
         CheckingLeft();
     else
         CheckingRight();

@@ -261,9 +261,8 @@ void Engine::PlayerSelects7Dominos() {
         say("The Computer's Turn to Play....");
         return;
     }
-    composed_.assign(", Click on ").append(std::to_string(r));
-    composed_.append(r >= 2 ? " more Dominos in the BoneYard.." : " more Domino in the BoneYard..");
-    sayToPlayer(composed_);
+    sayToPlayer(", Click on " + std::to_string(r) +
+                (r >= 2 ? " more Dominos in the BoneYard.." : " more Domino in the BoneYard.."));
 }
 
 void Engine::recordStarter(bool playerStarts) {

@@ -20,14 +20,13 @@ struct HandTotals {
     long pips = 0;
 };
 
-// Without branches: which slots are empty is not predictable.
 HandTotals handTotals(const HandTable& hand, int slots) {
     HandTotals totals;
     for (int i = 1; i <= slots; ++i) {
-        const int a = hand(i, 1), b = hand(i, 2);
-        const bool held = a != NoHalf;
-        totals.count += held;
-        totals.pips += static_cast<long>(held) * (a + b);
+        if (hand(i, 1) == NoHalf)
+            continue;
+        ++totals.count;
+        totals.pips += hand(i, 1) + hand(i, 2);
     }
     return totals;
 }
@@ -35,8 +34,8 @@ HandTotals handTotals(const HandTable& hand, int slots) {
 } // namespace
 
 void Engine::DetermineTheScore() {
-    const long total =
-        endCount(s_.leftOpen(), s_.leftInner()) + endCount(s_.rightOpen(), s_.rightInner());
+    const long total = endCount(s_.openEnd(End::Left), s_.innerHalf(End::Left)) +
+                       endCount(s_.openEnd(End::Right), s_.innerHalf(End::Right));
     if (total % 5 != 0)
         return;
     if (s_.GameStatus == Phase::ComputersTurn) {

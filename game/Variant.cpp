@@ -1,15 +1,10 @@
 #include "game/Variant.h"
 
-#include <atomic>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace pipwright {
-
-struct Variant::SharedText {
-    const std::string value;
-    std::atomic<long> users{1};
-};
 
 namespace {
 
@@ -28,26 +23,14 @@ double textNumber(const std::string& text) {
 } // namespace
 
 Variant Variant::string(std::string s) {
-    Variant v;
-    v.kind_ = Kind::String;
-    v.number_ = textNumber(s);
-    v.text_ = new SharedText{std::move(s)};
+    Variant v(Kind::String, textNumber(s));
+    v.text_ = std::make_shared<const std::string>(std::move(s));
     return v;
-}
-
-void Variant::shareText(SharedText* text) {
-    text_ = text;
-    text_->users.fetch_add(1, std::memory_order_relaxed);
-}
-
-void Variant::releaseText() {
-    if (text_->users.fetch_sub(1, std::memory_order_acq_rel) == 1)
-        delete text_;
 }
 
 const std::string& Variant::text() const {
     static const std::string none;
-    return kind_ == Kind::String ? text_->value : none;
+    return text_ ? *text_ : none;
 }
 
 bool Variant::isNumeric() const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 
 namespace pipwright {
@@ -23,23 +24,6 @@ public:
     enum class Kind { Empty, Integer, Long, Single, Double, Boolean, String };
 
     Variant() = default;
-    Variant(const Variant& other) { copyFrom(other); }
-    Variant(Variant&& other) noexcept { takeFrom(other); }
-    Variant& operator=(const Variant& other) {
-        if (this != &other) {
-            dropText();
-            copyFrom(other);
-        }
-        return *this;
-    }
-    Variant& operator=(Variant&& other) noexcept {
-        if (this != &other) {
-            dropText();
-            takeFrom(other);
-        }
-        return *this;
-    }
-    ~Variant() { dropText(); }
 
     static Variant integer(Integer v) { return Variant(Kind::Integer, v); }
     static Variant longValue(Long v) { return Variant(Kind::Long, v); }
@@ -64,6 +48,7 @@ public:
     // Rounded towards zero.
     long toLong() const { return static_cast<long>(number_); }
     bool isTrue() const { return number() != 0; }
+    // The text of a String; empty for every other kind.
     const std::string& text() const;
 
     // Whole-number arithmetic that keeps the result a whole-number kind.
@@ -72,41 +57,12 @@ public:
     friend bool operator==(const Variant& a, const Variant& b);
 
 private:
-    // A string shared by the copies of one value.
-    struct SharedText;
-
     Variant(Kind k, double v) : kind_(k), number_(v) {}
 
-    void copyFrom(const Variant& other) {
-        kind_ = other.kind_;
-        number_ = other.number_;
-        text_ = nullptr;
-        if (kind_ == Kind::String)
-            shareText(other.text_);
-    }
-    void takeFrom(Variant& other) {
-        kind_ = other.kind_;
-        number_ = other.number_;
-        text_ = other.text_;
-        if (kind_ == Kind::String) {
-            other.kind_ = Kind::Empty;
-            other.number_ = 0;
-            other.text_ = nullptr;
-        }
-    }
-    void dropText() {
-        if (kind_ == Kind::String)
-            releaseText();
-    }
-    void shareText(SharedText* text);
-    void releaseText();
-
-    // Strings are rare in the game's variants; keeping them out of line keeps
-    // the tables of numbers small and cheap to copy and clear. A string's
-    // number is worked out once, when it is made.
+    // A string's number is worked out once, when it is made.
     Kind kind_ = Kind::Empty;
     double number_ = 0;
-    SharedText* text_ = nullptr; // when kind_ is String
+    std::shared_ptr<const std::string> text_; // when kind_ is String, shared by copies
 };
 
 // Comparisons with numbers treat Empty as 0, as the game's code does.

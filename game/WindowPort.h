@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Rect.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -14,15 +16,6 @@ enum class Picture { View, Players, BoneYard, Computers };
 // Colours the engine asks for. Foreground is the picture's face-down colour and
 // Background its erase colour; the others are palette entries 0, 15 and 8.
 enum class Fill { Foreground, Background, Black, White, Grey };
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 enum class Menu {
     OpenGame,

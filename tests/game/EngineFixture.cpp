@@ -43,18 +43,7 @@ void EngineTest::clickHand(int slot) {
 }
 
 void EngineTest::clickEnd(bool left) {
-    Rect r;
-    if (left) {
-        int n = s().leftCount();
-        r = {static_cast<int>(s().gameleftarray(n, 4).toLong()),
-             static_cast<int>(s().gameleftarray(n, 5).toLong()),
-             static_cast<int>(s().gameleftarray(n, 6).toLong()),
-             static_cast<int>(s().gameleftarray(n, 7).toLong())};
-    } else {
-        int n = s().rightCount();
-        r = {s().GameRightArray(n, 4), s().GameRightArray(n, 5), s().GameRightArray(n, 6),
-             s().GameRightArray(n, 7)};
-    }
+    const Rect r = s().endRect(left ? End::Left : End::Right);
     engine.ViewPic_MouseDown((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     engine.ViewPic_Click();
 }

@@ -2,8 +2,6 @@
 
 #include "tests/game/EngineFixture.h"
 
-#include <utility>
-
 namespace pipwright::testing {
 namespace {
 
@@ -52,20 +50,6 @@ TEST_F(InvariantsTest, CatchesBrokenStates) {
         GameState broken = s();
         b.breakIt(broken);
         EXPECT_FALSE(checkInvariants(broken).empty()) << b.name;
-    }
-}
-
-// The watch remembers the BoneYard it last counted; whatever changes between
-// two checks, it answers as the full check does.
-TEST_F(InvariantsTest, TheWatchAnswersAsTheFullCheck) {
-    InvariantWatch watch;
-    const GameState sound = s();
-    for (const Breakage& b : Breakages) {
-        GameState broken = sound;
-        b.breakIt(broken);
-        for (const GameState* state :
-             {&sound, &std::as_const(broken), &std::as_const(broken), &sound})
-            EXPECT_EQ(watch.check(*state), checkInvariants(*state)) << b.name;
     }
 }
 

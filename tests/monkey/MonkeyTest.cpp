@@ -93,13 +93,8 @@ private:
         }
         case 2: {
             last_ = "field";
-            const bool left = chance(2);
-            const int n = left ? s.leftCount() : s.rightCount();
-            const int x =
-                left ? static_cast<int>(s.gameleftarray(n, 4).toLong()) : s.GameRightArray(n, 4);
-            const int y =
-                left ? static_cast<int>(s.gameleftarray(n, 5).toLong()) : s.GameRightArray(n, 5);
-            clickAt(Picture::View, x + between(-30, 330), y + between(-30, 330));
+            const Rect end = s.endRect(chance(2) ? End::Left : End::Right);
+            clickAt(Picture::View, end.left + between(-30, 330), end.top + between(-30, 330));
             break;
         }
         case 3:

@@ -10,25 +10,11 @@
 namespace pipwright {
 namespace {
 
-Rect endRect(const GameState& s, bool left) {
-    if (left) {
-        const int n = s.leftCount();
-        return {static_cast<int>(s.gameleftarray(n, 4).toLong()),
-                static_cast<int>(s.gameleftarray(n, 5).toLong()),
-                static_cast<int>(s.gameleftarray(n, 6).toLong()),
-                static_cast<int>(s.gameleftarray(n, 7).toLong())};
-    }
-    const int n = s.rightCount();
-    return {s.GameRightArray(n, 4), s.GameRightArray(n, 5), s.GameRightArray(n, 6),
-            s.GameRightArray(n, 7)};
-}
-
 // Clicks at random through whole games against the real computer player. Every
 // state in which the game can be saved opens again to the same bytes, and now
 // and then the game goes on from the opened copy.
 TEST(EngineSaves, EveryStateReachedOpensAgain) {
     FakeWindow window;
-    window.recording = false;
     SeededRandom random(7);
     Engine engine(window, random);
     ComputerPlayer computer(engine);
@@ -54,7 +40,7 @@ TEST(EngineSaves, EveryStateReachedOpensAgain) {
             engine.PlayersPic_Click();
             break;
         case 3: {
-            const Rect end = endRect(s, pick(2) == 1);
+            const Rect end = s.endRect(pick(2) == 1 ? End::Left : End::Right);
             engine.ViewPic_MouseDown((end.left + end.right) / 2, (end.top + end.bottom) / 2);
             engine.ViewPic_Click();
             break;

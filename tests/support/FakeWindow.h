@@ -18,18 +18,9 @@ class FakeWindow : public WindowPort {
 public:
     void setMessage(std::string_view name, std::string_view text) override;
     void setStatusPanel(int panel, std::string_view text) override;
-    void setPlayerPlayed(std::string_view text) override {
-        if (recording)
-            playerPlayed = text;
-    }
-    void setComputerPlayed(std::string_view text) override {
-        if (recording)
-            computerPlayed = text;
-    }
-    void setPlayerCaption(std::string_view text) override {
-        if (recording)
-            playerCaption = text;
-    }
+    void setPlayerPlayed(std::string_view text) override { playerPlayed = text; }
+    void setComputerPlayed(std::string_view text) override { computerPlayed = text; }
+    void setPlayerCaption(std::string_view text) override { playerCaption = text; }
     void showSelectionLabel(SelectionLabel label, std::string_view text, int centreX,
                             int top) override;
     void hideSelectionLabel(SelectionLabel label) override;
@@ -49,10 +40,6 @@ public:
     bool timerBoxChecked() const override { return timerBox; }
     void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
     bool timer1Enabled() const override { return timer1; }
-
-    // When false, no texts, labels or histories are kept, for speed; the
-    // menus, pointer and timer still are.
-    bool recording = true;
 
     std::string message;
     std::vector<std::string> messages;

@@ -26,14 +26,8 @@ protected:
         click(Picture::Players, handSlotLeft(slot) + 150, state().PlayerHandTop + 300);
     }
     void clickEnd(bool left) {
-        const GameState& s = state();
-        const int n = left ? s.leftCount() : s.rightCount();
-        auto at = [&](int column) {
-            return left ? int(s.gameleftarray(n, column).toLong())
-                        : int(s.GameRightArray(n, column));
-        };
-        click(Picture::View, (at(Arm::Left) + at(Arm::Right)) / 2,
-              (at(Arm::Top) + at(Arm::Bottom)) / 2);
+        const Rect r = state().endRect(left ? End::Left : End::Right);
+        click(Picture::View, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
     void playersTurn() {
         const GameState& s = state();
@@ -41,8 +35,8 @@ protected:
             const int a = s.PlayerArray(slot, 1), b = s.PlayerArray(slot, 2);
             if (a == NoHalf)
                 continue;
-            const bool left = a == s.leftOpen() || b == s.leftOpen();
-            if (left || a == s.rightOpen() || b == s.rightOpen()) {
+            const bool left = fitsEnd(a, b, s.openEnd(End::Left));
+            if (left || fitsEnd(a, b, s.openEnd(End::Right))) {
                 clickHand(slot);
                 clickEnd(left);
                 ++laid;

@@ -11,26 +11,12 @@ constexpr long ActionsPerGame = 5000;
 constexpr long ReportedViolations = 10;
 constexpr std::uint64_t PlayerSeedSalt = 0x9e3779b97f4a7c15ULL;
 
-Rect endRect(const GameState& s, End end) {
-    if (end == End::Left) {
-        const int d = s.leftCount();
-        return Rect{static_cast<int>(s.gameleftarray(d, Arm::Left).toLong()),
-                    static_cast<int>(s.gameleftarray(d, Arm::Top).toLong()),
-                    static_cast<int>(s.gameleftarray(d, Arm::Right).toLong()),
-                    static_cast<int>(s.gameleftarray(d, Arm::Bottom).toLong())};
-    }
-    const int d = s.rightCount();
-    return Rect{s.GameRightArray(d, Arm::Left), s.GameRightArray(d, Arm::Top),
-                s.GameRightArray(d, Arm::Right), s.GameRightArray(d, Arm::Bottom)};
-}
-
 } // namespace
 
 SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics)
-    : options_(options), diagnostics_(diagnostics), random_(options.seed),
+    : options_(options), diagnostics_(diagnostics),
+      window_([this](ResultWindow shown) { resultShown(shown); }), random_(options.seed),
       playerRandom_(options.seed ^ PlayerSeedSalt), engine_(window_, random_), computer_(engine_) {
-    window_.recording = false;
-    window_.onResultWindow = [this](ResultWindow shown) { resultShown(shown); };
     engine_.setComputer(&computer_);
     engine_.Form_Load(Metrics{});
     engine_.state().PlayerName = "Tester";
@@ -68,7 +54,7 @@ void SelfPlay::resultShown(ResultWindow shown) {
 }
 
 void SelfPlay::checkState(const char* after) {
-    auto broken = invariants_.check(engine_.state());
+    auto broken = checkInvariants(engine_.state());
     if (broken.empty())
         return;
     if (++result_.invariantViolations <= ReportedViolations)
@@ -149,16 +135,12 @@ int SelfPlay::pickFaceDown() {
         count += s.BoneYardArray(k, 1) != NoHalf;
     if (count == 0)
         return 0;
-    // The wanted square comes after every square whose count of face-down
-    // squares so far falls short; counted without branches.
     const int wanted = playerRandom_.draw(count);
     int faceDown = 0;
-    int slot = 1;
-    for (int k = 1; k <= SetSize; ++k) {
-        faceDown += s.BoneYardArray(k, 1) != NoHalf;
-        slot += faceDown < wanted;
-    }
-    return slot;
+    for (int k = 1; k <= SetSize; ++k)
+        if (s.BoneYardArray(k, 1) != NoHalf && ++faceDown == wanted)
+            return k;
+    return 0;
 }
 
 void SelfPlay::clickBoneYard(int slot) {
@@ -178,8 +160,9 @@ void SelfPlay::clickHandSlot(int slot) {
 // Clicks inside the end's rectangle, away from the other end's where they overlap.
 void SelfPlay::clickEnd(End end) {
     const GameState& s = engine_.state();
-    Rect target = endRect(s, end);
-    Rect other = endRect(s, end == End::Left ? End::Right : End::Left);
+    const End otherEnd = end == End::Left ? End::Right : End::Left;
+    const Rect target = s.endRect(end);
+    const Rect other = s.endRect(otherEnd);
     const int midX = (target.left + target.right) / 2;
     const int midY = (target.top + target.bottom) / 2;
     int x = midX, y = midY;

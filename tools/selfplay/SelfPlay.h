@@ -4,7 +4,7 @@
 #include "game/Engine.h"
 #include "game/Invariants.h"
 #include "game/Random.h"
-#include "tests/support/FakeWindow.h"
+#include "tools/selfplay/HeadlessWindow.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -48,12 +48,11 @@ private:
 
     SelfPlayOptions options_;
     std::ostream& diagnostics_;
-    FakeWindow window_;
+    HeadlessWindow window_;
     SeededRandom random_;
     SeededRandom playerRandom_;
     Engine engine_;
     ComputerPlayer computer_;
-    InvariantWatch invariants_;
     SelfPlayResult result_;
     long actionsThisGame_ = 0;
     bool drewThisTurn_ = false;

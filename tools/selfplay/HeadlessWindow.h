@@ -1,0 +1,43 @@
+#pragma once
+
+#include "game/WindowPort.h"
+
+#include <functional>
+#include <utility>
+
+namespace pipwright {
+
+// The self-play harness's window: shows nothing and never waits. It keeps
+// only the play timer's state, which the engine reads back, and tells the
+// harness which result windows were shown.
+class HeadlessWindow : public WindowPort {
+public:
+    explicit HeadlessWindow(std::function<void(ResultWindow)> onResult)
+        : onResult_(std::move(onResult)) {}
+
+    void setMessage(std::string_view, std::string_view) override {}
+    void setStatusPanel(int, std::string_view) override {}
+    void setPlayerPlayed(std::string_view) override {}
+    void setComputerPlayed(std::string_view) override {}
+    void setPlayerCaption(std::string_view) override {}
+    void showSelectionLabel(SelectionLabel, std::string_view, int, int) override {}
+    void hideSelectionLabel(SelectionLabel) override {}
+    void clearPicture(Picture) override {}
+    void fillBox(Picture, const Rect&, Fill) override {}
+    void paintHalf(Picture, int, int, int, bool) override {}
+    void setMenuEnabled(Menu, bool) override {}
+    void setBusyPointer(bool) override {}
+    void PauseTimer(double) override {}
+    void messageBox(std::string_view, std::string_view) override {}
+    void showResultWindow(ResultWindow window, const GameState&) override { onResult_(window); }
+    void showTimeOutNotice(std::string_view, std::string_view) override {}
+    bool timerBoxChecked() const override { return false; }
+    void setTimer1Enabled(bool enabled) override { timer1_ = enabled; }
+    bool timer1Enabled() const override { return timer1_; }
+
+private:
+    std::function<void(ResultWindow)> onResult_;
+    bool timer1_ = false;
+};
+
+} // namespace pipwright
