@@ -91,6 +91,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Lays out the controls and loads the engine: first values, a shuffled BoneYard.
     void Form_Load();
     void createControls();
     void layOut(int horizontalAllowance, int verticalAllowance);

@@ -29,8 +29,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Places the question and the name box.
     void Form_Load();
     void loadGame();
+    // A key typed in the name box; Enter hands the name to the main window.
     void Text1_KeyPress(int key);
 
     std::unique_ptr<frmDominos> game_;
