@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace pipwright {
 
@@ -23,7 +24,7 @@ public:
 
 private:
     static constexpr int EmptyPair = NoHalf * 8 + NoHalf;
-    std::array<int, 64> count_{};
+    std::array<std::int16_t, 64> count_{};
     int differentPairs_ = 0;
     int added_ = 0;
 };
