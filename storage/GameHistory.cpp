@@ -1,5 +1,6 @@
 #include "storage/GameHistory.h"
 
+#include "game/PlayerName.h"
 #include "storage/HistoryFormat.h"
 #include "storage/SavedGameFile.h"
 
@@ -69,12 +70,10 @@ HistoryOutcome append(const QString& path, const HistoryRecord& record) {
 } // namespace
 
 std::optional<QString> historyFilePath(const std::string& playerName) {
-    if (playerName.empty() || historyFolder().isEmpty())
+    // Such a name holds no path separator and no dot, so the file stays in
+    // the folder.
+    if (!isPlayerName(playerName) || historyFolder().isEmpty())
         return std::nullopt;
-    for (unsigned char c : playerName) {
-        if (c < 0x20 || c == 0x7f || c == '/' || c == '\\')
-            return std::nullopt;
-    }
     return historyFolder() + QLatin1Char('/') + QString::fromStdString(playerName) +
            QStringLiteral(".tot");
 }
