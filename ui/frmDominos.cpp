@@ -52,6 +52,7 @@ QLabel* captionLabel(QWidget* parent, const char* name, const char* text, int de
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(gameFont(9.75, true));
+    label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     QPalette look = label->palette();
     look.setColor(QPalette::Window, look.color(QPalette::Base));
@@ -67,6 +68,7 @@ QLabel* playedPanel(QWidget* parent, const char* name) {
     auto* panel = new QLabel(parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFont(gameFont(8.25, true));
+    panel->setTextFormat(Qt::PlainText);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
     panel->setAutoFillBackground(true);
@@ -95,7 +97,7 @@ frmDominos::frmDominos(QWidget* parent)
         pipwright::showResultWindow(texts, this);
     };
     blocking_.messageBox = [this](const QString& title, const QString& text) {
-        QMessageBox::critical(this, title, text);
+        stopBox(title, text);
     };
     blocking_.timeOutNotice = [this](const QString& caption, const QString& text) {
         pipwright::showTimeOutNotice(caption, text, layout_.playersPic.left(), this);
@@ -416,6 +418,12 @@ void frmDominos::setBusyPointer(bool busy) {
 
 void frmDominos::PauseTimer(double seconds) {
     blocking_.pause(seconds);
+}
+
+void frmDominos::stopBox(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void frmDominos::messageBox(std::string_view title, std::string_view text) {

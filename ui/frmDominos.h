@@ -99,6 +99,8 @@ private:
     void connectMenus();
     QLabel* selectionLabel(SelectionLabel label) const;
     QString chooseGameFile(const QString& title, bool saving);
+    // A message box with the stop icon; its text is shown as it stands.
+    void stopBox(const QString& title, const QString& text);
     void recordTheDaysGames();
 
     SeededRandom random_;
