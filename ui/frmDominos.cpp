@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 namespace pipwright {
 
@@ -219,10 +220,16 @@ void frmDominos::connectInput() {
          {Route{BoneYardPic, &Engine::BoneYardPic_MouseDown, &Engine::BoneYardPic_Click},
           Route{PlayersPic, &Engine::PlayersPic_MouseDown, &Engine::PlayersPic_Click},
           Route{ViewPic, &Engine::ViewPic_MouseDown, &Engine::ViewPic_Click}}) {
-        connect(route.area, &PictureArea::pressed, this,
-                [this, route](int x, int y) { (engine_.*route.mouseDown)(x, y); });
-        connect(route.area, &PictureArea::clicked, this,
-                [this, route] { (engine_.*route.click)(); });
+        // A click counts only when its press was taken outside any flow, on
+        // the same picture.
+        connect(route.area, &PictureArea::pressed, this, [this, route](int x, int y) {
+            acceptedPress_ = engine_.flowRunning() ? nullptr : route.area;
+            (engine_.*route.mouseDown)(x, y);
+        });
+        connect(route.area, &PictureArea::clicked, this, [this, route] {
+            if (std::exchange(acceptedPress_, nullptr) == route.area)
+                (engine_.*route.click)();
+        });
     }
     connect(ComPlayerCantPlay, &QPushButton::clicked, this,
             [this] { engine_.ComPlayerCantPlay_Click(); });
@@ -285,7 +292,11 @@ void frmDominos::closeEvent(QCloseEvent* event) {
 bool frmDominos::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget()) {
         if (event->type() == QEvent::MouseButtonPress) {
-            backgroundPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+            // Presses that controls pass on (the status bar, the captions)
+            // are not on the bare background.
+            const auto* press = static_cast<QMouseEvent*>(event);
+            backgroundPressed_ = press->button() == Qt::LeftButton &&
+                                 !centralWidget()->childAt(press->position().toPoint());
         } else if (event->type() == QEvent::MouseButtonRelease && backgroundPressed_) {
             backgroundPressed_ = false;
             const auto* release = static_cast<QMouseEvent*>(event);

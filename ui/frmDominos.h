@@ -113,6 +113,7 @@ private:
     double pauseScale_ = 1;
     bool shownBefore_ = false;
     bool backgroundPressed_ = false;
+    PictureArea* acceptedPress_ = nullptr; // where the last press was taken
     MainLayout layout_;
 
     PictureArea* ViewPic = nullptr;
