@@ -104,15 +104,15 @@ HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long 
         read = readHistory(viewOf(*bytes));
     if (!read.ok) {
         // Keep what cannot be read as it is; today's games still go on its end.
-        if (anyGame)
-            append(*path, todays);
-        return failed(bytes ? QString::fromStdString(read.error) : reason);
+        HistoryOutcome outcome = failed(bytes ? QString::fromStdString(read.error) : reason);
+        outcome.appendedOnly = anyGame && append(*path, todays).ok;
+        return outcome;
     }
     if (anyGame)
         read.records.push_back(todays);
     HistoryOutcome written = writeAtomically(*path, writeHistory(mergeByDate(read.records)));
-    if (!written.ok && anyGame)
-        append(*path, todays);
+    if (!written.ok)
+        written.appendedOnly = anyGame && append(*path, todays).ok;
     return written;
 }
 

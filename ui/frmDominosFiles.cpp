@@ -99,10 +99,14 @@ void frmDominos::recordTheDaysGames() {
         return;
     const HistoryOutcome recorded =
         recordHistory(s.PlayerName, s.GamesWon.toLong(), s.GamesLost, QDate::currentDate());
-    if (!recorded.ok)
-        QMessageBox::critical(
-            this, fromGame(s.PlayerName + "'s Game History.."),
-            tr("Today's games could not be recorded.\n\n%1").arg(recorded.reason));
+    if (recorded.ok)
+        return;
+    const QString what = recorded.appendedOnly
+                             ? tr("Today's games were added to the end of the game history, but "
+                                  "the history could not be merged into one line per day.")
+                             : tr("Today's games could not be recorded.");
+    stopBox(fromGame(s.PlayerName + "'s Game History.."),
+            what + QStringLiteral("\n\n") + recorded.reason);
 }
 
 } // namespace pipwright
