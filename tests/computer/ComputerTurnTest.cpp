@@ -222,6 +222,47 @@ TEST_F(ComputerTurn, LastDominoEndsTheRoundWithoutThePrompt) {
         EXPECT_EQ(m.find("Click the Left Mouse"), std::string::npos) << m;
 }
 
+// The play timer runs only in the player's turn: every hand-back restarts it,
+// but a round that ends blocked does not carry it into the next round.
+TEST_F(ComputerTurn, PlayTimerRestartsAtEveryHandBackButNotIntoTheNextRound) {
+    const Dominoes eighteen = {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6},
+                               {2, 2}, {2, 3}, {2, 4}, {2, 5}, {2, 6}, {3, 3},
+                               {3, 4}, {3, 5}, {3, 6}, {4, 4}, {4, 5}, {4, 6}};
+    struct HandBack {
+        const char* name;
+        Dominoes computer;
+        Dominoes player;
+        bool boneYardFull; // 6-6 in the last slot; otherwise empty
+        bool playerCantPlay;
+        bool timerAfter;
+    };
+    const HandBack cases[] = {
+        {"the 18-slot limit", eighteen, {{0, 1}}, true, false, true},
+        {"Can't Play answered with a domino", {{0, 4}, {6, 6}}, {{5, 5}}, false, true, true},
+        {"the computer cannot play, the player can", {{5, 6}}, {{0, 2}}, false, false, true},
+        {"both blocked: the round ends", {{5, 6}}, {{5, 5}}, false, true, false},
+    };
+    for (const HandBack& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        setDomino(0, 0);
+        computerHolds(c.computer);
+        playerHolds(c.player);
+        if (c.boneYardFull)
+            boneYard(28, 6, 6);
+        window.timerBox = true;
+        window.timer1 = false;
+        s.PlayerCantPlay = Variant::boolean(false);
+        s.ComputerCantPlay = False;
+        s.GameStatus = Phase::PlayersTurn;
+        if (c.playerCantPlay)
+            engine.ComPlayerCantPlay_Click();
+        else
+            computersTurn();
+        EXPECT_EQ(window.timer1, c.timerAfter);
+    }
+}
+
 TEST_F(ComputerTurn, SelectsSevenSkippingTakenSquares) {
     for (int k = 1; k <= SetSize; ++k)
         boneYard(k, (k - 1) / 7, (k - 1) % 7);
