@@ -48,19 +48,6 @@ public:
     bool timer1 = false;
 };
 
-Rect endRect(const GameState& s, bool left) {
-    if (left) {
-        const int n = s.leftCount();
-        return {static_cast<int>(s.gameleftarray(n, Arm::Left).toLong()),
-                static_cast<int>(s.gameleftarray(n, Arm::Top).toLong()),
-                static_cast<int>(s.gameleftarray(n, Arm::Right).toLong()),
-                static_cast<int>(s.gameleftarray(n, Arm::Bottom).toLong())};
-    }
-    const int n = s.rightCount();
-    return {s.GameRightArray(n, Arm::Left), s.GameRightArray(n, Arm::Top),
-            s.GameRightArray(n, Arm::Right), s.GameRightArray(n, Arm::Bottom)};
-}
-
 void stopIfBroken(const Engine& engine, int click) {
     const Integer phase = engine.state().GameStatus;
     std::vector<std::string> broken = checkInvariants(engine.state());
@@ -109,7 +96,7 @@ void play(std::string_view bytes) {
             engine.PlayersPic_Click();
             break;
         case 3: {
-            const Rect end = endRect(s, pick(2) == 1);
+            const Rect end = s.endRect(pick(2) == 1 ? End::Left : End::Right);
             engine.ViewPic_MouseDown(end.left + pick(HalfSize), end.top + pick(HalfSize));
             engine.ViewPic_Click();
             break;
