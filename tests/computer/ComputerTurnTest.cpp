@@ -229,12 +229,12 @@ TEST_F(ComputerTurn, PlayTimerRestartsAtEveryHandBackButNotIntoTheNextRound) {
                                {2, 2}, {2, 3}, {2, 4}, {2, 5}, {2, 6}, {3, 3},
                                {3, 4}, {3, 5}, {3, 6}, {4, 4}, {4, 5}, {4, 6}};
     struct HandBack {
-        const char* name;
+        const char* name = "";
         Dominoes computer;
         Dominoes player;
-        bool boneYardFull; // 6-6 in the last slot; otherwise empty
-        bool playerCantPlay;
-        bool timerAfter;
+        bool boneYardFull = false; // 6-6 in the last slot; otherwise empty
+        bool playerCantPlay = false;
+        bool timerAfter = false;
     };
     const HandBack cases[] = {
         {"the 18-slot limit", eighteen, {{0, 1}}, true, false, true},
