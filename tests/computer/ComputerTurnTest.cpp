@@ -172,6 +172,7 @@ TEST_F(ComputerTurn, EighteenDominosRefuseTheDraw) {
                    {4, 6}});
     playerHolds({{0, 1}});
     boneYard(28, 6, 6);
+    window.timerBox = true;
     computersTurn();
 
     ASSERT_EQ(window.messageBoxes.size(), 1u);
@@ -187,6 +188,7 @@ TEST_F(ComputerTurn, EighteenDominosRefuseTheDraw) {
     EXPECT_EQ(window.boxes.back().fill, Fill::Foreground);
     EXPECT_EQ(window.boxes.back().rect, boneYardSquare(28, s.BoneYardTop));
     EXPECT_EQ(s.GameStatus, Phase::PlayersTurn);
+    EXPECT_TRUE(window.timer1);
     EXPECT_FALSE(window.busyPointer);
 }
 
@@ -195,9 +197,11 @@ TEST_F(ComputerTurn, EmptyBoneYardMeansCantPlay) {
     // Two empty slots at the end: the turn drops only the last one.
     computerHolds({{2, 3}, {4, 4}, {5, 6}, {7, 7}, {7, 7}});
     playerHolds({{0, 2}});
+    window.timerBox = true;
     computersTurn();
 
     EXPECT_EQ(s.ComputerDom, 4);
+    EXPECT_TRUE(window.timer1) << "the player can still play";
     EXPECT_EQ(s.ComputerCantPlay, True);
     EXPECT_EQ(window.messages.back(), "Tester, It's Your Turn, The Computer Can't Play..");
     EXPECT_EQ(s.GameStatus, Phase::PlayersTurn);
@@ -222,44 +226,19 @@ TEST_F(ComputerTurn, LastDominoEndsTheRoundWithoutThePrompt) {
         EXPECT_EQ(m.find("Click the Left Mouse"), std::string::npos) << m;
 }
 
-// The play timer runs only in the player's turn: every hand-back restarts it,
-// but a round that ends blocked does not carry it into the next round.
-TEST_F(ComputerTurn, PlayTimerRestartsAtEveryHandBackButNotIntoTheNextRound) {
-    const Dominoes eighteen = {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6},
-                               {2, 2}, {2, 3}, {2, 4}, {2, 5}, {2, 6}, {3, 3},
-                               {3, 4}, {3, 5}, {3, 6}, {4, 4}, {4, 5}, {4, 6}};
-    struct HandBack {
-        const char* name = "";
-        Dominoes computer;
-        Dominoes player;
-        bool boneYardFull = false; // 6-6 in the last slot; otherwise empty
-        bool playerCantPlay = false;
-        bool timerAfter = false;
-    };
-    const HandBack cases[] = {
-        {"the 18-slot limit", eighteen, {{0, 1}}, true, false, true},
-        {"Can't Play answered with a domino", {{0, 4}, {6, 6}}, {{5, 5}}, false, true, true},
-        {"the computer cannot play, the player can", {{5, 6}}, {{0, 2}}, false, false, true},
-        {"both blocked: the round ends", {{5, 6}}, {{5, 5}}, false, true, false},
-    };
-    for (const HandBack& c : cases) {
-        SCOPED_TRACE(c.name);
-        SetUp();
+// The play timer runs only in the player's turn: an answered "Can't Play"
+// restarts it, but a round that ends blocked does not carry it into the next.
+TEST_F(ComputerTurn, PlayTimerAfterCantPlayRunsOnlyIfTheRoundGoesOn) {
+    for (const bool computerCanPlay : {true, false}) {
         setDomino(0, 0);
-        computerHolds(c.computer);
-        playerHolds(c.player);
-        if (c.boneYardFull)
-            boneYard(28, 6, 6);
+        computerHolds(computerCanPlay ? Dominoes{{0, 4}, {6, 6}} : Dominoes{{5, 6}});
+        playerHolds({{5, 5}});
         window.timerBox = true;
         window.timer1 = false;
-        s.PlayerCantPlay = Variant::boolean(false);
         s.ComputerCantPlay = False;
         s.GameStatus = Phase::PlayersTurn;
-        if (c.playerCantPlay)
-            engine.ComPlayerCantPlay_Click();
-        else
-            computersTurn();
-        EXPECT_EQ(window.timer1, c.timerAfter);
+        engine.ComPlayerCantPlay_Click();
+        EXPECT_EQ(window.timer1, computerCanPlay);
     }
 }
 

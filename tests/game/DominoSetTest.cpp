@@ -65,7 +65,6 @@ TEST(GameTablesDeathTest, AnIndexOutsideATableStopsTheProgram) {
     GameState s;
     const std::pair<std::function<void()>, const char*> cases[] = {
         {[&] { s.GameRightArray(SetSize + 1, Arm::Inner) = 6; }, "table row 29 is outside 1 to 28"},
-        {[&] { s.gameleftarray(0, Arm::Index) = Variant(); }, "table row 0 is outside 1 to 28"},
         {[&] { s.PlayerArray(1, 3) = 6; }, "table column 3 is outside 1 to 2"},
         {[&] { s.ShuffleArray(SetSize + 1) = 1; }, "list entry 29 is outside 1 to 28"},
     };

@@ -217,11 +217,6 @@ void growLeftArm(GameState& s, int count) {
 // marked done before it began.
 TEST(SavedGameReader, RefusesGamesThatCannotBePlayedOn) {
     const std::pair<const char*, void (*)(GameState&)> cases[] = {
-        {"a domino twice in one hand",
-         [](GameState& s) {
-             s.PlayerArray(3, 1) = s.PlayerArray(1, 1);
-             s.PlayerArray(3, 2) = s.PlayerArray(1, 2);
-         }},
         {"a domino in a hand and face down in the BoneYard",
          [](GameState& s) {
              s.ComputerArray(3, 1) = s.BoneYardArray(4, 1);
@@ -231,14 +226,6 @@ TEST(SavedGameReader, RefusesGamesThatCannotBePlayedOn) {
          [](GameState& s) { s.PlayerArray(2, 1) = s.PlayerArray(2, 2) = 3; }},
         {"a domino twice in the line", [](GameState& s) { growLeftArm(s, 3); }},
         {"a left arm already full", [](GameState& s) { growLeftArm(s, SetSize); }},
-        {"a right arm already full",
-         [](GameState& s) {
-             for (int n = 3; n <= SetSize; ++n)
-                 for (int c = 1; c <= 7; ++c)
-                     s.GameRightArray(n, c) =
-                         static_cast<Integer>(c == Arm::Index ? n : s.GameRightArray(2, c));
-             s.DominoRight = SetSize;
-         }},
         {"sevens marked while who plays first is drawn",
          [](GameState& s) { s.GameStatus = Phase::DrawForFirstPlay; }},
     };

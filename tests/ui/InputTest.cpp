@@ -9,7 +9,23 @@
 namespace pipwright {
 namespace {
 
-using Input = GameWindowTest;
+class Input : public GameWindowTest {
+protected:
+    // Seven in hand, the player's turn, a line with both ends open on 6.
+    void playersTurnWithSeven() {
+        GameState& s = state();
+        s.Playerdom = 7;
+        for (int slot = 1; slot <= 7; ++slot) {
+            s.PlayerArray(slot, 1) = static_cast<Integer>(slot - 1);
+            s.PlayerArray(slot, 2) = 6;
+        }
+        s.gameleftarray(1, 3) = Variant::integer(6);
+        s.GameRightArray(1, 3) = 6;
+        s.Dominoleft = Variant::integer(1);
+        s.DominoRight = 1;
+        s.GameStatus = Phase::PlayersTurn;
+    }
+};
 
 TEST_F(Input, MouseDownStoresThePointInThePicturesUnits) {
     struct Case {
@@ -103,19 +119,10 @@ TEST_F(Input, ClicksOnControlsAreNotBackgroundClicks) {
 // after the turn must not act on the position of the press before it.
 TEST_F(Input, ReleaseAfterAFlowOfAPressDuringItDoesNothing) {
     GameState& s = state();
-    s.Playerdom = 7;
-    for (int slot = 1; slot <= 7; ++slot) {
-        s.PlayerArray(slot, 1) = static_cast<Integer>(slot - 1);
-        s.PlayerArray(slot, 2) = 6;
-    }
+    playersTurnWithSeven();
     s.ComputerDom = 2;
     s.ComputerArray(1, 1) = s.ComputerArray(1, 2) = 6;
     s.ComputerArray(2, 1) = s.ComputerArray(2, 2) = 5;
-    s.gameleftarray(1, 3) = Variant::integer(6);
-    s.GameRightArray(1, 3) = 6;
-    s.Dominoleft = Variant::integer(1);
-    s.DominoRight = 1;
-    s.GameStatus = Phase::PlayersTurn;
     click(Picture::Players, handSlotLeft(4) + 150, s.PlayerHandTop + 300);
     ASSERT_EQ(s.PlayerClicked.toLong(), 4);
 
@@ -136,18 +143,8 @@ TEST_F(Input, ReleaseAfterAFlowOfAPressDuringItDoesNothing) {
 }
 
 TEST_F(Input, HandRowClickSelectsTheDominoUnderIt) {
-    // Seven in hand, the player's turn, a line with both ends open on 6.
     GameState& s = state();
-    s.Playerdom = 7;
-    for (int slot = 1; slot <= 7; ++slot) {
-        s.PlayerArray(slot, 1) = static_cast<Integer>(slot - 1);
-        s.PlayerArray(slot, 2) = 6;
-    }
-    s.gameleftarray(1, 3) = Variant::integer(6);
-    s.GameRightArray(1, 3) = 6;
-    s.Dominoleft = Variant::integer(1);
-    s.DominoRight = 1;
-    s.GameStatus = Phase::PlayersTurn;
+    playersTurnWithSeven();
     click(Picture::Players, handSlotLeft(4) + 150, s.PlayerHandTop + 300);
     EXPECT_EQ(s.PlayerClicked.toLong(), 4);
     EXPECT_EQ(label("Label1"), "Tess, Click on the corresponding Domino in the Play Field..");
