@@ -64,8 +64,9 @@ void Engine::playerSelect() {
             return;
         }
     }
-    // Nothing picked: the next click in the field can only be a wrong selection.
-    s_.PlayerClicked = Variant::integer(static_cast<Integer>(s_.Playerdom + 1));
+    // Nothing picked: the selection points past the largest hand, so the next
+    // click in the field can only be a wrong selection, whatever is drawn.
+    s_.PlayerClicked = Variant::integer(static_cast<Integer>(HandLimit + 1));
 }
 
 void Engine::ViewPic_Click() {

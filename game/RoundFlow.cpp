@@ -17,26 +17,11 @@ bool isTrue(const Variant& v) {
     return v == True;
 }
 
-// Empties the left arm. Its entries are filled from the first, by play and by
-// opening a game alike, so the first empty entry marks the end of those in use.
-void clearLeftArm(Table<Variant, SetSize, 9>& arm) {
-    using LeftArm = Table<Variant, SetSize, 9>;
-    for (std::size_t row = 1; row <= LeftArm::rows; ++row) {
-        bool wasEmpty = true;
-        for (std::size_t col = 1; col <= LeftArm::cols; ++col) {
-            wasEmpty &= arm(row, col).isEmpty();
-            arm(row, col) = Variant();
-        }
-        if (wasEmpty)
-            return;
-    }
-}
-
 } // namespace
 
 void Engine::GameStart() {
     s_.BoneYardArray.fill(0);
-    clearLeftArm(s_.gameleftarray);
+    s_.gameleftarray.fill(Variant());
     s_.GameRightArray.fill(0);
     s_.ComputerDom = 7;
     if (s_.GamesWon == 0 && s_.GamesLost == 0) {

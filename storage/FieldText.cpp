@@ -153,10 +153,4 @@ std::optional<Field> FieldCursor::next() {
     return field;
 }
 
-bool FieldCursor::restIsBlank() const {
-    if (atFieldStart_)
-        return false;
-    return bytes_.find_first_not_of(" \t\r\n", pos_) == std::string_view::npos;
-}
-
 } // namespace pipwright

@@ -42,8 +42,6 @@ public:
     std::optional<Field> next();
     const std::string& malformed() const { return malformed_; }
     int line() const { return line_; }
-    // True when only blanks and line ends are left.
-    bool restIsBlank() const;
 
 private:
     bool atLineEnd() const;

@@ -1,5 +1,6 @@
 #include "storage/GameHistory.h"
 
+#include "game/PlayerName.h"
 #include "storage/HistoryFormat.h"
 #include "storage/SavedGameFile.h"
 
@@ -69,12 +70,10 @@ HistoryOutcome append(const QString& path, const HistoryRecord& record) {
 } // namespace
 
 std::optional<QString> historyFilePath(const std::string& playerName) {
-    if (playerName.empty() || historyFolder().isEmpty())
+    // Such a name holds no path separator and no dot, so the file stays in
+    // the folder.
+    if (!isPlayerName(playerName) || historyFolder().isEmpty())
         return std::nullopt;
-    for (unsigned char c : playerName) {
-        if (c < 0x20 || c == 0x7f || c == '/' || c == '\\')
-            return std::nullopt;
-    }
     return historyFolder() + QLatin1Char('/') + QString::fromStdString(playerName) +
            QStringLiteral(".tot");
 }
@@ -105,15 +104,15 @@ HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long 
         read = readHistory(viewOf(*bytes));
     if (!read.ok) {
         // Keep what cannot be read as it is; today's games still go on its end.
-        if (anyGame)
-            append(*path, todays);
-        return failed(bytes ? QString::fromStdString(read.error) : reason);
+        HistoryOutcome outcome = failed(bytes ? QString::fromStdString(read.error) : reason);
+        outcome.appendedOnly = anyGame && append(*path, todays).ok;
+        return outcome;
     }
     if (anyGame)
         read.records.push_back(todays);
     HistoryOutcome written = writeAtomically(*path, writeHistory(mergeByDate(read.records)));
-    if (!written.ok && anyGame)
-        append(*path, todays);
+    if (!written.ok)
+        written.appendedOnly = anyGame && append(*path, todays).ok;
     return written;
 }
 

@@ -17,11 +17,15 @@ std::optional<QString> historyFilePath(const std::string& playerName);
 struct HistoryOutcome {
     bool ok = false;
     QString reason;
+    // Today's line went on the end of the file as it was, though the file
+    // could not be merged.
+    bool appendedOnly = false;
 };
 
 // Adds today's games when any game ended, then merges the file by date and
 // rewrites it without all-zero lines. A file that cannot be read entirely is
-// not rewritten; no file and nothing to add creates nothing.
+// not rewritten; today's games then go on its end, as they do when the
+// rewrite fails. No file and nothing to add creates nothing.
 HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long gamesLost,
                              const QDate& today);
 

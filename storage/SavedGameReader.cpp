@@ -1,3 +1,5 @@
+#include "game/Invariants.h"
+#include "game/PlayerName.h"
 #include "storage/FieldText.h"
 #include "storage/SavedGame.h"
 
@@ -11,7 +13,6 @@ namespace {
 
 constexpr long LongMin = std::numeric_limits<Long>::min();
 constexpr long LongMax = std::numeric_limits<Long>::max();
-constexpr int NameLimit = 8;
 constexpr Single FewestSeconds = 1;
 constexpr Single MostSeconds = 12;
 // The computer's slot index runs one past its last slot at the end of a scan.
@@ -146,13 +147,6 @@ public:
         return v;
     }
 
-    void expectEnd() {
-        if (!cursor_.restIsBlank()) {
-            line_ = cursor_.line();
-            refuse("more follows the last record");
-        }
-    }
-
 private:
     long checkRange(long long value, const char* what, long low, long high) {
         if (value < low || value > high)
@@ -164,17 +158,6 @@ private:
     FieldCursor cursor_;
     int line_ = 1;
 };
-
-bool isPlayerName(std::string_view name) {
-    int characters = 0;
-    for (unsigned char c : name) {
-        if (c < 0x20 || c == 0x7f || c == '/' || c == '\\')
-            return false;
-        if ((c & 0xc0) != 0x80) // a UTF-8 continuation byte adds no character
-            ++characters;
-    }
-    return characters >= 1 && characters <= NameLimit;
-}
 
 // A hand or BoneYard slot holds a domino (0 to 6 twice) or nothing (7, 7).
 void readSlots(FieldReader& in, HandTable& table, int rows, const std::string& place) {
@@ -214,13 +197,19 @@ void readRightArm(FieldReader& in, GameState& s) {
     }
 }
 
+// Until who plays first is drawn, no side holds its seven: play clears both
+// marks before every draw, and the deal that follows trusts them.
+bool sevenMarkedBeforeTheDraw(const GameState& s) {
+    return s.GameStatus == Phase::DrawForFirstPlay &&
+           (s.PlayerHasSeven == True || s.ComputerHasSeven == True);
+}
+
 void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
     s.GameStatus = static_cast<Integer>(
         in.whole("the phase code", Phase::DrawForFirstPlay, Phase::PlayersTurn));
     s.PlayerName = in.text("the player's name");
     if (!isPlayerName(s.PlayerName))
-        in.refuse("the player's name is not 1 to 8 characters free of path separators and control "
-                  "characters");
+        in.refuse("the player's name is not one the start-up window makes");
     s.Playerdom = static_cast<Integer>(in.whole("the player's domino count", 0, HandLimit));
     s.ComputerDom = static_cast<Integer>(in.whole("the computer's domino count", 0, HandLimit));
     s.Dominoleft = in.wholeVariant("the left arm count", 0, SetSize);
@@ -257,7 +246,15 @@ void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
     readSlots(in, s.BoneYardArray, SetSize, "the BoneYard");
     readLeftArm(in, s);
     readRightArm(in, s);
-    in.expectEnd();
+    // What follows the last list is left unread.
+
+    // The dominoes must make one set, placed as play places them; then no
+    // arm can grow past its table.
+    const std::vector<std::string> faults = checkInvariants(s);
+    if (!faults.empty())
+        throw Refusal{"the dominoes are not a game that can be played: " + faults.front()};
+    if (sevenMarkedBeforeTheDraw(s))
+        throw Refusal{"a side holds its seven before who plays first is drawn"};
 }
 
 } // namespace

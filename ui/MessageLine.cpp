@@ -15,6 +15,8 @@ constexpr double SmallestPoints = 8;
 
 MessageLine::MessageLine(QWidget* parent) : QLabel(parent) {
     setFont(gameFont(UsualPoints));
+    // Messages carry the player's name: shown as typed, never as markup.
+    setTextFormat(Qt::PlainText);
     setAutoFillBackground(true);
     QPalette look = palette();
     look.setColor(QPalette::Window, colour::LightGrey);

@@ -1,5 +1,7 @@
 #include "ui/NameEntry.h"
 
+#include "game/PlayerName.h"
+
 #include <cctype>
 
 namespace pipwright {
@@ -8,7 +10,6 @@ namespace {
 
 constexpr int Backspace = 8;
 constexpr int Enter = 13;
-constexpr std::size_t LongestName = 8;
 
 } // namespace
 
@@ -28,8 +29,7 @@ bool NameEntry::keyPress(int key) {
             name_.pop_back();
         return false;
     }
-    // Only codes 65 to 122 are kept: letters and [ \ ] ^ _ `.
-    if (key < 'A' || key > 'z')
+    if (!isNameKey(key))
         return false;
     name_ += static_cast<char>(key);
     return false;

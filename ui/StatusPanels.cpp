@@ -1,6 +1,7 @@
 #include "ui/StatusPanels.h"
 
 #include "ui/Look.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -11,8 +12,11 @@ namespace pipwright {
 namespace {
 
 // Design widths 3687, 3687, 2699, 2699, 2699: the panels share the width in
-// about those proportions.
+// about those proportions. The two score panels keep at least 3528 twips, room
+// for "Abcdefgh's Score=195".
 constexpr std::array<int, 5> Stretch{4, 4, 3, 3, 3};
+constexpr int ScorePanelTwips = 3528;
+constexpr int ScorePanels = 2;
 
 QString clockFormat() {
     QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
@@ -30,7 +34,9 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         auto* panel = new QLabel(this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setMinimumWidth(1);
+        panel->setTextFormat(Qt::PlainText);
+        panel->setMinimumWidth(
+            i < ScorePanels ? (ScorePanelTwips + TwipsPerPixel - 1) / TwipsPerPixel : 1);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         addWidget(panel, Stretch[i]);
         panels_[i] = panel;

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 namespace pipwright {
 
@@ -52,6 +53,7 @@ QLabel* captionLabel(QWidget* parent, const char* name, const char* text, int de
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(gameFont(9.75, true));
+    label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     QPalette look = label->palette();
     look.setColor(QPalette::Window, look.color(QPalette::Base));
@@ -67,6 +69,7 @@ QLabel* playedPanel(QWidget* parent, const char* name) {
     auto* panel = new QLabel(parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFont(gameFont(8.25, true));
+    panel->setTextFormat(Qt::PlainText);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
     panel->setAutoFillBackground(true);
@@ -95,7 +98,7 @@ frmDominos::frmDominos(QWidget* parent)
         pipwright::showResultWindow(texts, this);
     };
     blocking_.messageBox = [this](const QString& title, const QString& text) {
-        QMessageBox::critical(this, title, text);
+        stopBox(title, text);
     };
     blocking_.timeOutNotice = [this](const QString& caption, const QString& text) {
         pipwright::showTimeOutNotice(caption, text, layout_.playersPic.left(), this);
@@ -217,10 +220,16 @@ void frmDominos::connectInput() {
          {Route{BoneYardPic, &Engine::BoneYardPic_MouseDown, &Engine::BoneYardPic_Click},
           Route{PlayersPic, &Engine::PlayersPic_MouseDown, &Engine::PlayersPic_Click},
           Route{ViewPic, &Engine::ViewPic_MouseDown, &Engine::ViewPic_Click}}) {
-        connect(route.area, &PictureArea::pressed, this,
-                [this, route](int x, int y) { (engine_.*route.mouseDown)(x, y); });
-        connect(route.area, &PictureArea::clicked, this,
-                [this, route] { (engine_.*route.click)(); });
+        // A click counts only when its press was taken outside any flow, on
+        // the same picture.
+        connect(route.area, &PictureArea::pressed, this, [this, route](int x, int y) {
+            acceptedPress_ = engine_.flowRunning() ? nullptr : route.area;
+            (engine_.*route.mouseDown)(x, y);
+        });
+        connect(route.area, &PictureArea::clicked, this, [this, route] {
+            if (std::exchange(acceptedPress_, nullptr) == route.area)
+                (engine_.*route.click)();
+        });
     }
     connect(ComPlayerCantPlay, &QPushButton::clicked, this,
             [this] { engine_.ComPlayerCantPlay_Click(); });
@@ -283,7 +292,11 @@ void frmDominos::closeEvent(QCloseEvent* event) {
 bool frmDominos::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget()) {
         if (event->type() == QEvent::MouseButtonPress) {
-            backgroundPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+            // Presses that controls pass on (the status bar, the captions)
+            // are not on the bare background.
+            const auto* press = static_cast<QMouseEvent*>(event);
+            backgroundPressed_ = press->button() == Qt::LeftButton &&
+                                 !centralWidget()->childAt(press->position().toPoint());
         } else if (event->type() == QEvent::MouseButtonRelease && backgroundPressed_) {
             backgroundPressed_ = false;
             const auto* release = static_cast<QMouseEvent*>(event);
@@ -416,6 +429,12 @@ void frmDominos::setBusyPointer(bool busy) {
 
 void frmDominos::PauseTimer(double seconds) {
     blocking_.pause(seconds);
+}
+
+void frmDominos::stopBox(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void frmDominos::messageBox(std::string_view title, std::string_view text) {

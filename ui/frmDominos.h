@@ -99,6 +99,8 @@ private:
     void connectMenus();
     QLabel* selectionLabel(SelectionLabel label) const;
     QString chooseGameFile(const QString& title, bool saving);
+    // A message box with the stop icon; its text is shown as it stands.
+    void stopBox(const QString& title, const QString& text);
     void recordTheDaysGames();
 
     SeededRandom random_;
@@ -111,6 +113,7 @@ private:
     double pauseScale_ = 1;
     bool shownBefore_ = false;
     bool backgroundPressed_ = false;
+    PictureArea* acceptedPress_ = nullptr; // where the last press was taken
     MainLayout layout_;
 
     PictureArea* ViewPic = nullptr;

@@ -52,9 +52,8 @@ void frmDominos::mnuSaveGame_Click() {
         return;
     const FileOutcome saved = savePresentGame(path, engine_.state(), timer1Enabled());
     if (!saved.ok)
-        QMessageBox::critical(this, SaveTitle,
-                              tr("The game was not saved to\n%1\n\n%2")
-                                  .arg(QDir::toNativeSeparators(path), saved.reason));
+        stopBox(SaveTitle, tr("The game was not saved to\n%1\n\n%2")
+                               .arg(QDir::toNativeSeparators(path), saved.reason));
 }
 
 void frmDominos::mnuOpenGame_Click() {
@@ -63,9 +62,8 @@ void frmDominos::mnuOpenGame_Click() {
         return;
     const OpenedGame opened = openPreviousGame(path, engine_.state());
     if (!opened.game) {
-        QMessageBox::critical(this, OpenTitle,
-                              tr("The file\n%1\ncould not be opened.\n\n%2")
-                                  .arg(QDir::toNativeSeparators(path), opened.reason));
+        stopBox(OpenTitle, tr("The file\n%1\ncould not be opened.\n\n%2")
+                               .arg(QDir::toNativeSeparators(path), opened.reason));
         return;
     }
     engine_.RestoreGame(opened.game->state);
@@ -73,8 +71,8 @@ void frmDominos::mnuOpenGame_Click() {
     // A game saved while the play timer ran opens with the timer stopped.
     setTimer1Enabled(false);
     if (opened.game->timerWasRunning)
-        QMessageBox::critical(
-            this, QStringLiteral("To Restart the Timer"),
+        stopBox(
+            QStringLiteral("To Restart the Timer"),
             fromGame(s.PlayerName) +
                 QStringLiteral("\nYour previous game had the Play Timer set to\n") +
                 seconds(s.SecondsToPlay) +
@@ -91,6 +89,7 @@ void frmDominos::mnuGameHistory_Click() {
     QMessageBox box(QMessageBox::NoIcon, fromGame(s.PlayerName + "'s Game History.."),
                     QString(*text).replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok,
                     this);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -100,10 +99,14 @@ void frmDominos::recordTheDaysGames() {
         return;
     const HistoryOutcome recorded =
         recordHistory(s.PlayerName, s.GamesWon.toLong(), s.GamesLost, QDate::currentDate());
-    if (!recorded.ok)
-        QMessageBox::critical(
-            this, fromGame(s.PlayerName + "'s Game History.."),
-            tr("Today's games could not be recorded.\n\n%1").arg(recorded.reason));
+    if (recorded.ok)
+        return;
+    const QString what = recorded.appendedOnly
+                             ? tr("Today's games were added to the end of the game history, but "
+                                  "the history could not be merged into one line per day.")
+                             : tr("Today's games could not be recorded.");
+    stopBox(fromGame(s.PlayerName + "'s Game History.."),
+            what + QStringLiteral("\n\n") + recorded.reason);
 }
 
 } // namespace pipwright

@@ -172,6 +172,7 @@ TEST_F(ComputerTurn, EighteenDominosRefuseTheDraw) {
                    {4, 6}});
     playerHolds({{0, 1}});
     boneYard(28, 6, 6);
+    window.timerBox = true;
     computersTurn();
 
     ASSERT_EQ(window.messageBoxes.size(), 1u);
@@ -187,6 +188,7 @@ TEST_F(ComputerTurn, EighteenDominosRefuseTheDraw) {
     EXPECT_EQ(window.boxes.back().fill, Fill::Foreground);
     EXPECT_EQ(window.boxes.back().rect, boneYardSquare(28, s.BoneYardTop));
     EXPECT_EQ(s.GameStatus, Phase::PlayersTurn);
+    EXPECT_TRUE(window.timer1);
     EXPECT_FALSE(window.busyPointer);
 }
 
@@ -195,9 +197,11 @@ TEST_F(ComputerTurn, EmptyBoneYardMeansCantPlay) {
     // Two empty slots at the end: the turn drops only the last one.
     computerHolds({{2, 3}, {4, 4}, {5, 6}, {7, 7}, {7, 7}});
     playerHolds({{0, 2}});
+    window.timerBox = true;
     computersTurn();
 
     EXPECT_EQ(s.ComputerDom, 4);
+    EXPECT_TRUE(window.timer1) << "the player can still play";
     EXPECT_EQ(s.ComputerCantPlay, True);
     EXPECT_EQ(window.messages.back(), "Tester, It's Your Turn, The Computer Can't Play..");
     EXPECT_EQ(s.GameStatus, Phase::PlayersTurn);
@@ -220,6 +224,22 @@ TEST_F(ComputerTurn, LastDominoEndsTheRoundWithoutThePrompt) {
     EXPECT_TRUE(s.GameStatus == Phase::DrawForFirstPlay || s.GameStatus == Phase::DrawingSeven);
     for (const auto& m : window.messages)
         EXPECT_EQ(m.find("Click the Left Mouse"), std::string::npos) << m;
+}
+
+// The play timer runs only in the player's turn: an answered "Can't Play"
+// restarts it, but a round that ends blocked does not carry it into the next.
+TEST_F(ComputerTurn, PlayTimerAfterCantPlayRunsOnlyIfTheRoundGoesOn) {
+    for (const bool computerCanPlay : {true, false}) {
+        setDomino(0, 0);
+        computerHolds(computerCanPlay ? Dominoes{{0, 4}, {6, 6}} : Dominoes{{5, 6}});
+        playerHolds({{5, 5}});
+        window.timerBox = true;
+        window.timer1 = false;
+        s.ComputerCantPlay = False;
+        s.GameStatus = Phase::PlayersTurn;
+        engine.ComPlayerCantPlay_Click();
+        EXPECT_EQ(window.timer1, computerCanPlay);
+    }
 }
 
 TEST_F(ComputerTurn, SelectsSevenSkippingTakenSquares) {

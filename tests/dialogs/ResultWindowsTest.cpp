@@ -41,6 +41,7 @@ TEST_P(ResultWindows, ShowCaptionAndLabelsInsideTheWindowUntilOk) {
             const auto* label = modal->findChild<QLabel*>(QStringLiteral("Label%1").arg(i + 1));
             ASSERT_NE(label, nullptr) << i;
             EXPECT_EQ(label->text().toStdString(), c.texts.labels[i]);
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << "names show as typed";
             EXPECT_LE(label->geometry().right(), modal->width()) << label->text().toStdString();
         }
         const auto* ok = modal->findChild<QPushButton*>("Command1");

@@ -44,12 +44,14 @@ TEST(TimeOutNotice, ShowsItsTextAtItsPlaceAndClosesItself) {
                          "It is now the Computer's turn to Play..";
     QString caption;
     QString shown;
+    Qt::TextFormat format = Qt::AutoText;
     QPoint at;
     bool frameless = false;
     whenModalShows(
         [&](QWidget* modal) {
             caption = modal->windowTitle();
             shown = modal->findChild<QLabel*>("Label1")->text();
+            format = modal->findChild<QLabel*>("Label1")->textFormat();
             at = modal->pos();
             frameless = modal->windowFlags().testFlag(Qt::FramelessWindowHint);
         },
@@ -68,6 +70,7 @@ TEST(TimeOutNotice, ShowsItsTextAtItsPlaceAndClosesItself) {
     EXPECT_FALSE(forced);
     EXPECT_GE(clock.elapsed(), 50);
     EXPECT_EQ(caption, "Sorry Ann");
+    EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(shown, QString(text).replace('\r', '\n'));
     EXPECT_TRUE(frameless);
     const QPoint origin = QGuiApplication::primaryScreen()->availableGeometry().topLeft();

@@ -1,7 +1,9 @@
 #include "game/DominoSet.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <utility>
 
 namespace pipwright {
 namespace {
@@ -55,6 +57,19 @@ TEST(DominoSet, DealPutsEveryDominoOnceSmallerHalfFirst) {
         }
         EXPECT_EQ(seen.size(), 28u) << "seed " << seed;
     }
+}
+
+// Outside its bounds a game table stops the program, in every kind of build,
+// before anything else of the game is overwritten.
+TEST(GameTablesDeathTest, AnIndexOutsideATableStopsTheProgram) {
+    GameState s;
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[&] { s.GameRightArray(SetSize + 1, Arm::Inner) = 6; }, "table row 29 is outside 1 to 28"},
+        {[&] { s.PlayerArray(1, 3) = 6; }, "table column 3 is outside 1 to 2"},
+        {[&] { s.ShuffleArray(SetSize + 1) = 1; }, "list entry 29 is outside 1 to 28"},
+    };
+    for (const auto& [write, message] : cases)
+        EXPECT_DEATH(write(), message);
 }
 
 TEST(Random, DrawsStayInRange) {

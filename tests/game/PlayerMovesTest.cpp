@@ -61,12 +61,21 @@ TEST_F(EngineTest, AWrongSelectionKeepsTheSelection) {
     EXPECT_EQ(s().DominoRight, 2);
 }
 
+// Whatever comes between, even a draw into the slot after the hand.
 TEST_F(EngineTest, AMissedSelectionMakesTheFieldClickAWrongSelection) {
-    setUpTurn({2, 5}, {{2, 4}});
-    clickHand(5);
-    clickEnd(true);
-    EXPECT_EQ(window.message, "Ann, Wrong Selection....");
-    EXPECT_EQ(s().Dominoleft.toLong(), 1);
+    for (const bool drawBetween : {false, true}) {
+        setUpTurn({2, 5}, {{3, 3}});
+        s().BoneYardArray(4, 1) = 2;
+        s().BoneYardArray(4, 2) = 4;
+        clickHand(2);
+        if (drawBetween) {
+            clickBoneYard(4);
+            ASSERT_EQ(s().Playerdom, 2);
+        }
+        clickEnd(true);
+        EXPECT_EQ(window.message, "Ann, Wrong Selection....") << drawBetween;
+        EXPECT_EQ(s().Dominoleft.toLong(), 1) << drawBetween;
+    }
 }
 
 TEST_F(EngineTest, ThePlayersSetDominoStartsBothArmsAndScores) {

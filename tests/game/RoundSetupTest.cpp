@@ -33,11 +33,12 @@ TEST_F(EngineTest, StartsWithAFullBoneYardAndTheWhoPlaysFirstPrompt) {
     EXPECT_TRUE(s().gameleftarray(1, 2).isEmpty());
 }
 
-// A new round empties every entry of the left arm, however long the arm grew
-// and whatever kinds its cells hold.
+// A new round empties every entry of the left arm, however long the arm grew,
+// whatever kinds its cells hold, and after an erased entry (a game opened from
+// a file saved after a tie).
 TEST_F(EngineTest, ANewRoundEmptiesTheWholeLeftArm) {
-    for (int rows : {1, 5, SetSize}) {
-        for (int row = 1; row <= rows; ++row)
+    for (auto [first, rows] : {std::pair{1, 1}, {1, 5}, {1, SetSize}, {2, 4}}) {
+        for (int row = first; row <= rows; ++row)
             for (int col = 1; col <= 9; ++col)
                 s().gameleftarray(row, col) =
                     col == 9 ? Variant::string("x") : Variant::whole(row * 10 + col);

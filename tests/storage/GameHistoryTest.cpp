@@ -62,9 +62,13 @@ TEST_F(GameHistory, RewriteDropsZeroLinesAndKeepsOrderOfLastOccurrence) {
 TEST_F(GameHistory, UnreadableFileIsNotRewritten) {
     const QByteArray damaged = "#2001-03-14#,1,0\r\nnot a record";
     setContent(damaged);
-    EXPECT_FALSE(recordHistory("Ann", 0, 0, Today).ok);
+    const HistoryOutcome nothingToAdd = recordHistory("Ann", 0, 0, Today);
+    EXPECT_FALSE(nothingToAdd.ok);
+    EXPECT_FALSE(nothingToAdd.appendedOnly);
     EXPECT_EQ(content(), damaged);
-    EXPECT_FALSE(recordHistory("Ann", 1, 2, Today).ok);
+    const HistoryOutcome added = recordHistory("Ann", 1, 2, Today);
+    EXPECT_FALSE(added.ok);
+    EXPECT_TRUE(added.appendedOnly) << "the message must not say the games were lost";
     EXPECT_EQ(content(), damaged + "\r\n#2001-03-14#,1,2\r\n") << "today's games are kept";
     EXPECT_FALSE(historyText("Ann"));
 }

@@ -1,5 +1,7 @@
 #include "SampleGames.h"
 
+#include <tuple>
+
 namespace pipwright::samples {
 
 namespace {
@@ -68,11 +70,19 @@ GameState gameInPlay() {
     GameState s = freshGame();
     s.PlayerName = "Bob";
     drawSevenEach(s);
-    take(s, s.PlayerArray, s.Playerdom, 20);     // 3-3
+    take(s, s.PlayerArray, s.Playerdom, 20);     // 3-4
     take(s, s.ComputerArray, s.ComputerDom, 27); // 5-6
-    play(s.PlayerArray, 2);
-    play(s.PlayerArray, 5);
-    play(s.ComputerArray, 3);
+    // The line is 3-3, 5-3 (the Set Domino), 5-5: those three came out of the
+    // BoneYard into the slots played, whose dealt dominoes stayed face down.
+    for (auto [hand, slot, boneYardSlot, lineSlot] :
+         {std::tuple{&s.PlayerArray, 2, 4, 19}, std::tuple{&s.PlayerArray, 5, 10, 21},
+          std::tuple{&s.ComputerArray, 3, 7, 26}}) {
+        for (int half = 1; half <= 2; ++half) {
+            s.BoneYardArray(boneYardSlot, half) = (*hand)(slot, half);
+            s.BoneYardArray(lineSlot, half) = NoHalf;
+        }
+        play(*hand, slot);
+    }
     setLeft(s, 1, 5, 3, 4500, 1800);
     setLeft(s, 2, 3, 3, 3900, 1650);
     setRight(s, 1, 3, 5, 5100, 1800);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pipwright {
@@ -118,7 +119,9 @@ TEST(SavedGameReader, KeepsKindsAndTheFieldsNotStored) {
     EXPECT_TRUE(fresh.game->state.PlayerScore.isEmpty());
 }
 
-TEST(SavedGameReader, ToleratesOtherLineEndsAndTrailingBlankLines) {
+// What follows the last list is never read: blank lines, and records that
+// other programs add.
+TEST(SavedGameReader, ToleratesOtherLineEndsAndWhatFollowsTheLastList) {
     std::string bytes = writeSavedGame(samples::gameInPlay(), false);
     std::string lineFeedsOnly;
     for (char c : bytes) {
@@ -126,7 +129,10 @@ TEST(SavedGameReader, ToleratesOtherLineEndsAndTrailingBlankLines) {
             lineFeedsOnly += c;
     }
     EXPECT_TRUE(readSavedGame(lineFeedsOnly + "\n\n", GameState()).game);
-    EXPECT_TRUE(readSavedGame(bytes + "\r\n  \r\n", GameState()).game);
+    for (const std::string& after : {std::string("\r\n  \r\n"), std::string("1,2\r\n"),
+                                     std::string("\"not closed\r\n"), std::string(1, '\0')})
+        EXPECT_TRUE(readSavedGame(bytes + after, GameState()).game) << after;
+    EXPECT_TRUE(readSavedGame(bytes.substr(0, bytes.size() - 2) + ",\r\n", GameState()).game);
 }
 
 // A change to one field of a saved game in play: line, field, new text.
@@ -159,7 +165,8 @@ TEST(SavedGameReader, RefusesDamagedFields) {
     const Damage damages[] = {
         {0, 0, "4"},       {0, 0, "9"},           {0, 0, "-1"},
         {0, 0, "x"},       {0, 1, "\"\""},        {0, 1, "\"Abcdefghi\""},
-        {0, 1, "\"a/b\""}, {0, 1, "\"a\\b\""},    {0, 1, "\"A\tb\""},
+        {0, 1, "\"A/b\""}, {0, 1, "\"A b\""},     {0, 1, "\"A\tb\""},
+        {0, 1, "\"bob\""}, {0, 1, "\"BOB\""},     {0, 1, "\"Zo\xc3\xab\""},
         {0, 1, "Bob"},     {0, 1, "\"Bob"},       {0, 1, "\"Bob\"x"},
         {0, 2, "19"},      {0, 2, "-1"},          {0, 3, "19"},
         {0, 4, "29"},      {0, 4, "\"2\""},       {0, 4, "1.5"},
@@ -186,7 +193,7 @@ TEST(SavedGameReader, RefusesDamagedFields) {
     EXPECT_EQ(writeSavedGame(current, false), before);
 }
 
-TEST(SavedGameReader, RefusesFilesCutShortOrRunningOn) {
+TEST(SavedGameReader, RefusesFilesCutShort) {
     const std::string bytes = writeSavedGame(samples::gameInPlay(), true);
     const std::vector<std::string> lines = linesOf(bytes);
     for (std::size_t kept = 0; kept < lines.size(); ++kept) {
@@ -194,9 +201,40 @@ TEST(SavedGameReader, RefusesFilesCutShortOrRunningOn) {
         EXPECT_FALSE(readSavedGame(joined(head), GameState()).game) << kept << " lines";
     }
     EXPECT_FALSE(readSavedGame(bytes.substr(0, 6), GameState()).game);
-    EXPECT_FALSE(readSavedGame(bytes + "1,2\r\n", GameState()).game);
-    EXPECT_FALSE(readSavedGame(bytes.substr(0, bytes.size() - 2) + ",\r\n", GameState()).game);
-    EXPECT_FALSE(readSavedGame(bytes + std::string(1, '\0'), GameState()).game);
+}
+
+// Fills the left arm's entries from the second on with copies of the first
+// domino laid after the Set Domino.
+void growLeftArm(GameState& s, int count) {
+    for (int n = 3; n <= count; ++n)
+        for (int c = 1; c <= 7; ++c)
+            s.gameleftarray(n, c) = c == Arm::Index ? Variant::whole(n) : s.gameleftarray(2, c);
+    s.Dominoleft = Variant::whole(count);
+}
+
+// Files that play could not have left: dominoes that cannot all be distinct
+// dominoes of one set (so an arm could grow past its table), or a deal
+// marked done before it began.
+TEST(SavedGameReader, RefusesGamesThatCannotBePlayedOn) {
+    const std::pair<const char*, void (*)(GameState&)> cases[] = {
+        {"a domino in a hand and face down in the BoneYard",
+         [](GameState& s) {
+             s.ComputerArray(3, 1) = s.BoneYardArray(4, 1);
+             s.ComputerArray(3, 2) = s.BoneYardArray(4, 2);
+         }},
+        {"a domino in the line and in a hand",
+         [](GameState& s) { s.PlayerArray(2, 1) = s.PlayerArray(2, 2) = 3; }},
+        {"a domino twice in the line", [](GameState& s) { growLeftArm(s, 3); }},
+        {"a left arm already full", [](GameState& s) { growLeftArm(s, SetSize); }},
+        {"sevens marked while who plays first is drawn",
+         [](GameState& s) { s.GameStatus = Phase::DrawForFirstPlay; }},
+    };
+    for (const auto& [name, change] : cases) {
+        GameState s = samples::gameInPlay();
+        change(s);
+        const LoadResult read = readSavedGame(writeSavedGame(s, false), GameState());
+        EXPECT_FALSE(read.game) << name;
+    }
 }
 
 } // namespace

@@ -1,13 +1,31 @@
 #include "GameWindowFixture.h"
 #include "game/Geometry.h"
 
+#include <QLabel>
 #include <QTest>
 #include <cmath>
+#include <utility>
 
 namespace pipwright {
 namespace {
 
-using Input = GameWindowTest;
+class Input : public GameWindowTest {
+protected:
+    // Seven in hand, the player's turn, a line with both ends open on 6.
+    void playersTurnWithSeven() {
+        GameState& s = state();
+        s.Playerdom = 7;
+        for (int slot = 1; slot <= 7; ++slot) {
+            s.PlayerArray(slot, 1) = static_cast<Integer>(slot - 1);
+            s.PlayerArray(slot, 2) = 6;
+        }
+        s.gameleftarray(1, 3) = Variant::integer(6);
+        s.GameRightArray(1, 3) = 6;
+        s.Dominoleft = Variant::integer(1);
+        s.DominoRight = 1;
+        s.GameStatus = Phase::PlayersTurn;
+    }
+};
 
 TEST_F(Input, MouseDownStoresThePointInThePicturesUnits) {
     struct Case {
@@ -80,19 +98,53 @@ TEST_F(Input, ClickOnTheBareWindowIsIgnoredWhileAFlowRuns) {
     EXPECT_FALSE(duringPause.startsWith("Width=")) << duringPause.toStdString();
 }
 
-TEST_F(Input, HandRowClickSelectsTheDominoUnderIt) {
-    // Seven in hand, the player's turn, a line with both ends open on 6.
-    GameState& s = state();
-    s.Playerdom = 7;
-    for (int slot = 1; slot <= 7; ++slot) {
-        s.PlayerArray(slot, 1) = static_cast<Integer>(slot - 1);
-        s.PlayerArray(slot, 2) = 6;
+// Controls that leave clicks to the window under them are not its background.
+TEST_F(Input, ClicksOnControlsAreNotBackgroundClicks) {
+    const char* controls[] = {"Panel1",      "Panel5",          "StatusBar1",       "LblPlayer",
+                              "LblBoneYard", "LBLPlayerPlayed", "LBLComputerPlayed"};
+    window->Form_Click();
+    const QString sizes = label("Label1");
+    for (const char* name : controls) {
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(control, nullptr) << name;
+        window->findChild<QLabel*>("Label1")->setText("before");
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+        EXPECT_EQ(label("Label1"), "before") << name;
     }
-    s.gameleftarray(1, 3) = Variant::integer(6);
-    s.GameRightArray(1, 3) = 6;
-    s.Dominoleft = Variant::integer(1);
-    s.DominoRight = 1;
-    s.GameStatus = Phase::PlayersTurn;
+    QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 100));
+    EXPECT_EQ(label("Label1"), sizes);
+}
+
+// A press that lands while the computer thinks is not taken, so its release
+// after the turn must not act on the position of the press before it.
+TEST_F(Input, ReleaseAfterAFlowOfAPressDuringItDoesNothing) {
+    GameState& s = state();
+    playersTurnWithSeven();
+    s.ComputerDom = 2;
+    s.ComputerArray(1, 1) = s.ComputerArray(1, 2) = 6;
+    s.ComputerArray(2, 1) = s.ComputerArray(2, 2) = 5;
+    click(Picture::Players, handSlotLeft(4) + 150, s.PlayerHandTop + 300);
+    ASSERT_EQ(s.PlayerClicked.toLong(), 4);
+
+    PictureArea& hand = picture(Picture::Players);
+    const QPoint slotTwo = hand.toWidget(handSlotLeft(2) + 150, s.PlayerHandTop + 300);
+    bool pressed = false;
+    window->blockingCalls().pause = [&](double) {
+        if (!std::exchange(pressed, true))
+            QTest::mousePress(&hand, Qt::LeftButton, {}, slotTwo);
+    };
+    engine().Timer1_Timer(); // time is up: the computer plays
+    ASSERT_TRUE(pressed);
+    ASSERT_EQ(s.GameStatus, Phase::PlayersTurn);
+    const QString prompt = label("Label1");
+    QTest::mouseRelease(&hand, Qt::LeftButton, {}, slotTwo);
+    EXPECT_EQ(label("Label1"), prompt);
+    EXPECT_EQ(s.PlayerClicked.toLong(), 4) << "nothing was selected";
+}
+
+TEST_F(Input, HandRowClickSelectsTheDominoUnderIt) {
+    GameState& s = state();
+    playersTurnWithSeven();
     click(Picture::Players, handSlotLeft(4) + 150, s.PlayerHandTop + 300);
     EXPECT_EQ(s.PlayerClicked.toLong(), 4);
     EXPECT_EQ(label("Label1"), "Tess, Click on the corresponding Domino in the Play Field..");

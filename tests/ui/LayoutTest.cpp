@@ -72,6 +72,22 @@ TEST_F(WindowLayout, StatusBarRunsAlongTheBottom) {
     EXPECT_EQ(layout.statusBar.width(), toTwips(window->width()));
     EXPECT_EQ(layout.statusBar.bottom() + 1,
               toTwips(window->height() - window->menuBar()->height()));
+    // The score panels keep room for the longest name and a three-figure score.
+    for (const char* name : {"Panel1", "Panel2"}) {
+        const auto* panel = window->findChild<QLabel*>(name);
+        EXPECT_GE(panel->width() * TwipsPerPixel, 3528) << name;
+        EXPECT_GE(panel->contentsRect().width(),
+                  panel->fontMetrics().horizontalAdvance("Abcdefgh's Score=195"))
+            << name;
+    }
+}
+
+// A name or a caption read from a file is shown as it stands, never as markup.
+TEST_F(WindowLayout, NamesAndMessagesShowAsPlainText) {
+    for (const char* name :
+         {"Label1", "Panel1", "Panel2", "Panel3", "Panel4", "LblPlayer", "LblPlayerSelect",
+          "LblComputersSelect", "LBLPlayerPlayed", "LBLComputerPlayed"})
+        EXPECT_EQ(window->findChild<QLabel*>(name)->textFormat(), Qt::PlainText) << name;
 }
 
 TEST_F(WindowLayout, HandRowAndBoneYardRowLieBelowTheirCaptions) {

@@ -1,10 +1,15 @@
 #include "ui/NameEntry.h"
 
+#include "storage/GameHistory.h"
+#include "storage/SavedGame.h"
 #include "ui/frmDominos.h"
 #include "ui/frmTitle.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
@@ -47,6 +52,38 @@ TEST(NameEntry, BuildsTheNameFromTheKeysTyped) {
         EXPECT_TRUE(entry.keyPress(Enter)) << c.what;
         EXPECT_EQ(entry.name(), c.name) << c.what;
     }
+}
+
+// Every name the window can make, with each key code 65 to 122 first and
+// later in the name, is saved with a game, opened again and keeps a history
+// file inside the data folder.
+TEST(NameEntry, EveryNameItMakesSavesOpensAndKeepsAHistory) {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    frmDominos window; // a fresh game, its BoneYard dealt
+    for (int key = 'A'; key <= 'z'; ++key) {
+        for (const std::vector<int>& typed : {std::vector{key, int('o')}, {'J', key, key}}) {
+            NameEntry entry;
+            for (int k : typed)
+                entry.keyPress(k);
+            entry.keyPress(Enter);
+            const std::string name = entry.name();
+            GameState game = window.engine().state();
+            game.PlayerName = name;
+            const LoadResult read = readSavedGame(writeSavedGame(game, false), GameState());
+            ASSERT_TRUE(read.game) << name << ": " << read.error;
+            EXPECT_EQ(read.game->state.PlayerName, name);
+            const std::optional<QString> path = historyFilePath(name);
+            ASSERT_TRUE(path) << name;
+            EXPECT_EQ(QFileInfo(*path).absolutePath(), folder) << name;
+            EXPECT_TRUE(recordHistory(name, 1, 0, QDate(2001, 3, 14)).ok) << name;
+            EXPECT_TRUE(historyText(name)) << name;
+        }
+    }
+    qputenv("HOME", oldHome);
 }
 
 class TitleWindow : public ::testing::Test {

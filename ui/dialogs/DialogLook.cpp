@@ -37,6 +37,7 @@ QLabel* fittingLabel(QWidget* parent, const QString& objectName, const QFont& fo
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
     label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
     label->move(toPixels(QPoint(leftTwips, topTwips)));
     return label;
 }

@@ -40,6 +40,7 @@ void showTimeOutNotice(const QString& caption, const QString& text, int leftTwip
     auto* label = new QLabel(lines, &notice);
     label->setObjectName(QStringLiteral("Label1"));
     label->setFont(sansFont(9.75, true));
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
     setForeColour(label, Qt::white);
     label->adjustSize();

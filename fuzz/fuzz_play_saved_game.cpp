@@ -1,0 +1,118 @@
+// Any bytes: a file the reader accepts is a game the engine can play. After it
+// opens, a few hundred clicks chosen from the bytes (BoneYard, hand, play
+// field, "Can't Play") go through the engine and the computer's turns, and
+// after each one the game must keep its rules and no flow may be left running.
+#include "computer/ComputerPlayer.h"
+#include "game/Engine.h"
+#include "game/Invariants.h"
+#include "storage/SavedGame.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pipwright {
+namespace {
+
+constexpr int Clicks = 300;
+
+// A window with nothing on screen: pauses and modal windows return at once.
+class QuietWindow final : public WindowPort {
+public:
+    void setMessage(std::string_view, std::string_view) override {}
+    void setStatusPanel(int, std::string_view) override {}
+    void setPlayerPlayed(std::string_view) override {}
+    void setComputerPlayed(std::string_view) override {}
+    void setPlayerCaption(std::string_view) override {}
+    void showSelectionLabel(SelectionLabel, std::string_view, int, int) override {}
+    void hideSelectionLabel(SelectionLabel) override {}
+    void clearPicture(Picture) override {}
+    void fillBox(Picture, const Rect&, Fill) override {}
+    void paintHalf(Picture, int, int, int, bool) override {}
+    void setMenuEnabled(Menu, bool) override {}
+    void setBusyPointer(bool) override {}
+    void PauseTimer(double) override {}
+    void messageBox(std::string_view, std::string_view) override {}
+    void showResultWindow(ResultWindow, const GameState&) override {}
+    void showTimeOutNotice(std::string_view, std::string_view) override {}
+    bool timerBoxChecked() const override { return timerBox; }
+    void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
+    bool timer1Enabled() const override { return timer1; }
+
+    bool timerBox = false;
+    bool timer1 = false;
+};
+
+void stopIfBroken(const Engine& engine, int click) {
+    const Integer phase = engine.state().GameStatus;
+    std::vector<std::string> broken = checkInvariants(engine.state());
+    if (engine.flowRunning())
+        broken.emplace_back("a flow was left running");
+    if (phase == Phase::ComputersTurn || phase == Phase::ComputerDrawsFirst ||
+        phase == Phase::ComputerDrawsSeven)
+        broken.push_back("left in the computer's phase " + std::to_string(phase));
+    if (broken.empty())
+        return;
+    for (const std::string& line : broken)
+        std::fprintf(stderr, "after click %d: %s\n", click, line.c_str());
+    __builtin_trap();
+}
+
+void play(std::string_view bytes) {
+    QuietWindow window;
+    const std::uint64_t seed = std::hash<std::string_view>{}(bytes);
+    SeededRandom random(seed);
+    Engine engine(window, random);
+    ComputerPlayer computer(engine);
+    engine.setComputer(&computer);
+    engine.Form_Load(Metrics{});
+    engine.Form_Activate();
+    const LoadResult read = readSavedGame(bytes, engine.state());
+    if (!read.game)
+        return;
+    std::mt19937_64 choices(seed);
+    const auto pick = [&](int n) { return static_cast<int>(choices() % n) + 1; };
+    window.timerBox = pick(2) == 1;
+    engine.RestoreGame(read.game->state);
+    stopIfBroken(engine, 0);
+
+    const GameState& s = engine.state();
+    for (int click = 1; click <= Clicks; ++click) {
+        switch (pick(4)) {
+        case 1: {
+            const Rect square = boneYardSquare(pick(SetSize), s.BoneYardTop);
+            engine.BoneYardPic_MouseDown(square.left + pick(250), square.top + pick(250));
+            engine.BoneYardPic_Click();
+            break;
+        }
+        case 2:
+            engine.PlayersPic_MouseDown(handSlotLeft(pick(HandLimit + 1)) + pick(350) - 25,
+                                        s.PlayerHandTop + pick(2 * HalfSize));
+            engine.PlayersPic_Click();
+            break;
+        case 3: {
+            const Rect end = s.endRect(pick(2) == 1 ? End::Left : End::Right);
+            engine.ViewPic_MouseDown(end.left + pick(HalfSize), end.top + pick(HalfSize));
+            engine.ViewPic_Click();
+            break;
+        }
+        default:
+            engine.ComPlayerCantPlay_Click();
+            break;
+        }
+        stopIfBroken(engine, click);
+    }
+}
+
+} // namespace
+} // namespace pipwright
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    pipwright::play(std::string_view(reinterpret_cast<const char*>(data), size));
+    return 0;
+}
