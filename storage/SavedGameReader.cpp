@@ -146,6 +146,8 @@ public:
         return v;
     }
 
+    bool atEnd() const { return cursor_.restIsBlank(); }
+
     void expectEnd() {
         if (!cursor_.restIsBlank()) {
             line_ = cursor_.line();
@@ -257,6 +259,12 @@ void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
     readSlots(in, s.BoneYardArray, SetSize, "the BoneYard");
     readLeftArm(in, s);
     readRightArm(in, s);
+    s.MasterLevel = False;
+    if (!in.atEnd()) {
+        if (in.text("the Master level") != MasterRecord || s.PlayLevel != True)
+            in.refuse("the record after the right arm is not the Master level of an expert game");
+        s.MasterLevel = True;
+    }
     in.expectEnd();
 }
 
