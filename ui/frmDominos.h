@@ -97,6 +97,7 @@ private:
     void layOut(int horizontalAllowance, int verticalAllowance);
     void connectInput();
     void connectMenus();
+    void refreshHint();
     QLabel* selectionLabel(SelectionLabel label) const;
     QString chooseGameFile(const QString& title, bool saving);
     void recordTheDaysGames();
