@@ -98,10 +98,6 @@ int main(int argc, char** argv) {
     pipwright::SelfPlayResult result = selfPlay.run();
     const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     const double rate = seconds > 0 ? result.games / seconds : 0;
-    std::printf("games=%ld player_wins=%ld computer_wins=%ld hands=%ld invariant_violations=%ld "
-                "games_per_second=%.0f\n",
-                result.games, result.playerWins, result.computerWins, result.hands,
-                result.invariantViolations, rate);
     // The computer's share of the games, with its 95% Wilson interval.
     const double n = static_cast<double>(result.games);
     const double p = n > 0 ? static_cast<double>(result.computerWins) / n : 0;
@@ -116,5 +112,9 @@ int main(int argc, char** argv) {
                     result.decisionMs.size(), percentile(result.decisionMs, 0.5),
                     percentile(result.decisionMs, 0.99), result.decisionMs.back());
     }
+    std::printf("games=%ld player_wins=%ld computer_wins=%ld hands=%ld invariant_violations=%ld "
+                "games_per_second=%.0f\n",
+                result.games, result.playerWins, result.computerWins, result.hands,
+                result.invariantViolations, rate);
     return result.invariantViolations == 0 ? 0 : 1;
 }
