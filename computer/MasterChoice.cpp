@@ -82,11 +82,15 @@ std::optional<TableMove> masterMove(const TableView& view, std::uint64_t seed) {
         return std::nullopt;
     const Round start = roundInView(view);
     std::vector<Choice> choices;
+    // Ends alike in value and in being doubles make left and right the same
+    // move: the left stands for both, as a click on the line takes it.
+    const bool endsAlike = view.L == view.R && (view.L == view.L2) == (view.R == view.R2);
     for (const HeldDomino& d : view.hand) {
         std::array<Lay, 56> lays;
         const int n = start.fittingMoves(dominoBit(d.a, d.b), lays);
         for (int k = 0; k < n; ++k)
-            choices.push_back(Choice{d.slot, lays[k]});
+            if (lays[k].left || !endsAlike)
+                choices.push_back(Choice{d.slot, lays[k]});
     }
     if (choices.empty())
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include "computer/Playout.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 
@@ -23,6 +24,37 @@ constexpr Touching Sets{};
 
 int roundedToFive(int d) {
     return d % 5 <= 2 ? d - d % 5 : d + 5 - d % 5;
+}
+
+// Points for laying on one end, given the ends before.
+struct Placed {
+    OpenEnd left, right;
+    int points = 0;
+};
+
+Placed placed(const OpenEnd& left, const OpenEnd& right, int i, bool onLeft) {
+    const int a = lowHalf(i), b = highHalf(i);
+    Placed p{left, right, 0};
+    OpenEnd& end = onLeft ? p.left : p.right;
+    end = OpenEnd{a == end.open ? b : a, a == b};
+    const int total = p.left.count() + p.right.count();
+    p.points = total % 5 == 0 ? total : 0;
+    return p;
+}
+
+// The most a hand can score with one lay on these ends.
+int bestReply(DominoSet hand, const OpenEnd& left, const OpenEnd& right) {
+    int best = 0;
+    for (DominoSet fit = hand & (touching(left.open) | touching(right.open)); fit != 0;
+         fit &= fit - 1) {
+        const int i = std::countr_zero(fit);
+        const int a = lowHalf(i), b = highHalf(i);
+        if (a == left.open || b == left.open)
+            best = std::max(best, placed(left, right, i, true).points);
+        if (a == right.open || b == right.open)
+            best = std::max(best, placed(left, right, i, false).points);
+    }
+    return best;
 }
 
 } // namespace
@@ -107,7 +139,8 @@ int Round::fittingMoves(DominoSet held, std::array<Lay, 56>& moves) const {
 
 std::optional<Lay> quickMove(const Round& round, int side) {
     std::optional<Lay> best;
-    int bestKey = -1;
+    int bestKey = -1 << 30;
+    const DominoSet theirs = round.hand[1 - side];
     for (DominoSet fit =
              round.hand[side] & (touching(round.left.open) | touching(round.right.open));
          fit != 0; fit &= fit - 1) {
@@ -117,10 +150,9 @@ std::optional<Lay> quickMove(const Round& round, int side) {
             const OpenEnd& end = onLeft ? round.left : round.right;
             if (a != end.open && b != end.open)
                 continue;
-            const OpenEnd laid{a == end.open ? b : a, a == b};
-            const int total = laid.count() + (onLeft ? round.right : round.left).count();
-            const int points = total % 5 == 0 ? total : 0;
-            const int key = points * 64 + (a + b) * 2 + (a == b ? 1 : 0);
+            const Placed p = placed(round.left, round.right, i, onLeft);
+            const int value = p.points - bestReply(theirs, p.left, p.right);
+            const int key = value * 64 + (a + b) * 2 + (a == b ? 1 : 0);
             if (key > bestKey) {
                 bestKey = key;
                 best = Lay{i, onLeft};

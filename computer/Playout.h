@@ -85,7 +85,8 @@ private:
     friend void playOut(Round& round);
 };
 
-// The quick policy: the lay that scores most, then the heaviest domino.
+// The quick policy: the lay that scores most less the most the other side can
+// score straight back, then the heaviest domino, then a double.
 std::optional<Lay> quickMove(const Round& round, int side);
 
 // Plays the round to its end with the quick policy on both sides, drawing and
