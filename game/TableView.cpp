@@ -33,16 +33,15 @@ TableView Engine::tableView(Seat seat) const {
         view.boneYardCount += s_.BoneYardArray(i, 1) != NoHalf;
 
     if (s_.Dominoleft >= 1 && s_.DominoRight >= 1) {
-        view.L = s_.leftOpen();
-        view.L2 = s_.leftInner();
-        view.R = s_.rightOpen();
-        view.R2 = s_.rightInner();
-        for (int i = 1; i <= s_.leftCount(); ++i)
-            view.line.push_back({static_cast<int>(s_.gameleftarray(i, Arm::Inner).toLong()),
-                                 static_cast<int>(s_.gameleftarray(i, Arm::Outer).toLong())});
-        for (int i = 2; i <= s_.rightCount(); ++i)
-            view.line.push_back(
-                {s_.GameRightArray(i, Arm::Inner), s_.GameRightArray(i, Arm::Outer)});
+        view.L = s_.openEnd(End::Left);
+        view.L2 = s_.innerHalf(End::Left);
+        view.R = s_.openEnd(End::Right);
+        view.R2 = s_.innerHalf(End::Right);
+        // The Set Domino is entry 1 of both arms.
+        for (End end : {End::Left, End::Right})
+            for (int i = end == End::Left ? 1 : 2; i <= s_.armCount(end); ++i)
+                view.line.push_back(
+                    {s_.armCell(end, i, Arm::Inner), s_.armCell(end, i, Arm::Outer)});
     }
     const int playerScore = static_cast<int>(s_.PlayerScore.toLong());
     view.myScore = player ? playerScore : s_.ComputerScore;
@@ -60,8 +59,8 @@ void Engine::record(TableEvent::Kind kind, Seat seat, int a, int b) {
     event.seat = seat;
     event.a = static_cast<std::int8_t>(a);
     event.b = static_cast<std::int8_t>(b);
-    event.left = static_cast<std::int8_t>(started ? s_.leftOpen() : NoHalf);
-    event.right = static_cast<std::int8_t>(started ? s_.rightOpen() : NoHalf);
+    event.left = static_cast<std::int8_t>(started ? s_.openEnd(End::Left) : NoHalf);
+    event.right = static_cast<std::int8_t>(started ? s_.openEnd(End::Right) : NoHalf);
     history_.push_back(event);
 }
 
