@@ -76,7 +76,7 @@ struct Round {
     void setDomino(int side, int domino);
     void lay(int side, Lay move);
     // The lays open to a hand, in a fixed order.
-    int fittingMoves(DominoSet hand, std::array<Lay, 56>& moves) const;
+    int fittingMoves(DominoSet held, std::array<Lay, 56>& moves) const;
 
 private:
     void scoreAndCheck(int side, int total);
