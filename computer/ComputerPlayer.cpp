@@ -1,6 +1,9 @@
 #include "computer/ComputerPlayer.h"
 
+#include "computer/MasterChoice.h"
 #include "game/Engine.h"
+
+#include <ctime>
 
 namespace pipwright {
 
@@ -12,6 +15,38 @@ std::string ComputerPlayer::handLimitText(const std::string& playerName) {
 
 bool ComputerPlayer::expert() const {
     return engine_.state().PlayLevel == True;
+}
+
+bool ComputerPlayer::master() const {
+    return expert() && engine_.state().MasterLevel == True;
+}
+
+std::uint64_t ComputerPlayer::searchSeed() {
+    return static_cast<std::uint64_t>(engine_.random().Rnd() * 0x1p53);
+}
+
+namespace {
+
+// Runs a decision, keeping its processor time when a list is given.
+template <typename Decide> auto timed(std::vector<double>* times, Decide decide) {
+    const std::clock_t start = std::clock();
+    auto result = decide();
+    if (times)
+        times->push_back(1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
+    return result;
+}
+
+} // namespace
+
+std::optional<Move> ComputerPlayer::masterMove() {
+    const std::uint64_t seed = searchSeed();
+    auto chosen = timed(decisionTimes_, [&] {
+        return pipwright::masterMove(engine_.tableView(Seat::Computer), seed);
+    });
+    if (!chosen)
+        return std::nullopt;
+    return Move{chosen->slot, chosen->left ? End::Left : End::Right, chosen->inner, chosen->outer,
+                "M"};
 }
 
 HandView ComputerPlayer::myHand() const {
@@ -71,7 +106,15 @@ void ComputerPlayer::ComputerSelects7Dominos() {
 
 void ComputerPlayer::ComputerSetDomino() {
     GameState& s = engine_.state();
-    SetChoice choice = chooseSetDomino(myHand(), playersHand(), expert(), engine_.random());
+    SetChoice choice;
+    if (master()) {
+        const std::uint64_t seed = searchSeed();
+        choice = {timed(decisionTimes_,
+                        [&] { return masterSetDomino(engine_.tableView(Seat::Computer), seed); }),
+                  SetStep::Master};
+    } else {
+        choice = chooseSetDomino(myHand(), playersHand(), expert(), engine_.random());
+    }
     if (choice.slot == 0)
         return;
     s.Zombie = static_cast<Integer>(choice.slot);
@@ -79,6 +122,7 @@ void ComputerPlayer::ComputerSetDomino() {
     const Integer b = s.ComputerArray(choice.slot, 2);
 
     s.startLine(a, b);
+    engine_.record(TableEvent::Kind::Laid, Seat::Computer, a, b);
     engine_.setComputerPlayed(playedText(a, b));
 
     if (choice.step == SetStep::FiveOrTen || (a + b) % 5 == 0) {
@@ -117,7 +161,7 @@ void ComputerPlayer::GameStatus4() {
         engine_.MousePointerArrow();
         return;
     }
-    if (auto move = chooseMove(myHand(), playersHand(), ends, expert()))
+    if (auto move = master() ? masterMove() : chooseMove(myHand(), playersHand(), ends, expert()))
         lay(*move);
     else
         drawUntilMove();
@@ -126,6 +170,8 @@ void ComputerPlayer::GameStatus4() {
 void ComputerPlayer::lay(const Move& move) {
     GameState& s = engine_.state();
     s.Zombie = static_cast<Integer>(move.slot);
+    engine_.record(TableEvent::Kind::Laid, Seat::Computer, s.ComputerArray(move.slot, 1),
+                   s.ComputerArray(move.slot, 2));
     s.appendToArm(move.end, move.inner, move.outer);
     engine_.setComputerPlayed(
         playedText(s.ComputerArray(move.slot, 1), s.ComputerArray(move.slot, 2)));
@@ -154,6 +200,7 @@ void ComputerPlayer::drawUntilMove() {
     GameState& s = engine_.state();
     while (true) {
         if (!engine_.boneYardHasDomino()) {
+            engine_.record(TableEvent::Kind::Passed, Seat::Computer);
             s.ComputerCantPlay = True;
             engine_.sayToPlayer(", It's Your Turn, The Computer Can't Play..");
             s.GameStatus = Phase::PlayersTurn;
@@ -170,6 +217,7 @@ void ComputerPlayer::drawUntilMove() {
                 slot = i;
         if (slot == 0) {
             if (s.ComputerDom + 1 > HandLimit) {
+                engine_.record(TableEvent::Kind::Passed, Seat::Computer);
                 engine_.port().messageBox(HandLimitTitle, handLimitText(s.PlayerName));
                 // The domino stays in the BoneYard, face down again.
                 engine_.port().fillBox(Picture::BoneYard, boneYardSquare(n, s.BoneYardTop),
@@ -179,11 +227,12 @@ void ComputerPlayer::drawUntilMove() {
             }
             slot = ++s.ComputerDom;
         }
+        engine_.record(TableEvent::Kind::Drew, Seat::Computer);
         s.drawIntoHand(s.ComputerArray, slot, n);
         s.Zombie = static_cast<Integer>(slot);
         engine_.AddComputerDomino();
         engine_.PauseTimer(0.5);
-        if (auto move = chooseAfterDraw(myHand(), lineEnds(s))) {
+        if (auto move = master() ? masterMove() : chooseAfterDraw(myHand(), lineEnds(s))) {
             lay(*move);
             return;
         }

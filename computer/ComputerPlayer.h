@@ -3,7 +3,9 @@
 #include "computer/MoveChoice.h"
 #include "game/ComputerSeat.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pipwright {
 
@@ -23,8 +25,16 @@ public:
     static constexpr const char* HandLimitTitle = "The Computer Exceeded 18 Dominos..";
     static std::string handLimitText(const std::string& playerName);
 
+    // Keeps the processor time of each of the Master's decisions, in
+    // milliseconds, while a list is given.
+    void timeDecisions(std::vector<double>* times) { decisionTimes_ = times; }
+
 private:
     bool expert() const;
+    bool master() const;
+    // A seed for the Master's search, from the game's random source.
+    std::uint64_t searchSeed();
+    std::optional<Move> masterMove();
     HandView myHand() const;
     HandView playersHand() const;
     // Picks a random face-down BoneYard slot and erases its square.
@@ -35,6 +45,7 @@ private:
     void setTimer(bool enabled);
 
     Engine& engine_;
+    std::vector<double>* decisionTimes_ = nullptr;
 };
 
 } // namespace pipwright

@@ -40,7 +40,7 @@ std::optional<Move> chooseMove(HandView mine, HandView theirs, LineEnds ends, bo
 std::optional<Move> chooseAfterDraw(HandView mine, LineEnds ends);
 
 // How the Set Domino was found, in the order the steps are tried.
-enum class SetStep { FiveOrTen = 1, HeaviestDouble, Unanswerable, Random };
+enum class SetStep { FiveOrTen = 1, HeaviestDouble, Unanswerable, Random, Master };
 
 struct SetChoice {
     int slot = 0; // 0 only for an empty hand

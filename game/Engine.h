@@ -4,6 +4,7 @@
 #include "game/GameState.h"
 #include "game/Geometry.h"
 #include "game/Random.h"
+#include "game/TableView.h"
 #include "game/WindowPort.h"
 
 #include <functional>
@@ -122,6 +123,12 @@ public:
     // A random BoneYard slot still face down, or 0 when the BoneYard is empty.
     int drawFaceDownSlot();
 
+    // The table as one side sees it, and the round's public record behind it.
+    TableView tableView(Seat seat) const;
+    const RoundHistory& history() const { return history_; }
+    // Notes a domino laid (a, b), a draw or a pass, with the ends open now.
+    void record(TableEvent::Kind kind, Seat seat, int a = 0, int b = 0);
+
     // Replaces the game by a state read from a saved file and repaints the
     // window from it: BoneYard, hands, played captions, computer's squares and
     // the line, whose rectangles and anchors are rebuilt.
@@ -165,6 +172,7 @@ private:
     RandomSource& random_;
     ComputerSeat* computer_ = nullptr;
     GameState s_;
+    RoundHistory history_;
     Metrics metrics_;
     int flowDepth_ = 0;
     bool draining_ = false;

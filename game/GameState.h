@@ -99,6 +99,8 @@ struct GameState {
     std::string PlayerName;
     Integer AuthorShown = 0;
     Boolean PlayLevel = False;
+    // With PlayLevel True: the Master plays rather than the expert.
+    Boolean MasterLevel = False;
     Boolean WinnerReStartsGame = False;
     Boolean KeepGameHistory = False;
     Variant PlayerScore;

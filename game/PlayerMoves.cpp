@@ -40,6 +40,7 @@ void Engine::playerSetDomino(int slot) {
     const Integer a = s_.PlayerArray(slot, 1);
     const Integer b = s_.PlayerArray(slot, 2);
     s_.startLine(a, b);
+    record(TableEvent::Kind::Laid, Seat::Player, a, b);
     setPlayerPlayed(playedText(a, b));
     setComputerPlayed("");
     if ((a + b) % 5 == 0) {
@@ -106,6 +107,7 @@ void Engine::layPlayerDomino(End end, bool matchFirstHalf) {
     const Integer a = s_.PlayerArray(slot, 1);
     const Integer b = s_.PlayerArray(slot, 2);
 
+    record(TableEvent::Kind::Laid, Seat::Player, a, b);
     BlankPlayerDomino();
     s_.appendToArm(end, matchFirstHalf ? a : b, matchFirstHalf ? b : a);
     setPlayerPlayed(playedText(a, b));
@@ -148,6 +150,7 @@ void Engine::AddPlayerDomino() {
         if (s_.Playerdom + 1 > HandLimit) {
             s_.Playerdom = HandLimit;
             port_.fillBox(Picture::BoneYard, square, Fill::Foreground);
+            record(TableEvent::Kind::Passed, Seat::Player);
             port_.messageBox("You are only allowed 18 Dominos",
                              s_.PlayerName + "\r\rYou have exceeded the maximum of 18\r" +
                                  "Dominos.  It is now the Computer's\rturn to Play...\r");
@@ -159,6 +162,7 @@ void Engine::AddPlayerDomino() {
         }
         target = ++s_.Playerdom;
     }
+    record(TableEvent::Kind::Drew, Seat::Player);
     s_.drawIntoHand(s_.PlayerArray, target, slot);
     s_.DrawX = Variant::whole(handSlotLeft(target));
     s_.DrawY = s_.PlayerHandTop;
@@ -178,6 +182,7 @@ void Engine::ComPlayerCantPlay_Click() {
     if (playerCanMatch() || boneYardHasDomino())
         return;
     s_.PlayerCantPlay = Variant::boolean(true);
+    record(TableEvent::Kind::Passed, Seat::Player);
     if (s_.ComputerCantPlay == False) {
         s_.GameStatus = Phase::ComputersTurn;
         computer_->GameStatus4();

@@ -24,6 +24,7 @@ void Engine::GameStart() {
     s_.gameleftarray.fill(Variant());
     s_.GameRightArray.fill(0);
     s_.ComputerDom = 7;
+    history_.clear();
     if (s_.GamesWon == 0 && s_.GamesLost == 0) {
         port_.setStatusPanel(3, "");
         port_.setStatusPanel(4, "");

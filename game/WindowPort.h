@@ -27,8 +27,9 @@ enum class Menu {
     Quit,
     HelpFile,
     Author,
+    Hint,
 };
-inline constexpr std::size_t MenuCount = 9;
+inline constexpr std::size_t MenuCount = 10;
 
 enum class SelectionLabel { Player, Computer };
 

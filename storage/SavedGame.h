@@ -10,7 +10,10 @@ namespace pipwright {
 
 // A saved game is a dump of the game state: four fixed records, then the
 // player's hand, the computer's hand, the 28 BoneYard slots, the left arm and
-// the right arm, each list as long as the count written in record 1.
+// the right arm, each list as long as the count written in record 1. A Master
+// game, whose PlayLevel reads as expert everywhere, adds one record after the
+// right arm holding MasterRecord.
+inline constexpr std::string_view MasterRecord = "Master";
 
 // The bytes of a saved game. The same state always gives the same bytes.
 std::string writeSavedGame(const GameState& state, bool timerRunning);

@@ -147,6 +147,14 @@ public:
         return v;
     }
 
+    // Whether the first record after the last list is the Master level. What
+    // follows there is optional: anything else, even a damaged record, is left
+    // unread.
+    bool masterRecordFollows() {
+        const std::optional<Field> field = cursor_.next();
+        return field && field->shape == Field::Shape::Quoted && field->text == MasterRecord;
+    }
+
 private:
     long checkRange(long long value, const char* what, long low, long high) {
         if (value < low || value > high)
@@ -246,7 +254,9 @@ void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
     readSlots(in, s.BoneYardArray, SetSize, "the BoneYard");
     readLeftArm(in, s);
     readRightArm(in, s);
-    // What follows the last list is left unread.
+    // A Master game adds one record after the right arm; whatever else
+    // follows the last list is left unread.
+    s.MasterLevel = s.PlayLevel == True && in.masterRecordFollows() ? True : False;
 
     // The dominoes must make one set, placed as play places them; then no
     // arm can grow past its table.

@@ -67,6 +67,8 @@ std::string writeSavedGame(const GameState& s, bool timerRunning) {
         record(out, {number(a(i, 1)), number(a(i, 2)), number(a(i, 3)), number(a(i, 4)),
                      number(a(i, 5)), number(a(i, 6)), number(a(i, 7))});
     }
+    if (s.PlayLevel != False && s.MasterLevel != False)
+        record(out, {quotedText(MasterRecord)});
     return out;
 }
 

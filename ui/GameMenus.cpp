@@ -1,5 +1,6 @@
 #include "ui/GameMenus.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -12,7 +13,7 @@ GameMenus::GameMenus(QMenuBar& bar) {
         actions_[static_cast<std::size_t>(entry)] = action;
     };
 
-    QMenu* game = bar.addMenu(QStringLiteral("&Game Conditions"));
+    QMenu* game = game_ = bar.addMenu(QStringLiteral("&Game Conditions"));
     game->setObjectName(QStringLiteral("mnuwaste"));
     add(game, Menu::OpenGame, "mnuOpenGame", "&Open a Previous Game");
     add(game, Menu::SaveGame, "mnuSaveGame", "&Save the Present Game");
@@ -22,6 +23,9 @@ GameMenus::GameMenus(QMenuBar& bar) {
     add(restart, Menu::RestartTheGame, "mnuRestartTheGame", "&The Entire Game");
     add(game, Menu::GameHistory, "mnuGameHistory", "Game &History");
     add(game, Menu::GameConditions, "mnuGameConditions", "&Playing Conditions");
+    add(game, Menu::Hint, "mnuHint", "&Hint");
+    actions_[static_cast<std::size_t>(Menu::Hint)]->setShortcut(QKeySequence(Qt::Key_H));
+    actions_[static_cast<std::size_t>(Menu::Hint)]->setEnabled(false);
     add(game, Menu::Quit, "mnuQuit", "&Quit");
 
     QMenu* help = bar.addMenu(QStringLiteral("&Help"));

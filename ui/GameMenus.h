@@ -5,6 +5,7 @@
 #include <array>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 namespace pipwright {
@@ -14,9 +15,12 @@ class GameMenus {
 public:
     explicit GameMenus(QMenuBar& bar);
     QAction* operator[](Menu menu) const { return actions_[static_cast<std::size_t>(menu)]; }
+    // The "&Game Conditions" menu.
+    QMenu* gameMenu() const { return game_; }
 
 private:
-    std::array<QAction*, 9> actions_{};
+    std::array<QAction*, MenuCount> actions_{};
+    QMenu* game_ = nullptr;
 };
 
 } // namespace pipwright

@@ -1,5 +1,6 @@
 #include "ui/frmDominos.h"
 
+#include "computer/Hint.h"
 #include "ui/Look.h"
 #include "ui/MessageLine.h"
 #include "ui/PauseTimer.h"
@@ -14,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -229,17 +231,25 @@ void frmDominos::connectInput() {
         connect(route.area, &PictureArea::clicked, this, [this, route] {
             if (std::exchange(acceptedPress_, nullptr) == route.area)
                 (engine_.*route.click)();
+            refreshHint();
         });
     }
-    connect(ComPlayerCantPlay, &QPushButton::clicked, this,
-            [this] { engine_.ComPlayerCantPlay_Click(); });
-    connect(&Timer1, &QTimer::timeout, this, [this] { engine_.Timer1_Timer(); });
+    connect(ComPlayerCantPlay, &QPushButton::clicked, this, [this] {
+        engine_.ComPlayerCantPlay_Click();
+        refreshHint();
+    });
+    connect(&Timer1, &QTimer::timeout, this, [this] {
+        engine_.Timer1_Timer();
+        refreshHint();
+    });
 }
 
 void frmDominos::connectMenus() {
     auto whenIdle = [this](Menu menu, const std::function<void()>& action) {
-        connect(menus_[menu], &QAction::triggered, this,
-                [this, action] { engine_.runWhenIdle(action); });
+        connect(menus_[menu], &QAction::triggered, this, [this, action] {
+            engine_.runWhenIdle(action);
+            refreshHint();
+        });
     };
     whenIdle(Menu::OpenGame, [this] { mnuOpenGame_Click(); });
     whenIdle(Menu::SaveGame, [this] { mnuSaveGame_Click(); });
@@ -250,6 +260,17 @@ void frmDominos::connectMenus() {
     whenIdle(Menu::Author, [this] { mnuAuthor_Click(); });
     connect(menus_[Menu::Quit], &QAction::triggered, this, &frmDominos::mnuQuit_Click);
     connect(menus_[Menu::HelpFile], &QAction::triggered, this, &frmDominos::mnuHelpFile_Click);
+    connect(menus_[Menu::Hint], &QAction::triggered, this, [this] {
+        showHint(engine_);
+        refreshHint();
+    });
+    connect(menus_.gameMenu(), &QMenu::aboutToShow, this, &frmDominos::refreshHint);
+}
+
+// The hint is on offer only in the player's turn. Play changes the turn only
+// through the input handled above, so each of them looks again when done.
+void frmDominos::refreshHint() {
+    menus_[Menu::Hint]->setEnabled(hintAvailable(engine_));
 }
 
 PictureArea& frmDominos::picture(Picture picture) const {

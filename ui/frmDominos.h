@@ -97,6 +97,7 @@ private:
     void layOut(int horizontalAllowance, int verticalAllowance);
     void connectInput();
     void connectMenus();
+    void refreshHint();
     QLabel* selectionLabel(SelectionLabel label) const;
     QString chooseGameFile(const QString& title, bool saving);
     // A message box with the stop icon; its text is shown as it stands.

@@ -2,6 +2,7 @@
 
 #include "game/GameState.h"
 #include "tests/dialogs/ModalProbe.h"
+#include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -119,6 +120,67 @@ INSTANTIATE_TEST_SUITE_P(
                  False}),
     [](const testing::TestParamInfo<PairCase>& info) { return std::string(info.param.name); });
 
+struct LevelCase {
+    const char* name;
+    std::vector<const char*> clicks;
+    const char* checked;
+    Boolean playLevel, masterLevel;
+};
+
+void PrintTo(const LevelCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class LevelBoxes : public GameConditionsTest, public testing::WithParamInterface<LevelCase> {};
+
+TEST_P(LevelBoxes, ExactlyOneOfTheThreeIsChecked) {
+    const LevelCase& c = GetParam();
+    for (const char* name : c.clicks)
+        box(name)->click();
+    for (const char* name : {"CHKNovicePlayer", "CHKExpertPlayer", "CHKMasterPlayer"})
+        EXPECT_EQ(box(name)->isChecked(), std::string(name) == c.checked) << name;
+    EXPECT_EQ(state.PlayLevel, c.playLevel);
+    EXPECT_EQ(state.MasterLevel, c.masterLevel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, LevelBoxes,
+    testing::Values(LevelCase{"MasterChosen", {"CHKMasterPlayer"}, "CHKMasterPlayer", True, True},
+                    LevelCase{"MasterCleared",
+                              {"CHKMasterPlayer", "CHKMasterPlayer"},
+                              "CHKNovicePlayer",
+                              False,
+                              False},
+                    LevelCase{"ExpertThenMaster",
+                              {"CHKExpertPlayer", "CHKMasterPlayer"},
+                              "CHKMasterPlayer",
+                              True,
+                              True},
+                    LevelCase{"MasterThenExpert",
+                              {"CHKMasterPlayer", "CHKExpertPlayer"},
+                              "CHKExpertPlayer",
+                              True,
+                              False},
+                    LevelCase{"MasterThenNovice",
+                              {"CHKMasterPlayer", "CHKNovicePlayer"},
+                              "CHKNovicePlayer",
+                              False,
+                              False}),
+    [](const testing::TestParamInfo<LevelCase>& info) { return std::string(info.param.name); });
+
+TEST_F(GameConditionsTest, TheMastersBoxGrowsTheLevelFrameAndMovesNothingElse) {
+    auto* levels = dialog->findChild<QWidget*>("Frame2");
+    const QRect expert = box("CHKExpertPlayer")->geometry();
+    const QRect master = box("CHKMasterPlayer")->geometry();
+    EXPECT_EQ(master.left(), expert.left());
+    EXPECT_GT(master.top(), expert.bottom());
+    EXPECT_LT(master.bottom(), levels->height());
+    EXPECT_EQ(dialog->findChild<QWidget*>("Frame1")->height(), toPixels(2550));
+    const int growth = levels->height() - toPixels(2520);
+    EXPECT_EQ(dialog->height(), toPixels(5670) + growth);
+    EXPECT_EQ(dialog->findChild<QWidget*>("Command1")->y(), toPixels(5130) + growth);
+}
+
 TEST_F(GameConditionsTest, HistoryIsSwitchedOnButNeverOffByTheBox) {
     box("ChkGameHistory")->click();
     EXPECT_EQ(state.KeepGameHistory, True);
@@ -151,6 +213,8 @@ TEST_F(GameConditionsTest, ShowingPutsTheNameIntoItsCaptionsAndTheSecondsOnTheSl
                   "An Expert Player.  The Computer will provide fierce competition to Zoe.");
         EXPECT_EQ(box("CHKNovicePlayer")->text(),
                   "A Novice Player.  The Computer will not present much of a challenge to Zoe.");
+        EXPECT_EQ(box("CHKMasterPlayer")->text(),
+                  "A Master Player.  The Computer plays to win, and never looks at Zoe's Dominos.");
         EXPECT_EQ(slider()->value(), 9);
         EXPECT_EQ(panelText(), "9 Seconds to Play a Domino");
         test::clickOk(modal);
@@ -285,12 +349,22 @@ INSTANTIATE_TEST_SUITE_P(
                              false, true, false, true, "12 Seconds to Play a Domino."}),
     [](const testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
+TEST_F(GameConditionsTest, BringIntoLineChecksTheMasterBoxForAMasterGame) {
+    state.PlayLevel = True;
+    state.MasterLevel = True;
+    dialog->bringIntoLine(false);
+    EXPECT_TRUE(box("CHKMasterPlayer")->isChecked());
+    EXPECT_FALSE(box("CHKExpertPlayer")->isChecked());
+    EXPECT_FALSE(box("CHKNovicePlayer")->isChecked());
+}
+
 TEST_F(GameConditionsTest, BringIntoLineReturnsFromExpertToNovice) {
     box("CHKExpertPlayer")->click();
     box("ChkWinnerStarts")->click();
     state.PlayLevel = False;
     state.WinnerReStartsGame = False;
     dialog->bringIntoLine(false);
+    EXPECT_FALSE(box("CHKMasterPlayer")->isChecked());
     EXPECT_TRUE(box("CHKNovicePlayer")->isChecked());
     EXPECT_FALSE(box("CHKExpertPlayer")->isChecked());
     EXPECT_TRUE(box("ChkEachDraws")->isChecked());

@@ -94,6 +94,53 @@ TEST(SavedGameReader, EverySavedGameOpensAndSavesToTheSameBytes) {
     }
 }
 
+// The Master is an expert to a reader that knows two levels: PlayLevel stays
+// #TRUE# and one record after the right arm tells it apart. Files without that
+// record, old ones among them, open at the level PlayLevel gives, whatever
+// level was being played.
+TEST(SavedGameReader, MasterLevelIsOneRecordAfterTheRightArm) {
+    struct Level {
+        const char* name;
+        Boolean play, master;
+    };
+    for (const Level& level : {Level{"novice", False, False}, Level{"expert", True, False},
+                               Level{"master", True, True}}) {
+        SCOPED_TRACE(level.name);
+        GameState saved = samples::gameInPlay();
+        saved.PlayLevel = level.play;
+        saved.MasterLevel = level.master;
+        const std::string bytes = writeSavedGame(saved, false);
+        const std::vector<std::string> lines = linesOf(bytes);
+        EXPECT_EQ(lines[3].substr(lines[3].rfind(',') + 1), level.play ? "#TRUE#" : "#FALSE#");
+        EXPECT_EQ(lines.back() == "\"Master\"", level.master == True);
+
+        GameState current = samples::freshGame();
+        current.MasterLevel = True;
+        const LoadResult read = readSavedGame(bytes, current);
+        ASSERT_TRUE(read.game) << read.error;
+        EXPECT_EQ(read.game->state.PlayLevel, level.play);
+        EXPECT_EQ(read.game->state.MasterLevel, level.master);
+        EXPECT_EQ(writeSavedGame(read.game->state, false), bytes);
+    }
+    // Only an expert game's first record after the last list names the Master;
+    // anything else there is left unread.
+    struct Trailer {
+        Boolean play;
+        const char* after;
+        Boolean master;
+    };
+    for (const Trailer& t : {Trailer{False, "\"Master\"\r\n", False},
+                             Trailer{True, "\"Expert\"\r\n\"Master\"\r\n", False},
+                             Trailer{True, "\"Master\"\r\n\"more\r\n", True}}) {
+        SCOPED_TRACE(t.after);
+        GameState saved = samples::gameInPlay();
+        saved.PlayLevel = t.play;
+        const LoadResult read = readSavedGame(writeSavedGame(saved, false) + t.after, GameState());
+        ASSERT_TRUE(read.game) << read.error;
+        EXPECT_EQ(read.game->state.MasterLevel, t.master);
+    }
+}
+
 TEST(SavedGameReader, KeepsKindsAndTheFieldsNotStored) {
     GameState saved = samples::gameInPlay();
     saved.gameleftarray(2, 4) = Variant::doubleValue(3900.25);

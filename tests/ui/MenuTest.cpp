@@ -39,7 +39,7 @@ TEST_F(Menus, TreeHasTheGamesCaptionsInOrder) {
     ASSERT_NE(game, nullptr);
     EXPECT_EQ(captions(game->actions()),
               (QStringList{"&Open a Previous Game", "&Save the Present Game", "&Restart",
-                           "Game &History", "&Playing Conditions", "&Quit"}));
+                           "Game &History", "&Playing Conditions", "&Hint", "&Quit"}));
     auto* restart = window->findChild<QMenu*>("mnutiopi");
     ASSERT_NE(restart, nullptr);
     EXPECT_EQ(captions(restart->actions()),

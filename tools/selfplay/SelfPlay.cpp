@@ -1,5 +1,8 @@
 #include "tools/selfplay/SelfPlay.h"
 
+#include "computer/MasterChoice.h"
+
+#include <ctime>
 #include <ostream>
 
 namespace pipwright {
@@ -20,7 +23,9 @@ SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics)
     engine_.setComputer(&computer_);
     engine_.Form_Load(Metrics{});
     engine_.state().PlayerName = "Tester";
-    engine_.state().PlayLevel = options.computerExpert ? True : False;
+    engine_.state().PlayLevel = options.computerExpert || options.computerMaster ? True : False;
+    engine_.state().MasterLevel = options.computerMaster ? True : False;
+    computer_.timeDecisions(&result_.decisionMs);
     engine_.Form_Activate();
     checkState("the first showing");
 }
@@ -87,9 +92,18 @@ SelfPlay::Outcome SelfPlay::act() {
         return Outcome::Acted;
     }
     case Phase::SetDomino: {
-        SetChoice choice = chooseSetDomino(HandView{s.PlayerArray, s.Playerdom},
-                                           HandView{s.ComputerArray, s.ComputerDom},
-                                           options_.playerExpert, playerRandom_);
+        SetChoice choice;
+        if (options_.playerMaster) {
+            const std::uint64_t seed = playerSeed();
+            const std::clock_t start = std::clock();
+            choice.slot = masterSetDomino(engine_.tableView(Seat::Player), seed);
+            result_.decisionMs.push_back(1000.0 * static_cast<double>(std::clock() - start) /
+                                         CLOCKS_PER_SEC);
+        } else {
+            choice = chooseSetDomino(HandView{s.PlayerArray, s.Playerdom},
+                                     HandView{s.ComputerArray, s.ComputerDom},
+                                     options_.playerExpert, playerRandom_);
+        }
         if (choice.slot == 0)
             return Outcome::Stuck;
         clickHandSlot(choice.slot);
@@ -104,11 +118,7 @@ SelfPlay::Outcome SelfPlay::act() {
 
 SelfPlay::Outcome SelfPlay::takeTurn() {
     GameState& s = engine_.state();
-    HandView mine{s.PlayerArray, s.Playerdom};
-    LineEnds ends = lineEnds(s);
-    auto move = drewThisTurn_ ? chooseAfterDraw(mine, ends)
-                              : chooseMove(mine, HandView{s.ComputerArray, s.ComputerDom}, ends,
-                                           options_.playerExpert);
+    auto move = playerMove();
     if (move) {
         drewThisTurn_ = false;
         clickHandSlot(move->slot);
@@ -125,6 +135,30 @@ SelfPlay::Outcome SelfPlay::takeTurn() {
     engine_.ComPlayerCantPlay_Click();
     checkState("Can't Play");
     return Outcome::Acted;
+}
+
+std::uint64_t SelfPlay::playerSeed() {
+    return static_cast<std::uint64_t>(playerRandom_.Rnd() * 0x1p53);
+}
+
+std::optional<Move> SelfPlay::playerMove() {
+    const GameState& s = engine_.state();
+    if (options_.playerMaster) {
+        const std::uint64_t seed = playerSeed();
+        const std::clock_t start = std::clock();
+        auto chosen = masterMove(engine_.tableView(Seat::Player), seed);
+        result_.decisionMs.push_back(1000.0 * static_cast<double>(std::clock() - start) /
+                                     CLOCKS_PER_SEC);
+        if (!chosen)
+            return std::nullopt;
+        return Move{chosen->slot, chosen->left ? End::Left : End::Right, chosen->inner,
+                    chosen->outer, "M"};
+    }
+    HandView mine{s.PlayerArray, s.Playerdom};
+    LineEnds ends = lineEnds(s);
+    return drewThisTurn_ ? chooseAfterDraw(mine, ends)
+                         : chooseMove(mine, HandView{s.ComputerArray, s.ComputerDom}, ends,
+                                      options_.playerExpert);
 }
 
 // Any face-down square, each as likely; 0 when the BoneYard is empty.

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <vector>
 
 namespace pipwright {
 
@@ -16,6 +17,9 @@ struct SelfPlayOptions {
     std::uint64_t seed = 1;
     bool playerExpert = false;
     bool computerExpert = true;
+    // The Master on a seat; on the player's seat it sees the player's view.
+    bool playerMaster = false;
+    bool computerMaster = false;
 };
 
 struct SelfPlayResult {
@@ -24,6 +28,7 @@ struct SelfPlayResult {
     long computerWins = 0;
     long hands = 0;
     long invariantViolations = 0;
+    std::vector<double> decisionMs; // processor time of each of the Master's decisions
 };
 
 // Plays whole games to 200 through the engine's own flows. The player's seat
@@ -42,6 +47,8 @@ private:
     void clickHandSlot(int slot);
     void clickEnd(End end);
     Outcome takeTurn();
+    std::optional<Move> playerMove();
+    std::uint64_t playerSeed();
     void resultShown(ResultWindow shown);
     void checkState(const char* after);
     void abandonGame(const char* why);

@@ -2,18 +2,21 @@
 // checks the game's invariants after every click.
 #include "tools/selfplay/SelfPlay.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 constexpr const char* Usage =
-    "usage: pipwright-selfplay [--games N] [--seed S] [--player novice|expert]\n"
-    "                          [--computer novice|expert]\n";
+    "usage: pipwright-selfplay [--games N] [--seed S] [--player novice|expert|master]\n"
+    "                          [--computer novice|expert|master]\n";
 
 template <typename T> std::optional<T> number(std::string_view text) {
     T value{};
@@ -23,12 +26,24 @@ template <typename T> std::optional<T> number(std::string_view text) {
     return value;
 }
 
-std::optional<bool> level(std::string_view text) {
-    if (text == "expert")
-        return true;
+enum class Level { Novice, Expert, Master };
+
+std::optional<Level> level(std::string_view text) {
     if (text == "novice")
-        return false;
+        return Level::Novice;
+    if (text == "expert")
+        return Level::Expert;
+    if (text == "master")
+        return Level::Master;
     return std::nullopt;
+}
+
+// The decision time at the given fraction of the sorted times.
+double percentile(const std::vector<double>& sorted, double fraction) {
+    if (sorted.empty())
+        return 0;
+    const auto at = static_cast<std::size_t>(fraction * static_cast<double>(sorted.size() - 1));
+    return sorted[at];
 }
 
 std::optional<pipwright::SelfPlayOptions> parse(int argc, char** argv) {
@@ -52,10 +67,11 @@ std::optional<pipwright::SelfPlayOptions> parse(int argc, char** argv) {
             ok = n.has_value();
             options.seed = n.value_or(0);
         } else if (name == "--player" || name == "--computer") {
-            auto expert = level(value);
-            ok = expert.has_value();
-            (name == "--player" ? options.playerExpert : options.computerExpert) =
-                expert.value_or(false);
+            auto chosen = level(value);
+            ok = chosen.has_value();
+            const bool player = name == "--player";
+            (player ? options.playerExpert : options.computerExpert) = chosen == Level::Expert;
+            (player ? options.playerMaster : options.computerMaster) = chosen == Level::Master;
         } else {
             std::cerr << "pipwright-selfplay: unknown option " << name << '\n';
             return std::nullopt;
@@ -82,6 +98,20 @@ int main(int argc, char** argv) {
     pipwright::SelfPlayResult result = selfPlay.run();
     const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     const double rate = seconds > 0 ? result.games / seconds : 0;
+    // The computer's share of the games, with its 95% Wilson interval.
+    const double n = static_cast<double>(result.games);
+    const double p = n > 0 ? static_cast<double>(result.computerWins) / n : 0;
+    const double z = 1.959964, centre = (p + z * z / (2 * n)) / (1 + z * z / n);
+    const double half = z * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n)) / (1 + z * z / n);
+    std::printf("computer_win_rate=%.4f ci95_low=%.4f ci95_high=%.4f\n", p, centre - half,
+                centre + half);
+    if (!result.decisionMs.empty()) {
+        std::sort(result.decisionMs.begin(), result.decisionMs.end());
+        std::printf("master_decisions=%zu decision_ms_p50=%.3f decision_ms_p99=%.3f "
+                    "decision_ms_max=%.3f\n",
+                    result.decisionMs.size(), percentile(result.decisionMs, 0.5),
+                    percentile(result.decisionMs, 0.99), result.decisionMs.back());
+    }
     std::printf("games=%ld player_wins=%ld computer_wins=%ld hands=%ld invariant_violations=%ld "
                 "games_per_second=%.0f\n",
                 result.games, result.playerWins, result.computerWins, result.hands,

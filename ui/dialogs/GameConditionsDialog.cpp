@@ -20,8 +20,16 @@ const QColor DialogColour(255, 192, 128);
 const QColor PanelColour(255, 224, 192);
 const QColor FrameCaptionColour(255, 0, 255);
 
+// The Master's box below the expert's: the level frame, the dialog and the OK
+// button below them grow or move down by what it needs.
+constexpr int MasterBoxTop = 2385;
+constexpr int MasterBoxHeight = 945;
+constexpr int MasterGrowth = 990;
+
 constexpr int DialogWidth = 9255;
-constexpr int DialogHeight = 5670;
+constexpr int DialogHeight = 5670 + MasterGrowth;
+constexpr int LevelFrameHeight = 2520 + MasterGrowth;
+constexpr int ButtonTop = 5130 + MasterGrowth;
 constexpr int MinSeconds = 1;
 constexpr int MaxSeconds = 12;
 
@@ -85,9 +93,12 @@ GameConditionsDialog::GameConditionsDialog(GameState& state, QTimer& timer1, QWi
     Slider1->setValue(static_cast<int>(state_.SecondsToPlay));
     placeTwips(Slider1, 3135, 1200, 5400, 630);
 
-    Frame2 = makeFrame(this, "Frame2", QStringLiteral("Level of Play"), 4230, 2340, 3180, 2520);
+    Frame2 = makeFrame(this, "Frame2", QStringLiteral("Level of Play"), 4230, 2340, 3180,
+                       LevelFrameHeight);
     CHKNovicePlayer = makeBox(Frame2, "CHKNovicePlayer", {}, 255, 450, 2625, 720);
     CHKExpertPlayer = makeBox(Frame2, "CHKExpertPlayer", {}, 210, 1395, 2865, 945);
+    CHKMasterPlayer =
+        makeBox(Frame2, "CHKMasterPlayer", {}, 210, MasterBoxTop, 2865, MasterBoxHeight);
 
     Frame1 =
         makeFrame(this, "Frame1", QStringLiteral("Starting the Next Hand"), 285, 2340, 3780, 2550);
@@ -106,7 +117,7 @@ GameConditionsDialog::GameConditionsDialog(GameState& state, QTimer& timer1, QWi
     Command1 = new QPushButton(QStringLiteral("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    placeTwips(Command1, 3900, 5130, 1095, 375);
+    placeTwips(Command1, 3900, ButtonTop, 1095, 375);
 
     // The main window starts the dialog with the defaults of both pairs.
     CHKNovicePlayer->setChecked(true);
@@ -119,6 +130,8 @@ GameConditionsDialog::GameConditionsDialog(GameState& state, QTimer& timer1, QWi
             &GameConditionsDialog::CHKExpertPlayer_Click);
     connect(CHKNovicePlayer, &QCheckBox::clicked, this,
             &GameConditionsDialog::CHKNovicePlayer_Click);
+    connect(CHKMasterPlayer, &QCheckBox::clicked, this,
+            &GameConditionsDialog::CHKMasterPlayer_Click);
     connect(ChkEachDraws, &QCheckBox::clicked, this, &GameConditionsDialog::ChkEachDraws_Click);
     connect(ChkWinnerStarts, &QCheckBox::clicked, this,
             &GameConditionsDialog::ChkWinnerStarts_Click);
@@ -132,14 +145,15 @@ void GameConditionsDialog::Form_Load() {
     setFixedSize(toPixels(QSize(DialogWidth, DialogHeight)));
 
     const int buttonLeft = (DialogWidth - 1095) / 2;
-    placeTwips(Command1, buttonLeft, 5130, 1095, 375);
+    placeTwips(Command1, buttonLeft, ButtonTop, 1095, 375);
 
     const int frameLeft = (DialogWidth - 8760) / 2;
     placeTwips(Frame3, frameLeft, 90, 8760, 2070);
     placeTwips(Frame1, frameLeft, 2340, 3780, 2550);
-    placeTwips(Frame2, frameLeft + 3780 + 100, 2340, 3180, 2520);
+    placeTwips(Frame2, frameLeft + 3780 + 100, 2340, 3180, LevelFrameHeight);
     placeTwips(ChkWinnerStarts, 375, 1515, 3105, 750);
     placeTwips(CHKExpertPlayer, 255, 1395, 2865, 945);
+    placeTwips(CHKMasterPlayer, 255, MasterBoxTop, 2865, MasterBoxHeight);
 
     centreOnScreen(this, parentWidget());
 }
@@ -154,6 +168,11 @@ QString GameConditionsDialog::eachDrawsCaption() const {
 QString GameConditionsDialog::expertCaption() const {
     return QStringLiteral("An Expert Player.  The Computer will provide fierce competition to ") +
            QString::fromStdString(state_.PlayerName) + QStringLiteral(".");
+}
+
+QString GameConditionsDialog::masterCaption() const {
+    return QStringLiteral("A Master Player.  The Computer plays to win, and never looks at ") +
+           QString::fromStdString(state_.PlayerName) + QStringLiteral("'s Dominos.");
 }
 
 QString GameConditionsDialog::noviceCaption() const {
@@ -175,6 +194,7 @@ void GameConditionsDialog::Form_Activate() {
     ChkEachDraws->setText(eachDrawsCaption());
     CHKExpertPlayer->setText(expertCaption());
     CHKNovicePlayer->setText(noviceCaption());
+    CHKMasterPlayer->setText(masterCaption());
 
     showSecondsOnSlider();
     LblTimeToPlay->setText(secondsText(state_.SecondsToPlay));
@@ -196,30 +216,41 @@ void GameConditionsDialog::ChkGameHistory_Click() {
     }
 }
 
+void GameConditionsDialog::chooseLevel(QCheckBox* chosen) {
+    for (QCheckBox* box : {CHKNovicePlayer, CHKExpertPlayer, CHKMasterPlayer})
+        box->setChecked(box == chosen);
+    state_.PlayLevel = chosen == CHKNovicePlayer ? False : True;
+    state_.MasterLevel = chosen == CHKMasterPlayer ? True : False;
+}
+
 void GameConditionsDialog::CHKExpertPlayer_Click() {
     if (CHKExpertPlayer->isChecked()) {
-        CHKNovicePlayer->setChecked(false);
-        state_.PlayLevel = True;
+        chooseLevel(CHKExpertPlayer);
         CHKExpertPlayer->setText(expertCaption());
     }
-    if (!CHKExpertPlayer->isChecked() && !CHKNovicePlayer->isChecked()) {
-        CHKNovicePlayer->setChecked(true);
-        state_.PlayLevel = False;
+    if (!CHKExpertPlayer->isChecked() && !CHKNovicePlayer->isChecked() &&
+        !CHKMasterPlayer->isChecked()) {
+        chooseLevel(CHKNovicePlayer);
+        CHKNovicePlayer->setText(noviceCaption());
+    }
+}
+
+void GameConditionsDialog::CHKMasterPlayer_Click() {
+    if (CHKMasterPlayer->isChecked()) {
+        chooseLevel(CHKMasterPlayer);
+        CHKMasterPlayer->setText(masterCaption());
+    }
+    if (!CHKExpertPlayer->isChecked() && !CHKNovicePlayer->isChecked() &&
+        !CHKMasterPlayer->isChecked()) {
+        chooseLevel(CHKNovicePlayer);
         CHKNovicePlayer->setText(noviceCaption());
     }
 }
 
 void GameConditionsDialog::CHKNovicePlayer_Click() {
-    if (CHKNovicePlayer->isChecked()) {
-        CHKExpertPlayer->setChecked(false);
-        state_.PlayLevel = False;
-        CHKNovicePlayer->setText(noviceCaption());
-    }
-    if (!CHKExpertPlayer->isChecked() && !CHKNovicePlayer->isChecked()) {
-        CHKNovicePlayer->setChecked(true);
-        state_.PlayLevel = False;
-        CHKNovicePlayer->setText(noviceCaption());
-    }
+    // Clearing the novice box checks it again: it is the default.
+    chooseLevel(CHKNovicePlayer);
+    CHKNovicePlayer->setText(noviceCaption());
 }
 
 void GameConditionsDialog::ChkEachDraws_Click() {
@@ -289,9 +320,10 @@ void GameConditionsDialog::bringIntoLine(bool timerWasRunning) {
     if (state_.KeepGameHistory == True) {
         ChkGameHistory->setChecked(true);
     }
-    const bool expert = state_.PlayLevel == True;
-    CHKExpertPlayer->setChecked(expert);
-    CHKNovicePlayer->setChecked(!expert);
+    if (state_.PlayLevel != True)
+        chooseLevel(CHKNovicePlayer);
+    else
+        chooseLevel(state_.MasterLevel == True ? CHKMasterPlayer : CHKExpertPlayer);
     const bool winnerStarts = state_.WinnerReStartsGame == True;
     ChkWinnerStarts->setChecked(winnerStarts);
     ChkEachDraws->setChecked(!winnerStarts);

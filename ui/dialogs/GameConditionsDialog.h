@@ -15,8 +15,9 @@ struct GameState;
 
 // frmGameConditions: the playing conditions. Created once, hidden, with the
 // main window; shown modally and hidden again by OK, so its boxes keep their
-// state for the life of the program. Each pair of boxes acts as one pair of
-// options with a default (CHKNovicePlayer, ChkEachDraws).
+// state for the life of the program. The three level boxes and the two
+// next-hand boxes each act as one group of options with a default
+// (CHKNovicePlayer, ChkEachDraws).
 class GameConditionsDialog : public QDialog {
     Q_OBJECT
 
@@ -45,6 +46,9 @@ private:
     void ChkGameHistory_Click();
     void CHKExpertPlayer_Click();
     void CHKNovicePlayer_Click();
+    void CHKMasterPlayer_Click();
+    // Checks the one level box and sets PlayLevel and MasterLevel to match.
+    void chooseLevel(QCheckBox* chosen);
     void ChkEachDraws_Click();
     void ChkWinnerStarts_Click();
     void Slider1_Change(int value);
@@ -53,6 +57,7 @@ private:
     void showSecondsOnSlider();
     QString noviceCaption() const;
     QString expertCaption() const;
+    QString masterCaption() const;
     QString eachDrawsCaption() const;
 
     GameState& state_;
@@ -66,6 +71,7 @@ private:
     QSlider* Slider1 = nullptr;
     QCheckBox* CHKNovicePlayer = nullptr;
     QCheckBox* CHKExpertPlayer = nullptr;
+    QCheckBox* CHKMasterPlayer = nullptr;
     QCheckBox* ChkEachDraws = nullptr;
     QCheckBox* ChkWinnerStarts = nullptr;
     QCheckBox* ChkGameHistory = nullptr;

@@ -1,0 +1,31 @@
+#include "computer/Hint.h"
+
+#include "computer/MasterChoice.h"
+#include "game/Engine.h"
+#include "game/Geometry.h"
+
+namespace pipwright {
+
+bool hintAvailable(const Engine& engine) {
+    return !engine.flowRunning() && engine.state().GameStatus == Phase::PlayersTurn;
+}
+
+void showHint(Engine& engine) {
+    if (!hintAvailable(engine))
+        return;
+    const auto seed = static_cast<std::uint64_t>(engine.random().Rnd() * 0x1p53);
+    const TableView view = engine.tableView(Seat::Player);
+    const auto move = masterMove(view, seed);
+    if (!move) {
+        engine.sayToPlayer(view.boneYardCount > 0 ? ", Hint: Draw a Domino from the BoneYard.."
+                                                  : ", Hint: No Domino fits, press Can't Play..");
+        return;
+    }
+    engine.PlayersPic_MouseDown(handSlotLeft(move->slot) + HalfSize / 2,
+                                engine.state().PlayerHandTop + HalfSize);
+    engine.PlayersPic_Click();
+    engine.sayToPlayer(move->left ? ", Hint: Play the selected Domino on the Left End.."
+                                  : ", Hint: Play the selected Domino on the Right End..");
+}
+
+} // namespace pipwright

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace pipwright {
+
+class Engine;
+
+// Whether the player may ask for a hint now: his turn, no flow running.
+bool hintAvailable(const Engine& engine);
+
+// The hint: the Master's choice for the player, from the player's own view of
+// the table. A domino to lay is selected exactly as a click on it would
+// select it, and the message line names the end; otherwise it says to draw or
+// to press "Can't Play". It never plays for the player.
+void showHint(Engine& engine);
+
+} // namespace pipwright

@@ -1,0 +1,197 @@
+#include "computer/ComputerPlayer.h"
+#include "computer/HiddenHand.h"
+#include "computer/Hint.h"
+#include "game/Engine.h"
+#include "tests/support/FakeWindow.h"
+
+#include <bit>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace pipwright {
+namespace {
+
+using Dominoes = std::vector<std::pair<int, int>>;
+
+// A table in play: the Set Domino a-b (a open on the left, b on the right),
+// both hands and the BoneYard dealt as given.
+struct Table {
+    FakeWindow window;
+    ScriptedRandom random{5};
+    Engine engine{window, random};
+    ComputerPlayer computer{engine};
+    GameState& s = engine.state();
+
+    Table(std::pair<int, int> set, const Dominoes& computerHand, const Dominoes& playerHand,
+          const Dominoes& boneYard) {
+        engine.setComputer(&computer);
+        engine.Form_Load(Metrics{});
+        s.PlayerName = "Tester";
+        s.PlayerScore = Variant::integer(0);
+        s.PlayLevel = True;
+        s.MasterLevel = True;
+        deal(s.ComputerArray, s.ComputerDom, computerHand);
+        deal(s.PlayerArray, s.Playerdom, playerHand);
+        s.BoneYardArray.fill(NoHalf);
+        for (std::size_t k = 0; k < boneYard.size(); ++k) {
+            s.BoneYardArray(k + 1, 1) = static_cast<Integer>(boneYard[k].first);
+            s.BoneYardArray(k + 1, 2) = static_cast<Integer>(boneYard[k].second);
+        }
+        auto [a, b] = set;
+        s.Dominoleft = Variant::integer(1);
+        s.DominoRight = 1;
+        s.gameleftarray(1, Arm::Index) = Variant::integer(1);
+        s.gameleftarray(1, Arm::Inner) = Variant::integer(static_cast<Integer>(b));
+        s.gameleftarray(1, Arm::Outer) = Variant::integer(static_cast<Integer>(a));
+        s.GameRightArray(1, Arm::Index) = 1;
+        s.GameRightArray(1, Arm::Inner) = static_cast<Integer>(a);
+        s.GameRightArray(1, Arm::Outer) = static_cast<Integer>(b);
+        engine.TheSetDomino();
+    }
+
+    static void deal(HandTable& hand, Integer& count, const Dominoes& dominoes) {
+        hand.fill(NoHalf);
+        count = 0;
+        for (auto [a, b] : dominoes) {
+            ++count;
+            hand(count, 1) = static_cast<Integer>(a);
+            hand(count, 2) = static_cast<Integer>(b);
+        }
+    }
+};
+
+// The dominoes of the set that are neither in the hand nor the Set Domino.
+Dominoes unseenBy(const Dominoes& hand, std::pair<int, int> set) {
+    Dominoes unseen;
+    for (int a = 0; a <= 6; ++a)
+        for (int b = a; b <= 6; ++b) {
+            bool seen = std::pair{a, b} == set || std::pair{b, a} == set;
+            for (auto d : hand)
+                seen |= d == std::pair{a, b} || d == std::pair{b, a};
+            if (!seen)
+                unseen.push_back({a, b});
+        }
+    return unseen;
+}
+
+TEST(Master, DecidesTheSameWhateverThePlayersUnseenDominoesAre) {
+    const std::pair set{3, 4};
+    const Dominoes mine{{3, 5}, {4, 6}, {1, 3}, {4, 4}, {2, 2}, {0, 4}};
+    Dominoes unseen = unseenBy(mine, set);
+    // Two deals of the same unseen dominoes: the player's seven from the
+    // front of the list in one, from the back in the other.
+    const Dominoes front(unseen.begin(), unseen.begin() + 7);
+    const Dominoes rest(unseen.begin() + 7, unseen.end());
+    const Dominoes back(unseen.end() - 7, unseen.end());
+    const Dominoes others(unseen.begin(), unseen.end() - 7);
+    Table one(set, mine, front, rest);
+    Table two(set, mine, back, others);
+    for (Table* table : {&one, &two}) {
+        // The player drew once and passed once: public, and the same on both.
+        table->engine.record(TableEvent::Kind::Drew, Seat::Player);
+        table->engine.record(TableEvent::Kind::Passed, Seat::Player);
+    }
+    ASSERT_NE(one.s.PlayerArray, two.s.PlayerArray);
+    EXPECT_EQ(one.engine.tableView(Seat::Computer), two.engine.tableView(Seat::Computer));
+
+    for (Table* table : {&one, &two}) {
+        table->s.GameStatus = Phase::ComputersTurn;
+        table->computer.GameStatus4();
+    }
+    EXPECT_EQ(one.s.DominoRight + one.s.Dominoleft.toLong(), 3);
+    EXPECT_EQ(one.s.DominoRight, two.s.DominoRight);
+    EXPECT_EQ(one.s.gameleftarray, two.s.gameleftarray);
+    EXPECT_EQ(one.s.GameRightArray, two.s.GameRightArray);
+    EXPECT_EQ(one.s.ComputerArray, two.s.ComputerArray);
+}
+
+TEST(Master, ADrawOrPassRulesOutTheEndsForTheDominoesHeldThen) {
+    // The player began with seven, drew twice on ends 3 and 4, and laid 4-6,
+    // the domino that let him play: one domino in his hand may hold a 3 or 4.
+    TableView view;
+    view.seat = Seat::Computer;
+    view.hand = {{1, 0, 0}, {2, 1, 1}};
+    view.L = 3, view.L2 = 6, view.R = 6, view.R2 = 4;
+    view.line = {{3, 6}, {4, 6}};
+    view.otherCount = 8;
+    view.boneYardCount = 28 - 2 - 2 - 8;
+    const TableEvent drew{TableEvent::Kind::Drew, Seat::Player, 0, 0, 3, 4};
+    view.history = {drew, drew, {TableEvent::Kind::Laid, Seat::Player, 4, 6, 3, 4}};
+
+    const master::HiddenHand hidden = master::inferHiddenHand(view);
+    const master::DominoSet unseen = master::unseenDominoes(view);
+    const master::DominoSet threesAndFours = master::touching(3) | master::touching(4);
+    master::SearchRandom random(9);
+    for (int k = 0; k < 200; ++k) {
+        const master::Deal deal = master::dealUnseen(unseen, hidden, random);
+        ASSERT_EQ(std::popcount(deal.other), 8);
+        ASSERT_EQ(deal.boneYardCount, view.boneYardCount);
+        EXPECT_LE(std::popcount(deal.other & threesAndFours), 1);
+    }
+}
+
+struct HintCase {
+    const char* name;
+    Dominoes hand;
+    Dominoes boneYard;
+    Integer phase;
+    long selected; // PlayerClicked afterwards
+    const char* message;
+};
+
+void PrintTo(const HintCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Hint : public testing::TestWithParam<HintCase> {};
+
+// The ends are 5 and 0 and the player needs 10 to reach 200: the double 5-5
+// on the left wins the game.
+TEST_P(Hint, SelectsLikeAClickAndSaysWhatToDo) {
+    const HintCase& c = GetParam();
+    Table table({5, 0}, {{6, 6}, {2, 3}}, c.hand, c.boneYard);
+    table.s.PlayerScore = Variant::integer(190);
+    table.s.GameStatus = c.phase;
+    table.s.PlayerClicked = Variant::integer(0);
+    table.engine.sayToPlayer(", before");
+    showHint(table.engine);
+    EXPECT_EQ(table.s.PlayerClicked.toLong(), c.selected);
+    EXPECT_EQ(table.window.message, std::string("Tester") + c.message);
+    EXPECT_EQ(table.s.GameStatus, c.phase);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Positions, Hint,
+    testing::Values(
+        HintCase{"WinningDouble",
+                 {{0, 1}, {5, 5}, {6, 1}},
+                 {{2, 2}},
+                 Phase::PlayersTurn,
+                 2,
+                 ", Hint: Play the selected Domino on the Left End.."},
+        HintCase{"OnlyTheRightEnd",
+                 {{6, 1}, {0, 3}},
+                 {{2, 2}},
+                 Phase::PlayersTurn,
+                 2,
+                 ", Hint: Play the selected Domino on the Right End.."},
+        HintCase{"Draw",
+                 {{6, 1}, {2, 4}},
+                 {{2, 2}},
+                 Phase::PlayersTurn,
+                 0,
+                 ", Hint: Draw a Domino from the BoneYard.."},
+        HintCase{"CantPlay",
+                 {{6, 1}, {2, 4}},
+                 {},
+                 Phase::PlayersTurn,
+                 0,
+                 ", Hint: No Domino fits, press Can't Play.."},
+        HintCase{
+            "NotThePlayersTurn", {{0, 1}, {5, 5}}, {{2, 2}}, Phase::ComputersTurn, 0, ", before"}),
+    [](const testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace pipwright
