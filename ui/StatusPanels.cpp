@@ -53,6 +53,12 @@ QString StatusPanels::panelText(int panel) const {
     return panels_[panel - 1]->text();
 }
 
+void StatusPanels::setScale(double factor) {
+    QFont font = gameFont(9.75);
+    font.setPointSizeF(font.pointSizeF() * factor);
+    setFont(font);
+}
+
 void StatusPanels::showTime() {
     const QTime now = QTime::currentTime();
     panels_[4]->setText(QLocale::system().toString(now, clockFormat()));

@@ -18,6 +18,8 @@ public:
     // Panels are numbered 1 to 5; the fifth is the clock.
     void setPanelText(int panel, const QString& text);
     QString panelText(int panel) const;
+    // Draws the texts at a scale of their designed size.
+    void setScale(double factor);
 
 private:
     void showTime();

@@ -19,7 +19,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <algorithm>
+#include <cmath>
 
 namespace pipwright {
 
@@ -47,26 +49,42 @@ QString gameText(std::string_view text) {
     return out;
 }
 
-// A caption in bold blue on the system window colour, sized to its text.
-QLabel* captionLabel(QWidget* parent, const char* name, const char* text, int designWidth) {
+QFont captionFont() {
+    return gameFont(9.75, true);
+}
+
+QFont panelFont() {
+    return gameFont(8.25, true);
+}
+
+// The pixel that a point inside a picture lies in at the designed size.
+int designPixel(int twips) {
+    return static_cast<int>(std::floor(double(twips) / TwipsPerPixel));
+}
+
+// A caption's width at the designed size, in pixels: wide enough for its text.
+int captionWidth(const QLabel* label, int designWidth, int slack) {
+    return toPixels(std::max(designWidth, textWidthTwips(captionFont(), label->text()) + slack));
+}
+
+// A caption in bold blue on the system window colour.
+QLabel* captionLabel(QWidget* parent, const char* name, const char* text) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(gameFont(9.75, true));
+    label->setFont(captionFont());
     label->setAutoFillBackground(true);
     QPalette look = label->palette();
     look.setColor(QPalette::Window, look.color(QPalette::Base));
     look.setColor(QPalette::WindowText, colour::Blue);
     label->setPalette(look);
     label->setAttribute(Qt::WA_NoMousePropagation);
-    const int width = std::max(designWidth, textWidthTwips(label->font(), label->text()) + 60);
-    label->resize(toPixels(width), toPixels(textHeightTwips(label->font())));
     return label;
 }
 
 QLabel* playedPanel(QWidget* parent, const char* name) {
     auto* panel = new QLabel(parent);
     panel->setObjectName(QString::fromLatin1(name));
-    panel->setFont(gameFont(8.25, true));
+    panel->setFont(panelFont());
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
     panel->setAutoFillBackground(true);
@@ -75,7 +93,6 @@ QLabel* playedPanel(QWidget* parent, const char* name) {
     look.setColor(QPalette::WindowText, colour::Black);
     panel->setPalette(look);
     panel->setAttribute(Qt::WA_NoMousePropagation);
-    panel->resize(toPixels(PlayedDesign));
     return panel;
 }
 
@@ -119,28 +136,34 @@ void frmDominos::createControls() {
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     ViewPic = pictureArea(inner, "ViewPic", colour::Black);
-    LblPlayerSelect =
-        captionLabel(ViewPic, "LblPlayerSelect", "Player's Selection", PlayerSelectWidth);
-    LblComputersSelect =
-        captionLabel(ViewPic, "LblComputersSelect", "Computer's Selection", ComputerSelectWidth);
+    LblPlayerSelect = captionLabel(ViewPic, "LblPlayerSelect", "Player's Selection");
+    LblComputersSelect = captionLabel(ViewPic, "LblComputersSelect", "Computer's Selection");
     ComputersPic = pictureArea(inner, "ComputersPic", colour::FaceDown);
-    LblComputer =
-        captionLabel(ComputersPic, "LblComputer", "Computer's Dominos", ComputerLabelWidth);
+    LblComputer = captionLabel(ComputersPic, "LblComputer", "Computer's Dominos");
     BoneYardPic = pictureArea(inner, "BoneYardPic", colour::FaceDown);
-    LblBoneYard = captionLabel(BoneYardPic, "LblBoneYard", "BoneYard Dominos", BoneYardLabelWidth);
+    LblBoneYard = captionLabel(BoneYardPic, "LblBoneYard", "BoneYard Dominos");
     PlayersPic = pictureArea(inner, "PlayersPic", colour::Black);
     ComPlayerCantPlay = new QPushButton(QStringLiteral("Can't Play"), PlayersPic);
     ComPlayerCantPlay->setObjectName(QStringLiteral("ComPlayerCantPlay"));
-    ComPlayerCantPlay->setFont(gameFont(8.25, true));
-    ComPlayerCantPlay->setFixedSize(toPixels(CantPlayDesign));
+    // Keys go to the game, not to the button.
+    ComPlayerCantPlay->setFocusPolicy(Qt::NoFocus);
     LBLPlayerPlayed = playedPanel(PlayersPic, "LBLPlayerPlayed");
     LBLComputerPlayed = playedPanel(PlayersPic, "LBLComputerPlayed");
-    LblPlayer = captionLabel(PlayersPic, "LblPlayer", "Player's Dominos", PlayerLabelWidth);
+    LblPlayer = captionLabel(PlayersPic, "LblPlayer", "Player's Dominos");
+    captionHeight_ = toPixels(textHeightTwips(captionFont()));
+    captionWidths_ = {
+        {LblPlayerSelect, captionWidth(LblPlayerSelect, PlayerSelectWidth, 60)},
+        {LblComputersSelect, captionWidth(LblComputersSelect, ComputerSelectWidth, 60)},
+        {LblComputer, captionWidth(LblComputer, ComputerLabelWidth, 60)},
+        {LblBoneYard, captionWidth(LblBoneYard, BoneYardLabelWidth, 60)},
+        {LblPlayer, captionWidth(LblPlayer, PlayerLabelWidth, 60)},
+    };
     Label1 = new MessageLine(inner);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setMessage(QStringLiteral("Label1"));
     StatusBar1 = new StatusPanels(inner);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    describeHowToPlay();
 }
 
 void frmDominos::Form_Load() {
@@ -151,14 +174,14 @@ void frmDominos::Form_Load() {
     const int verticalAllowance =
         toTwips(PlayersPic->height() - PlayersPic->contentsRect().height());
 
-    // Fixed outer size, centred on the screen's available area.
-    setFixedSize(toPixels(QSize(WindowWidth, WindowHeight)));
-    const QRect screenArea = screen()->availableGeometry();
-    move(screenArea.left() + (screenArea.width() - width()) / 2,
-         screenArea.top() + (screenArea.height() - height()) / 2);
+    // Laid out at the designed size; the window may then be made larger.
+    const QSize designed = toPixels(QSize(WindowWidth, WindowHeight));
+    resize(designed);
+    setMinimumSize(designed);
 
     conditions_ = new GameConditionsDialog(engine_.state(), Timer1, this);
     layOut(horizontalAllowance, verticalAllowance);
+    openAtLastSize(designed);
 
     Metrics metrics;
     metrics.boneYardLabelHeight = static_cast<Integer>(textHeightTwips(LblBoneYard->font()));
@@ -179,22 +202,48 @@ void frmDominos::layOut(int horizontalAllowance, int verticalAllowance) {
     // fits exactly above the row it names.
     in.boneYardCaptionHeight = textHeightTwips(LblBoneYard->font());
     in.playerCaptionHeight = textHeightTwips(LblPlayer->font());
-    in.playerLabelWidth = toTwips(LblPlayer->width());
+    in.playerLabelWidth = toTwips(captionWidths_.value(LblPlayer));
     in.cantPlayWidth = CantPlayDesign.width();
     in.playedWidth = PlayedDesign.width();
     in.label1Height = Label1Height;
     layout_ = layOutMainWindow(in);
+    designInner_ = toPixels(QSize(in.innerWidth, in.innerHeight));
+    applyScale();
+}
 
-    StatusBar1->setGeometry(toPixels(layout_.statusBar));
-    BoneYardPic->setGeometry(toPixels(layout_.boneYardPic));
-    PlayersPic->setGeometry(toPixels(layout_.playersPic));
-    ComputersPic->setGeometry(toPixels(layout_.computersPic));
-    Label1->setGeometry(toPixels(layout_.label1));
-    ViewPic->setGeometry(toPixels(layout_.viewPic));
+void frmDominos::applyScale() {
+    scale_ =
+        DesignScale::fit(designInner_, QSize(width(), height() - menuBar()->sizeHint().height()));
+    const double factor = scale_.factor;
+    StatusBar1->setScale(factor);
+    StatusBar1->setGeometry(scale_.place(layout_.statusBar));
+    Label1->setScale(factor);
+    Label1->setGeometry(scale_.place(layout_.label1));
+    for (const auto& [area, twips] :
+         {std::pair{BoneYardPic, layout_.boneYardPic}, std::pair{PlayersPic, layout_.playersPic},
+          std::pair{ComputersPic, layout_.computersPic}, std::pair{ViewPic, layout_.viewPic}}) {
+        area->setFrameScale(factor);
+        area->setGeometry(scale_.place(twips));
+        area->setScale(TwipsPerPixel / factor, TwipsPerPixel / factor);
+    }
     // The play field measures its inner area in the numbers of its outer size.
     const QSize viewInner = ViewPic->contentsRect().size();
     ViewPic->setScale(double(layout_.viewPic.width()) / viewInner.width(),
                       double(layout_.viewPic.height()) / viewInner.height());
+
+    const QFont caption = scale_.font(captionFont());
+    for (auto it = captionWidths_.cbegin(); it != captionWidths_.cend(); ++it) {
+        it.key()->setFont(caption);
+        it.key()->resize(scale_.scaled(it.value()), scale_.scaled(captionHeight_));
+    }
+    const QFont panel = scale_.font(panelFont());
+    ComPlayerCantPlay->setFont(panel);
+    ComPlayerCantPlay->setFixedSize(scale_.pixels(CantPlayDesign));
+    for (QLabel* played : {LBLPlayerPlayed, LBLComputerPlayed}) {
+        played->setFont(panel);
+        played->setLineWidth(std::max(1, scale_.scaled(1)));
+        played->resize(scale_.pixels(PlayedDesign));
+    }
 
     auto place = [](QWidget* control, PictureArea* area, QPoint twips) {
         control->move(area->toWidget(twips.x(), twips.y()));
@@ -205,6 +254,34 @@ void frmDominos::layOut(int horizontalAllowance, int verticalAllowance) {
     place(ComPlayerCantPlay, PlayersPic, layout_.cantPlay);
     place(LBLPlayerPlayed, PlayersPic, layout_.playerPlayed);
     place(LBLComputerPlayed, PlayersPic, layout_.computerPlayed);
+    placeSelectionLabel(SelectionLabel::Player);
+    placeSelectionLabel(SelectionLabel::Computer);
+}
+
+void frmDominos::openAtLastSize(QSize designed) {
+    const QSettings settings;
+    const QRect screenArea = screen()->availableGeometry();
+    const QSize last = settings.value(QStringLiteral("window/size")).toSize();
+    if (last.isValid())
+        resize(last.expandedTo(designed).boundedTo(screenArea.size()));
+    move(screenArea.left() + (screenArea.width() - width()) / 2,
+         screenArea.top() + (screenArea.height() - height()) / 2);
+    if (settings.value(QStringLiteral("window/maximised")).toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmDominos::rememberSize() {
+    QSettings settings;
+    const bool maximised = isMaximized();
+    settings.setValue(QStringLiteral("window/size"), maximised ? normalGeometry().size() : size());
+    settings.setValue(QStringLiteral("window/maximised"), maximised);
+}
+
+void frmDominos::placeSelectionLabel(SelectionLabel which) {
+    QLabel* label = selectionLabel(which);
+    const QPoint& at = selectionAnchors_[static_cast<std::size_t>(which)];
+    const QPoint anchor = ViewPic->toWidget(at.x(), at.y());
+    label->move(anchor.x() - label->width() / 2, anchor.y());
 }
 
 void frmDominos::connectInput() {
@@ -271,7 +348,14 @@ void frmDominos::showEvent(QShowEvent* event) {
     engine_.Form_Activate();
 }
 
+void frmDominos::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!designInner_.isEmpty())
+        applyScale();
+}
+
 void frmDominos::closeEvent(QCloseEvent* event) {
+    rememberSize();
     // However the window closes, the day's games are recorded when the player
     // keeps a history; then the help closes and the program ends.
     recordTheDaysGames();
@@ -327,6 +411,7 @@ void frmDominos::mnuQuit_Click() {
 
 void frmDominos::setMessage(std::string_view name, std::string_view text) {
     Label1->setMessage(gameText(name) + gameText(text));
+    describePictures();
 }
 
 void frmDominos::setStatusPanel(int panel, std::string_view text) {
@@ -344,24 +429,25 @@ void frmDominos::setComputerPlayed(std::string_view text) {
 void frmDominos::setPlayerCaption(std::string_view text) {
     LblPlayer->setText(gameText(text));
     // Longer names widen the caption up to the played-domino panel.
-    const int room = LBLPlayerPlayed->x() - LblPlayer->x() - 2;
-    const int wanted = toPixels(textWidthTwips(LblPlayer->font(), LblPlayer->text()) + 60);
+    const int room = designPixel(layout_.playerPlayed.x()) - designPixel(layout_.lblPlayer.x()) - 2;
+    const int wanted = captionWidth(LblPlayer, 0, 60);
     const int design = toPixels(PlayerLabelWidth);
-    LblPlayer->resize(std::min(std::max(wanted, design), std::max(room, design)),
-                      LblPlayer->height());
+    const int width = std::min(std::max(wanted, design), std::max(room, design));
+    captionWidths_[LblPlayer] = width;
+    LblPlayer->resize(scale_.scaled(width), LblPlayer->height());
 }
 
 void frmDominos::showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
                                     int top) {
     QLabel* label = selectionLabel(which);
     label->setText(gameText(text));
-    const int width =
-        std::max(which == SelectionLabel::Player ? PlayerSelectWidth : ComputerSelectWidth,
-                 textWidthTwips(label->font(), label->text()) + 90);
-    label->resize(toPixels(width), label->height());
+    const int width = captionWidth(
+        label, which == SelectionLabel::Player ? PlayerSelectWidth : ComputerSelectWidth, 90);
+    captionWidths_[label] = width;
+    label->resize(scale_.scaled(width), label->height());
     label->setAlignment(Qt::AlignCenter);
-    const QPoint anchor = ViewPic->toWidget(centreX, top);
-    label->move(anchor.x() - label->width() / 2, anchor.y());
+    selectionAnchors_[static_cast<std::size_t>(which)] = QPoint(centreX, top);
+    placeSelectionLabel(which);
     label->show();
 }
 
@@ -371,6 +457,7 @@ void frmDominos::hideSelectionLabel(SelectionLabel label) {
 
 void frmDominos::clearPicture(Picture which) {
     picture(which).clear();
+    showHighlight();
 }
 
 void frmDominos::fillBox(Picture which, const Rect& rect, Fill fill) {
@@ -394,10 +481,12 @@ void frmDominos::fillBox(Picture which, const Rect& rect, Fill fill) {
         break;
     }
     area.fillBox(rect, colour);
+    showHighlight();
 }
 
 void frmDominos::paintHalf(Picture which, int x, int y, int pips, bool standing) {
     picture(which).paintHalf(x, y, pips, standing);
+    showHighlight();
 }
 
 void frmDominos::setMenuEnabled(Menu menu, bool enabled) {
