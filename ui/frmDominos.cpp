@@ -217,6 +217,11 @@ void frmDominos::applyScale() {
     const double factor = scale_.factor;
     StatusBar1->setScale(factor);
     StatusBar1->setGeometry(scale_.place(layout_.statusBar));
+    // The status bar answers its panels' new fonts now, in this paint, rather
+    // than with a second one; when their height changes it builds a new
+    // layout, which asks once more.
+    for (int requests = 0; requests < 2; ++requests)
+        QCoreApplication::sendPostedEvents(StatusBar1, QEvent::LayoutRequest);
     Label1->setScale(factor);
     Label1->setGeometry(scale_.place(layout_.label1));
     for (const auto& [area, twips] :
