@@ -105,16 +105,6 @@ TEST_F(Keyboard, TheHighlightShowsOnlyAfterAKeyAndPaintsNothing) {
     EXPECT_EQ(picture(Picture::Players).grab().toImage(), before);
 }
 
-TEST_F(Keyboard, BDrawsFromTheBoneYardInEveryPhaseThatDraws) {
-    window->random().seed(7);
-    engine().GameStart();
-    for (int draws = 0; state().GameStatus == Phase::DrawForFirstPlay && draws < 10; ++draws)
-        press(Qt::Key_B);
-    ASSERT_EQ(state().GameStatus, Phase::DrawingSeven);
-    press(Qt::Key_B);
-    EXPECT_LT(faceDown(), SetSize);
-}
-
 TEST_F(Keyboard, AWholeRoundPlayedByKeysAlone) {
     window->random().seed(20261208);
     engine().GameStart();
