@@ -37,8 +37,8 @@ QString lineText(const GameState& s) {
         return QStringLiteral("The line: no dominoes laid");
     const int laid = static_cast<int>(s.Dominoleft.toLong()) + s.DominoRight - 1;
     return QStringLiteral("The line: left end %1, right end %2, %3 laid")
-        .arg(s.leftOpen())
-        .arg(s.rightOpen())
+        .arg(s.openEnd(End::Left))
+        .arg(s.openEnd(End::Right))
         .arg(dominoes(laid));
 }
 

@@ -18,13 +18,9 @@ bool present(const GameState& s, int slot) {
 }
 
 // The middle of the domino at the left or right end of the line.
-QPoint endCentre(const GameState& s, bool left) {
-    const int n = left ? s.leftCount() : s.rightCount();
-    auto at = [&](int column) {
-        return left ? static_cast<int>(s.gameleftarray(n, column).toLong())
-                    : static_cast<int>(s.GameRightArray(n, column));
-    };
-    return {(at(Arm::Left) + at(Arm::Right)) / 2, (at(Arm::Top) + at(Arm::Bottom)) / 2};
+QPoint endCentre(const GameState& s, End end) {
+    const Rect r = s.endRect(end);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 } // namespace
@@ -46,7 +42,7 @@ void frmDominos::keyPressEvent(QKeyEvent* event) {
             clickAt(Picture::Players, handSlotLeft(highlighted_) + HalfSize / 2,
                     s.PlayerHandTop + HalfSize);
     } else if (key == Qt::Key_L || key == Qt::Key_R) {
-        const QPoint end = endCentre(s, key == Qt::Key_L);
+        const QPoint end = endCentre(s, key == Qt::Key_L ? End::Left : End::Right);
         clickAt(Picture::View, end.x(), end.y());
     } else if (key == Qt::Key_B) {
         // Any face-down square will do; the draw picks one at random.

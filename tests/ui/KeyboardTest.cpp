@@ -129,8 +129,8 @@ TEST_F(Keyboard, AWholeRoundPlayedByKeysAlone) {
                 if (a == NoHalf)
                     continue;
                 press(Qt::Key_Right);
-                const bool left = a == s.leftOpen() || b == s.leftOpen();
-                if (left || a == s.rightOpen() || b == s.rightOpen()) {
+                const bool left = fitsEnd(a, b, s.openEnd(End::Left));
+                if (left || fitsEnd(a, b, s.openEnd(End::Right))) {
                     ASSERT_EQ(window->highlightedSlot(), slot);
                     press(Qt::Key_Return);
                     press(left ? Qt::Key_L : Qt::Key_R);
