@@ -45,10 +45,10 @@ protected:
 };
 
 struct KeyCase {
-    const char* name;
+    const char* name = "";
     std::vector<int> keys;
-    int highlighted;
-    long selected; // PlayerClicked afterwards
+    int highlighted = 0;
+    long selected = 0; // PlayerClicked afterwards
     const char* message = "";
 };
 

@@ -101,7 +101,7 @@ TEST_F(WindowLayout, PlayFieldMeasuresItsInsideInOuterUnits) {
 }
 
 struct SizeCase {
-    const char* name;
+    const char* name = "";
     QSize window;
 };
 
