@@ -264,7 +264,8 @@ void frmDominos::applyScale() {
 }
 
 void frmDominos::openAtLastSize(QSize designed) {
-    const QSettings settings;
+    const QSettings settings(QCoreApplication::applicationName(),
+                             QCoreApplication::applicationName());
     const QRect screenArea = screen()->availableGeometry();
     const QSize last = settings.value(QStringLiteral("window/size")).toSize();
     if (last.isValid())
@@ -276,7 +277,8 @@ void frmDominos::openAtLastSize(QSize designed) {
 }
 
 void frmDominos::rememberSize() {
-    QSettings settings;
+    // Kept under the program's own name, e.g. ~/.config/Pipwright/Pipwright.conf.
+    QSettings settings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
     const bool maximised = isMaximized();
     settings.setValue(QStringLiteral("window/size"), maximised ? normalGeometry().size() : size());
     settings.setValue(QStringLiteral("window/maximised"), maximised);
