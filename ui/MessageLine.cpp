@@ -31,6 +31,11 @@ void MessageLine::setMessage(const QString& text) {
     fit();
 }
 
+void MessageLine::setScale(double factor) {
+    scale_ = factor;
+    fit();
+}
+
 void MessageLine::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
     fit();
@@ -39,10 +44,10 @@ void MessageLine::resizeEvent(QResizeEvent* event) {
 void MessageLine::fit() {
     const int room = contentsRect().width() - 2 * margin() - 2;
     double points = UsualPoints;
-    QFont font = gameFont(points);
+    QFont font = gameFont(points * scale_);
     while (points > SmallestPoints && QFontMetrics(font).horizontalAdvance(text()) > room) {
         points -= 0.5;
-        font.setPointSizeF(points);
+        font.setPointSizeF(points * scale_);
     }
     setFont(font);
 }

@@ -5,13 +5,15 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace pipwright {
 
 namespace {
 
-constexpr int FrameWidth = 2;
+// A half's dark-yellow border, in twips.
+constexpr int HalfBorder = 15;
 
 bool inside(const Rect& inner, const Rect& outer) {
     return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
@@ -23,13 +25,20 @@ bool inside(const Rect& inner, const Rect& outer) {
 PictureArea::PictureArea(const QColor& back, const QColor& fore, QWidget* parent)
     : QFrame(parent), back_(back), fore_(fore) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(FrameWidth);
+    setLineWidth(DesignFrameWidth);
 }
 
 void PictureArea::setScale(double unitsPerPixelX, double unitsPerPixelY) {
+    if (unitsX_ == unitsPerPixelX && unitsY_ == unitsPerPixelY)
+        return;
     unitsX_ = unitsPerPixelX;
     unitsY_ = unitsPerPixelY;
-    render();
+    stale_ = true;
+    update();
+}
+
+void PictureArea::setFrameScale(double factor) {
+    setLineWidth(std::max(1, static_cast<int>(std::lround(DesignFrameWidth * factor))));
 }
 
 int PictureArea::scaleWidth() const {
@@ -47,7 +56,8 @@ QPoint PictureArea::toWidget(int x, int y) const {
 
 void PictureArea::clear() {
     strokes_.clear();
-    image_.fill(back_);
+    if (!stale_)
+        image_.fill(back_);
     update();
 }
 
@@ -60,12 +70,20 @@ void PictureArea::paintHalf(int x, int y, int pips, bool standing) {
 }
 
 QColor PictureArea::colourAt(int x, int y) const {
+    renderIfStale();
     const double ratio = image_.devicePixelRatio();
     const int px = static_cast<int>(std::floor(x / unitsX_ * ratio));
     const int py = static_cast<int>(std::floor(y / unitsY_ * ratio));
     if (!image_.valid(px, py))
         return back_;
     return image_.pixelColor(px, py);
+}
+
+void PictureArea::setHighlight(const std::optional<Rect>& box) {
+    if (box == highlight_)
+        return;
+    highlight_ = box;
+    update();
 }
 
 void PictureArea::record(const Stroke& stroke) {
@@ -85,8 +103,8 @@ QRectF PictureArea::pixelBox(const Rect& rect) const {
                   std::floor(rect.bottom / unitsY_) - top + 1);
 }
 
-void PictureArea::draw(const Stroke& stroke) {
-    if (image_.isNull())
+void PictureArea::draw(const Stroke& stroke) const {
+    if (stale_ || image_.isNull())
         return;
     QPainter painter(&image_);
     const QRectF box = pixelBox(stroke.rect);
@@ -95,7 +113,10 @@ void PictureArea::draw(const Stroke& stroke) {
         return;
     }
     painter.fillRect(box, colour::DarkYellow);
-    painter.fillRect(box.adjusted(1, 1, -1, -1), colour::Black);
+    const Rect& r = stroke.rect;
+    painter.fillRect(pixelBox(Rect{r.left + HalfBorder, r.top + HalfBorder, r.right - HalfBorder,
+                                   r.bottom - HalfBorder}),
+                     colour::Black);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour::White);
@@ -108,28 +129,44 @@ void PictureArea::draw(const Stroke& stroke) {
                             double(PipRadius));
 }
 
-void PictureArea::render() {
+void PictureArea::renderIfStale() const {
+    if (stale_ || image_.devicePixelRatio() != devicePixelRatioF())
+        render();
+}
+
+void PictureArea::render() const {
     const double ratio = devicePixelRatioF();
     const QSize inner = contentsRect().size();
     image_ = QImage(inner * ratio, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(back_);
+    stale_ = false;
     for (const Stroke& stroke : strokes_)
         draw(stroke);
-    update();
 }
 
 void PictureArea::paintEvent(QPaintEvent* event) {
-    if (image_.devicePixelRatio() != devicePixelRatioF())
-        render();
+    renderIfStale();
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image_);
+    if (!highlight_)
+        return;
+    // A blue frame in the gap around the box, as wide as a half's border.
+    constexpr int Margin = 2 * HalfBorder;
+    const Rect& h = *highlight_;
+    const QRectF outer =
+        pixelBox(Rect{h.left - Margin, h.top - Margin, h.right + Margin, h.bottom + Margin});
+    const QRectF inner = pixelBox(
+        Rect{h.left - HalfBorder, h.top - HalfBorder, h.right + HalfBorder, h.bottom + HalfBorder});
+    painter.translate(contentsRect().topLeft());
+    painter.setClipRegion(QRegion(outer.toAlignedRect()).subtracted(inner.toAlignedRect()));
+    painter.fillRect(outer, colour::Blue);
 }
 
 void PictureArea::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
-    render();
+    stale_ = true;
 }
 
 void PictureArea::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <optional>
 #include <vector>
 
 namespace pipwright {
@@ -17,6 +18,9 @@ namespace pipwright {
 class PictureArea : public QFrame {
     Q_OBJECT
 public:
+    // The sunken frame's width at the designed size, in pixels.
+    static constexpr int DesignFrameWidth = 2;
+
     PictureArea(const QColor& back, const QColor& fore, QWidget* parent);
 
     const QColor& backColour() const { return back_; }
@@ -24,6 +28,8 @@ public:
 
     // Drawing units per pixel of the inner area; 15 (twips) unless set.
     void setScale(double unitsPerPixelX, double unitsPerPixelY);
+    // The frame drawn at a scale of the designed size.
+    void setFrameScale(double factor);
     // The inner area measured in drawing units.
     int scaleWidth() const;
     int scaleHeight() const;
@@ -37,6 +43,10 @@ public:
     void paintHalf(int x, int y, int pips, bool standing);
     // The colour painted at a point given in drawing units.
     QColor colourAt(int x, int y) const;
+    // A frame drawn around a box, over the picture but never part of it: what
+    // is painted, and so what the game reads back, stays the same.
+    void setHighlight(const std::optional<Rect>& box);
+    const std::optional<Rect>& highlight() const { return highlight_; }
 
 Q_SIGNALS:
     // Mouse-down at a point in drawing units, then the click when the button
@@ -63,15 +73,19 @@ private:
 
     QRectF pixelBox(const Rect& rect) const;
     void record(const Stroke& stroke);
-    void draw(const Stroke& stroke);
-    void render();
+    void draw(const Stroke& stroke) const;
+    // Draws everything again when the size, scale or pixel ratio has changed.
+    void renderIfStale() const;
+    void render() const;
 
     QColor back_;
     QColor fore_;
     double unitsX_ = 15;
     double unitsY_ = 15;
-    QImage image_;
+    mutable QImage image_;
+    mutable bool stale_ = true;
     std::vector<Stroke> strokes_;
+    std::optional<Rect> highlight_;
     bool pressedInside_ = false;
 };
 

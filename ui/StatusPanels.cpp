@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTime>
+#include <cmath>
 
 namespace pipwright {
 
@@ -35,13 +36,12 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
         auto* panel = new QLabel(this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
-        panel->setMinimumWidth(
-            i < ScorePanels ? (ScorePanelTwips + TwipsPerPixel - 1) / TwipsPerPixel : 1);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         addWidget(panel, Stretch[i]);
         panels_[i] = panel;
     }
     panels_[4]->setAlignment(Qt::AlignCenter);
+    keepScorePanelsWhole(1);
     clock_.setSingleShot(true);
     clock_.setTimerType(Qt::PreciseTimer);
     connect(&clock_, &QTimer::timeout, this, &StatusPanels::showTime);
@@ -57,6 +57,19 @@ QString StatusPanels::panelText(int panel) const {
     if (panel < 1 || panel > 5)
         return {};
     return panels_[panel - 1]->text();
+}
+
+void StatusPanels::setScale(double factor) {
+    QFont font = gameFont(9.75);
+    font.setPointSizeF(font.pointSizeF() * factor);
+    setFont(font);
+    keepScorePanelsWhole(factor);
+}
+
+void StatusPanels::keepScorePanelsWhole(double factor) {
+    const int pixels = static_cast<int>(std::ceil(ScorePanelTwips * factor / TwipsPerPixel));
+    for (int i = 0; i < ScorePanels; ++i)
+        panels_[i]->setMinimumWidth(pixels);
 }
 
 void StatusPanels::showTime() {

@@ -18,9 +18,13 @@ public:
     // Panels are numbered 1 to 5; the fifth is the clock.
     void setPanelText(int panel, const QString& text);
     QString panelText(int panel) const;
+    // Draws the texts at a scale of their designed size.
+    void setScale(double factor);
 
 private:
     void showTime();
+    // The two score panels keep room for "Abcdefgh's Score=195" at this scale.
+    void keepScorePanelsWhole(double factor);
 
     std::array<QLabel*, 5> panels_{};
     QTimer clock_;

@@ -21,7 +21,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace pipwright {
@@ -50,11 +52,29 @@ QString gameText(std::string_view text) {
     return out;
 }
 
-// A caption in bold blue on the system window colour, sized to its text.
-QLabel* captionLabel(QWidget* parent, const char* name, const char* text, int designWidth) {
+QFont captionFont() {
+    return gameFont(9.75, true);
+}
+
+QFont panelFont() {
+    return gameFont(8.25, true);
+}
+
+// The pixel that a point inside a picture lies in at the designed size.
+int designPixel(int twips) {
+    return static_cast<int>(std::floor(double(twips) / TwipsPerPixel));
+}
+
+// A caption's width at the designed size, in pixels: wide enough for its text.
+int captionWidth(const QLabel* label, int designWidth, int slack) {
+    return toPixels(std::max(designWidth, textWidthTwips(captionFont(), label->text()) + slack));
+}
+
+// A caption in bold blue on the system window colour.
+QLabel* captionLabel(QWidget* parent, const char* name, const char* text) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(gameFont(9.75, true));
+    label->setFont(captionFont());
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     QPalette look = label->palette();
@@ -62,15 +82,13 @@ QLabel* captionLabel(QWidget* parent, const char* name, const char* text, int de
     look.setColor(QPalette::WindowText, colour::Blue);
     label->setPalette(look);
     label->setAttribute(Qt::WA_NoMousePropagation);
-    const int width = std::max(designWidth, textWidthTwips(label->font(), label->text()) + 60);
-    label->resize(toPixels(width), toPixels(textHeightTwips(label->font())));
     return label;
 }
 
 QLabel* playedPanel(QWidget* parent, const char* name) {
     auto* panel = new QLabel(parent);
     panel->setObjectName(QString::fromLatin1(name));
-    panel->setFont(gameFont(8.25, true));
+    panel->setFont(panelFont());
     panel->setTextFormat(Qt::PlainText);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
@@ -80,7 +98,6 @@ QLabel* playedPanel(QWidget* parent, const char* name) {
     look.setColor(QPalette::WindowText, colour::Black);
     panel->setPalette(look);
     panel->setAttribute(Qt::WA_NoMousePropagation);
-    panel->resize(toPixels(PlayedDesign));
     return panel;
 }
 
@@ -124,28 +141,34 @@ void frmDominos::createControls() {
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     ViewPic = pictureArea(inner, "ViewPic", colour::Black);
-    LblPlayerSelect =
-        captionLabel(ViewPic, "LblPlayerSelect", "Player's Selection", PlayerSelectWidth);
-    LblComputersSelect =
-        captionLabel(ViewPic, "LblComputersSelect", "Computer's Selection", ComputerSelectWidth);
+    LblPlayerSelect = captionLabel(ViewPic, "LblPlayerSelect", "Player's Selection");
+    LblComputersSelect = captionLabel(ViewPic, "LblComputersSelect", "Computer's Selection");
     ComputersPic = pictureArea(inner, "ComputersPic", colour::FaceDown);
-    LblComputer =
-        captionLabel(ComputersPic, "LblComputer", "Computer's Dominos", ComputerLabelWidth);
+    LblComputer = captionLabel(ComputersPic, "LblComputer", "Computer's Dominos");
     BoneYardPic = pictureArea(inner, "BoneYardPic", colour::FaceDown);
-    LblBoneYard = captionLabel(BoneYardPic, "LblBoneYard", "BoneYard Dominos", BoneYardLabelWidth);
+    LblBoneYard = captionLabel(BoneYardPic, "LblBoneYard", "BoneYard Dominos");
     PlayersPic = pictureArea(inner, "PlayersPic", colour::Black);
     ComPlayerCantPlay = new QPushButton(QStringLiteral("Can't Play"), PlayersPic);
     ComPlayerCantPlay->setObjectName(QStringLiteral("ComPlayerCantPlay"));
-    ComPlayerCantPlay->setFont(gameFont(8.25, true));
-    ComPlayerCantPlay->setFixedSize(toPixels(CantPlayDesign));
+    // Keys go to the game, not to the button.
+    ComPlayerCantPlay->setFocusPolicy(Qt::NoFocus);
     LBLPlayerPlayed = playedPanel(PlayersPic, "LBLPlayerPlayed");
     LBLComputerPlayed = playedPanel(PlayersPic, "LBLComputerPlayed");
-    LblPlayer = captionLabel(PlayersPic, "LblPlayer", "Player's Dominos", PlayerLabelWidth);
+    LblPlayer = captionLabel(PlayersPic, "LblPlayer", "Player's Dominos");
+    captionHeight_ = toPixels(textHeightTwips(captionFont()));
+    captionWidths_ = {
+        {LblPlayerSelect, captionWidth(LblPlayerSelect, PlayerSelectWidth, 60)},
+        {LblComputersSelect, captionWidth(LblComputersSelect, ComputerSelectWidth, 60)},
+        {LblComputer, captionWidth(LblComputer, ComputerLabelWidth, 60)},
+        {LblBoneYard, captionWidth(LblBoneYard, BoneYardLabelWidth, 60)},
+        {LblPlayer, captionWidth(LblPlayer, PlayerLabelWidth, 60)},
+    };
     Label1 = new MessageLine(inner);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setMessage(QStringLiteral("Label1"));
     StatusBar1 = new StatusPanels(inner);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    describeHowToPlay();
 }
 
 void frmDominos::Form_Load() {
@@ -156,14 +179,14 @@ void frmDominos::Form_Load() {
     const int verticalAllowance =
         toTwips(PlayersPic->height() - PlayersPic->contentsRect().height());
 
-    // Fixed outer size, centred on the screen's available area.
-    setFixedSize(toPixels(QSize(WindowWidth, WindowHeight)));
-    const QRect screenArea = screen()->availableGeometry();
-    move(screenArea.left() + (screenArea.width() - width()) / 2,
-         screenArea.top() + (screenArea.height() - height()) / 2);
+    // Laid out at the designed size; the window may then be made larger.
+    const QSize designed = toPixels(QSize(WindowWidth, WindowHeight));
+    resize(designed);
+    setMinimumSize(designed);
 
     conditions_ = new GameConditionsDialog(engine_.state(), Timer1, this);
     layOut(horizontalAllowance, verticalAllowance);
+    openAtLastSize(designed);
 
     Metrics metrics;
     metrics.boneYardLabelHeight = static_cast<Integer>(textHeightTwips(LblBoneYard->font()));
@@ -184,22 +207,53 @@ void frmDominos::layOut(int horizontalAllowance, int verticalAllowance) {
     // fits exactly above the row it names.
     in.boneYardCaptionHeight = textHeightTwips(LblBoneYard->font());
     in.playerCaptionHeight = textHeightTwips(LblPlayer->font());
-    in.playerLabelWidth = toTwips(LblPlayer->width());
+    in.playerLabelWidth = toTwips(captionWidths_.value(LblPlayer));
     in.cantPlayWidth = CantPlayDesign.width();
     in.playedWidth = PlayedDesign.width();
     in.label1Height = Label1Height;
     layout_ = layOutMainWindow(in);
+    designInner_ = toPixels(QSize(in.innerWidth, in.innerHeight));
+    applyScale();
+}
 
-    StatusBar1->setGeometry(toPixels(layout_.statusBar));
-    BoneYardPic->setGeometry(toPixels(layout_.boneYardPic));
-    PlayersPic->setGeometry(toPixels(layout_.playersPic));
-    ComputersPic->setGeometry(toPixels(layout_.computersPic));
-    Label1->setGeometry(toPixels(layout_.label1));
-    ViewPic->setGeometry(toPixels(layout_.viewPic));
+void frmDominos::applyScale() {
+    scale_ =
+        DesignScale::fit(designInner_, QSize(width(), height() - menuBar()->sizeHint().height()));
+    const double factor = scale_.factor;
+    StatusBar1->setScale(factor);
+    StatusBar1->setGeometry(scale_.place(layout_.statusBar));
+    // The status bar answers its panels' new fonts now, in this paint, rather
+    // than with a second one; when their height changes it builds a new
+    // layout, which asks once more.
+    for (int requests = 0; requests < 2; ++requests)
+        QCoreApplication::sendPostedEvents(StatusBar1, QEvent::LayoutRequest);
+    Label1->setScale(factor);
+    Label1->setGeometry(scale_.place(layout_.label1));
+    for (const auto& [area, twips] :
+         {std::pair{BoneYardPic, layout_.boneYardPic}, std::pair{PlayersPic, layout_.playersPic},
+          std::pair{ComputersPic, layout_.computersPic}, std::pair{ViewPic, layout_.viewPic}}) {
+        area->setFrameScale(factor);
+        area->setGeometry(scale_.place(twips));
+        area->setScale(TwipsPerPixel / factor, TwipsPerPixel / factor);
+    }
     // The play field measures its inner area in the numbers of its outer size.
     const QSize viewInner = ViewPic->contentsRect().size();
     ViewPic->setScale(double(layout_.viewPic.width()) / viewInner.width(),
                       double(layout_.viewPic.height()) / viewInner.height());
+
+    const QFont caption = scale_.font(captionFont());
+    for (auto it = captionWidths_.cbegin(); it != captionWidths_.cend(); ++it) {
+        it.key()->setFont(caption);
+        it.key()->resize(scale_.scaled(it.value()), scale_.scaled(captionHeight_));
+    }
+    const QFont panel = scale_.font(panelFont());
+    ComPlayerCantPlay->setFont(panel);
+    ComPlayerCantPlay->setFixedSize(scale_.pixels(CantPlayDesign));
+    for (QLabel* played : {LBLPlayerPlayed, LBLComputerPlayed}) {
+        played->setFont(panel);
+        played->setLineWidth(std::max(1, scale_.scaled(1)));
+        played->resize(scale_.pixels(PlayedDesign));
+    }
 
     auto place = [](QWidget* control, PictureArea* area, QPoint twips) {
         control->move(area->toWidget(twips.x(), twips.y()));
@@ -210,6 +264,36 @@ void frmDominos::layOut(int horizontalAllowance, int verticalAllowance) {
     place(ComPlayerCantPlay, PlayersPic, layout_.cantPlay);
     place(LBLPlayerPlayed, PlayersPic, layout_.playerPlayed);
     place(LBLComputerPlayed, PlayersPic, layout_.computerPlayed);
+    placeSelectionLabel(SelectionLabel::Player);
+    placeSelectionLabel(SelectionLabel::Computer);
+}
+
+void frmDominos::openAtLastSize(QSize designed) {
+    const QSettings settings(QCoreApplication::applicationName(),
+                             QCoreApplication::applicationName());
+    const QRect screenArea = screen()->availableGeometry();
+    const QSize last = settings.value(QStringLiteral("window/size")).toSize();
+    if (last.isValid())
+        resize(last.expandedTo(designed).boundedTo(screenArea.size()));
+    move(screenArea.left() + (screenArea.width() - width()) / 2,
+         screenArea.top() + (screenArea.height() - height()) / 2);
+    if (settings.value(QStringLiteral("window/maximised")).toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmDominos::rememberSize() {
+    // Kept under the program's own name, e.g. ~/.config/Pipwright/Pipwright.conf.
+    QSettings settings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
+    const bool maximised = isMaximized();
+    settings.setValue(QStringLiteral("window/size"), maximised ? normalGeometry().size() : size());
+    settings.setValue(QStringLiteral("window/maximised"), maximised);
+}
+
+void frmDominos::placeSelectionLabel(SelectionLabel which) {
+    QLabel* label = selectionLabel(which);
+    const QPoint& at = selectionAnchors_[static_cast<std::size_t>(which)];
+    const QPoint anchor = ViewPic->toWidget(at.x(), at.y());
+    label->move(anchor.x() - label->width() / 2, anchor.y());
 }
 
 void frmDominos::connectInput() {
@@ -301,7 +385,14 @@ void frmDominos::showEvent(QShowEvent* event) {
     engine_.Form_Activate();
 }
 
+void frmDominos::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!designInner_.isEmpty())
+        applyScale();
+}
+
 void frmDominos::closeEvent(QCloseEvent* event) {
+    rememberSize();
     // However the window closes, the day's games are recorded when the player
     // keeps a history; then the help closes and the program ends.
     recordTheDaysGames();
@@ -361,6 +452,7 @@ void frmDominos::mnuQuit_Click() {
 
 void frmDominos::setMessage(std::string_view name, std::string_view text) {
     Label1->setMessage(gameText(name) + gameText(text));
+    describePictures();
 }
 
 void frmDominos::setStatusPanel(int panel, std::string_view text) {
@@ -378,24 +470,25 @@ void frmDominos::setComputerPlayed(std::string_view text) {
 void frmDominos::setPlayerCaption(std::string_view text) {
     LblPlayer->setText(gameText(text));
     // Longer names widen the caption up to the played-domino panel.
-    const int room = LBLPlayerPlayed->x() - LblPlayer->x() - 2;
-    const int wanted = toPixels(textWidthTwips(LblPlayer->font(), LblPlayer->text()) + 60);
+    const int room = designPixel(layout_.playerPlayed.x()) - designPixel(layout_.lblPlayer.x()) - 2;
+    const int wanted = captionWidth(LblPlayer, 0, 60);
     const int design = toPixels(PlayerLabelWidth);
-    LblPlayer->resize(std::min(std::max(wanted, design), std::max(room, design)),
-                      LblPlayer->height());
+    const int width = std::min(std::max(wanted, design), std::max(room, design));
+    captionWidths_[LblPlayer] = width;
+    LblPlayer->resize(scale_.scaled(width), LblPlayer->height());
 }
 
 void frmDominos::showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
                                     int top) {
     QLabel* label = selectionLabel(which);
     label->setText(gameText(text));
-    const int width =
-        std::max(which == SelectionLabel::Player ? PlayerSelectWidth : ComputerSelectWidth,
-                 textWidthTwips(label->font(), label->text()) + 90);
-    label->resize(toPixels(width), label->height());
+    const int width = captionWidth(
+        label, which == SelectionLabel::Player ? PlayerSelectWidth : ComputerSelectWidth, 90);
+    captionWidths_[label] = width;
+    label->resize(scale_.scaled(width), label->height());
     label->setAlignment(Qt::AlignCenter);
-    const QPoint anchor = ViewPic->toWidget(centreX, top);
-    label->move(anchor.x() - label->width() / 2, anchor.y());
+    selectionAnchors_[static_cast<std::size_t>(which)] = QPoint(centreX, top);
+    placeSelectionLabel(which);
     label->show();
 }
 
@@ -405,6 +498,7 @@ void frmDominos::hideSelectionLabel(SelectionLabel label) {
 
 void frmDominos::clearPicture(Picture which) {
     picture(which).clear();
+    showHighlight();
 }
 
 void frmDominos::fillBox(Picture which, const Rect& rect, Fill fill) {
@@ -428,10 +522,12 @@ void frmDominos::fillBox(Picture which, const Rect& rect, Fill fill) {
         break;
     }
     area.fillBox(rect, colour);
+    showHighlight();
 }
 
 void frmDominos::paintHalf(Picture which, int x, int y, int pips, bool standing) {
     picture(which).paintHalf(x, y, pips, standing);
+    showHighlight();
 }
 
 void frmDominos::setMenuEnabled(Menu menu, bool enabled) {

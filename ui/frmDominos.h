@@ -5,12 +5,15 @@
 #include "game/Random.h"
 #include "game/ResultTexts.h"
 #include "game/WindowPort.h"
+#include "ui/DesignScale.h"
 #include "ui/GameMenus.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainLayout.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <functional>
 
 class QLabel;
@@ -35,6 +38,8 @@ public:
     Engine& engine() { return engine_; }
     SeededRandom& random() { return random_; }
     const MainLayout& layout() const { return layout_; }
+    // The scale the designed layout is drawn at in the window's present size.
+    const DesignScale& scale() const { return scale_; }
     PictureArea& picture(Picture picture) const;
     QAction* menuEntry(Menu menu) const { return menus_[menu]; }
     HelpViewer& help() { return help_; }
@@ -85,9 +90,15 @@ public:
     // A click on the bare window: the play field's size in its own units.
     void Form_Click();
 
+    // The hand slot highlighted by the keys, 0 for none; shown once a key has
+    // been used.
+    int highlightedSlot() const { return highlighted_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -95,6 +106,20 @@ private:
     void Form_Load();
     void createControls();
     void layOut(int horizontalAllowance, int verticalAllowance);
+    void openAtLastSize(QSize designed);
+    void rememberSize();
+    // Draws the designed layout at the scale that fits the window.
+    void applyScale();
+    void placeSelectionLabel(SelectionLabel which);
+    // Play by keyboard.
+    void moveHighlight(int step);
+    void highlightNth(int n);
+    void showHighlight();
+    // A press at a point of a picture, in twips, and its click.
+    void clickAt(Picture picture, int x, int y);
+    // The pictures' accessible names follow the game.
+    void describePictures();
+    void describeHowToPlay();
     void connectInput();
     void connectMenus();
     void refreshHint();
@@ -115,7 +140,16 @@ private:
     bool shownBefore_ = false;
     bool backgroundPressed_ = false;
     PictureArea* acceptedPress_ = nullptr; // where the last press was taken
+    bool keysUsed_ = false;
+    int highlighted_ = 0;
     MainLayout layout_;
+    QSize designInner_; // the inner area at the designed size, in pixels
+    DesignScale scale_;
+    // Each caption's width at the designed size, in pixels; it changes with
+    // the text of the player's caption and of the two selection labels.
+    QHash<QLabel*, int> captionWidths_;
+    int captionHeight_ = 0;
+    std::array<QPoint, 2> selectionAnchors_{}; // centre and top, in play-field units
 
     PictureArea* ViewPic = nullptr;
     QLabel* LblPlayerSelect = nullptr;

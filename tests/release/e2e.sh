@@ -3,7 +3,8 @@
 # synthetic mouse clicks and keys, until a result window appears; then closes it
 # and quits through the menu.
 #
-# Usage: e2e.sh <pipwright> <artifact-dir>
+# Usage: e2e.sh <pipwright> <artifact-dir> [--keys]
+# With --keys the round is played by keyboard alone.
 # Needs Xvfb, xdotool, ImageMagick's import and python3; exits 77 (skipped) without them.
 # On failure (or with E2E_KEEP_SHOTS set) the screenshots taken along the way stay in
 # <artifact-dir>.
@@ -58,7 +59,7 @@ game_pid=$!
 
 rm -rf "$artifacts"
 mkdir -p "$artifacts"
-python3 "$here/e2e_driver.py" --pid "$game_pid" --shots "$artifacts"
+python3 "$here/e2e_driver.py" --pid "$game_pid" --shots "$artifacts" ${3:-}
 status=$?
 
 if [ $status -eq 0 ]; then

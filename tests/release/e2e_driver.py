@@ -7,6 +7,10 @@ of its hand on the line (the halves that look like its ends first, then every
 half), draws from the BoneYard when nothing fits and presses "Can't Play" when
 the BoneYard is empty. The game itself refuses moves that break its rules, so a
 wasted click does no harm.
+
+With --keys it never touches the mouse: it walks the highlight through its hand
+with Right, selects with Return, lays with L or R, draws with B, passes with C
+and quits with Ctrl+Q.
 """
 import argparse
 import os
@@ -151,7 +155,8 @@ def loose_halves(halves):
 
 
 class Driver:
-    def __init__(self, pid, shots, deadline):
+    def __init__(self, pid, shots, deadline, keys=False):
+        self.keys = keys
         self.pid = pid
         self.shots = shots
         self.started = time.monotonic()
@@ -253,6 +258,13 @@ class Driver:
         if args:
             xdotool(*args)
 
+    def press(self, *keys, pause=0.05):
+        args = []
+        for key in keys:
+            args += ["key", key, "sleep", pause]
+        if args:
+            xdotool(*args)
+
     def close_window(self, window):
         xdotool("windowfocus", window)
         time.sleep(0.2)
@@ -347,6 +359,9 @@ class Driver:
                      f"(trying {len(likely)} first), BoneYard {len(boneyard)}")
             if looks % 5 == 1:
                 self.keep_screenshot(f"look-{looks}")
+            if self.keys:
+                self.play_by_keys(hand, boneyard, hand_top)
+                continue
             if self.try_hand(hand, likely):
                 continue
             if boneyard:
@@ -366,6 +381,30 @@ class Driver:
                     continue
                 self.say("nothing fits and the BoneYard is empty: Can't Play")
                 self.click([button])
+
+    def play_by_keys(self, hand, boneyard, hand_top):
+        """One move by keyboard: lay the first domino that fits, else draw, else pass."""
+        xdotool("windowfocus", self.window)
+        for place, domino in enumerate(hand):
+            self.check_time()
+            if self.result_window():
+                return
+            self.press("Escape", *["Right"] * (place + 1), "Return")
+            for end in ("", "l", "r"):
+                if end:
+                    self.press(end)
+                time.sleep(0.25)
+                if not self.looks_like(domino, HALF_FACE):
+                    self.say(f"laid domino {place + 1} of the hand by keys")
+                    return
+        if boneyard:
+            self.press("b")
+            time.sleep(0.3)
+            if len(self.boneyard(self.shot())) < len(boneyard):
+                return
+        if not boneyard and hand_top is not None:
+            self.say("nothing fits and the BoneYard is empty: C for Can't Play")
+            self.press("c")
 
     def try_hand(self, hand, line):
         """Tries each domino of the hand on the given halves of the line; True once one is
@@ -392,9 +431,13 @@ class Driver:
         self.keep_screenshot("after-result")
         if len(self.boneyard(shot)) != 28:
             raise Failure("the next round did not start with a full BoneYard")
-        self.say("the next round is set up; quitting through the menu")
         xdotool("windowfocus", self.window)
         time.sleep(0.2)
+        if self.keys:
+            self.say("the next round is set up; quitting with Ctrl+Q")
+            xdotool("key", "ctrl+q")
+            return
+        self.say("the next round is set up; quitting through the menu")
         xdotool("key", "alt+g")
         time.sleep(0.5)
         xdotool("key", "q")
@@ -405,8 +448,9 @@ def main():
     parser.add_argument("--pid", type=int, required=True)
     parser.add_argument("--shots", required=True)
     parser.add_argument("--deadline", type=float, default=420)
+    parser.add_argument("--keys", action="store_true", help="play by keyboard alone")
     options = parser.parse_args()
-    driver = Driver(options.pid, options.shots, options.deadline)
+    driver = Driver(options.pid, options.shots, options.deadline, options.keys)
     try:
         driver.enter_name()
         driver.calibrate()

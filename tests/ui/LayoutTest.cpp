@@ -1,4 +1,5 @@
 #include "GameWindowFixture.h"
+#include "game/Geometry.h"
 #include "ui/Look.h"
 #include "ui/MainLayout.h"
 #include "ui/Twips.h"
@@ -6,6 +7,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTest>
+#include <algorithm>
 
 namespace pipwright {
 namespace {
@@ -59,9 +62,11 @@ TEST(MainLayout, FollowsTheLayoutRules) {
 
 using WindowLayout = GameWindowTest;
 
-TEST_F(WindowLayout, WindowIsFixedAtItsSizeAndCentred) {
+TEST_F(WindowLayout, WindowOpensAtItsSizeCentredAndMayGrow) {
     EXPECT_EQ(window->size(), toPixels(QSize(9720, 7320)));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->minimumSize(), window->size());
+    EXPECT_GT(window->maximumWidth(), window->width());
+    EXPECT_GT(window->maximumHeight(), window->height());
     const QRect screenArea = window->screen()->availableGeometry();
     EXPECT_EQ(window->x(), screenArea.left() + (screenArea.width() - window->width()) / 2);
     EXPECT_EQ(window->y(), screenArea.top() + (screenArea.height() - window->height()) / 2);
@@ -109,6 +114,75 @@ TEST_F(WindowLayout, PlayFieldMeasuresItsInsideInOuterUnits) {
     // The whole line fits: the Set Domino's lane and the corners of both arms.
     EXPECT_GT(layout.viewPic.height(), 4100);
     EXPECT_GT(layout.viewPic.width(), 9000);
+}
+
+struct SizeCase {
+    const char* name = "";
+    QSize window;
+};
+
+const SizeCase SizeCases[] = {
+    {"designed size", toPixels(QSize(9720, 7320))},
+    {"half as large again", QSize(972, 732)},
+    {"a maximised 1920 x 1080 screen", QSize(1920, 1050)},
+    {"wide and low", QSize(1400, 520)},
+    {"narrow and tall", QSize(700, 1000)},
+};
+
+// Where the layout puts a point of a picture's inside, drawn at one scale and
+// centred in the window's inner area. The play field measures its inside in
+// the numbers of its outer size.
+QPoint scaledPoint(const QRect& picture, QPoint inside, double factor, QPoint offset,
+                   bool measuresOuter = false) {
+    const double frame = 2 * factor;
+    QPointF perTwip(factor / TwipsPerPixel, factor / TwipsPerPixel);
+    if (measuresOuter)
+        perTwip = QPointF((picture.width() * perTwip.x() - 2 * frame) / picture.width(),
+                          (picture.height() * perTwip.y() - 2 * frame) / picture.height());
+    const QPointF corner = QPointF(picture.topLeft()) * factor / TwipsPerPixel;
+    return offset + QPoint(int(corner.x() + frame + inside.x() * perTwip.x()),
+                           int(corner.y() + frame + inside.y() * perTwip.y()));
+}
+
+TEST_F(WindowLayout, ClicksLandOnTheirTargetsAtEverySize) {
+    const QSize designed(toPixels(9720), toPixels(7320) - window->menuBar()->sizeHint().height());
+    for (const SizeCase& c : SizeCases) {
+        SCOPED_TRACE(c.name);
+        window->resize(c.window);
+        QCoreApplication::processEvents();
+        QWidget* inner = window->centralWidget();
+        const double factor = std::min(double(inner->width()) / designed.width(),
+                                       double(inner->height()) / designed.height());
+        const QPoint offset((inner->width() - designed.width() * factor) / 2,
+                            (inner->height() - designed.height() * factor) / 2);
+        EXPECT_NEAR(window->scale().factor, factor, 1e-9);
+        const MainLayout& layout = window->layout();
+        auto clickAt = [&](QPoint p) {
+            QWidget* target = inner->childAt(p);
+            ASSERT_NE(target, nullptr);
+            QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(inner, p));
+        };
+        for (int slot : {1, 14, 28}) {
+            const Rect square = boneYardSquare(slot, state().BoneYardTop);
+            clickAt(scaledPoint(layout.boneYardPic, {square.left + 125, square.top + 125}, factor,
+                                offset));
+            EXPECT_EQ(boneYardSlotAt(state().BoneYardX.toLong()), slot);
+        }
+        for (int slot : {1, 9, 18}) {
+            clickAt(scaledPoint(layout.playersPic,
+                                {handSlotLeft(slot) + 150, state().PlayerHandTop + 300}, factor,
+                                offset));
+            EXPECT_EQ(handSlotAt(state().PlayersX.toLong(), 18), slot);
+            EXPECT_NEAR(state().PlayersY, state().PlayerHandTop + 300, 2 * TwipsPerPixel);
+        }
+        // The Set Domino's place in the play field.
+        clickAt(scaledPoint(layout.viewPic, {4650, 3800}, factor, offset, true));
+        EXPECT_NEAR(state().ViewX.toLong(), 4650, 2 * TwipsPerPixel);
+        EXPECT_NEAR(state().ViewY, 3800, 2 * TwipsPerPixel);
+        // Texts grow with the rest.
+        EXPECT_NEAR(window->findChild<QLabel*>("LblBoneYard")->font().pointSizeF(), 9.75 * factor,
+                    0.01);
+    }
 }
 
 } // namespace
