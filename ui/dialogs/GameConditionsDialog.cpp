@@ -224,21 +224,17 @@ void GameConditionsDialog::chooseLevel(QCheckBox* chosen) {
 }
 
 void GameConditionsDialog::CHKExpertPlayer_Click() {
-    if (CHKExpertPlayer->isChecked()) {
-        chooseLevel(CHKExpertPlayer);
-        CHKExpertPlayer->setText(expertCaption());
-    }
-    if (!CHKExpertPlayer->isChecked() && !CHKNovicePlayer->isChecked() &&
-        !CHKMasterPlayer->isChecked()) {
-        chooseLevel(CHKNovicePlayer);
-        CHKNovicePlayer->setText(noviceCaption());
-    }
+    levelBoxClicked(CHKExpertPlayer, expertCaption());
 }
 
 void GameConditionsDialog::CHKMasterPlayer_Click() {
-    if (CHKMasterPlayer->isChecked()) {
-        chooseLevel(CHKMasterPlayer);
-        CHKMasterPlayer->setText(masterCaption());
+    levelBoxClicked(CHKMasterPlayer, masterCaption());
+}
+
+void GameConditionsDialog::levelBoxClicked(QCheckBox* box, const QString& caption) {
+    if (box->isChecked()) {
+        chooseLevel(box);
+        box->setText(caption);
     }
     if (!CHKExpertPlayer->isChecked() && !CHKNovicePlayer->isChecked() &&
         !CHKMasterPlayer->isChecked()) {

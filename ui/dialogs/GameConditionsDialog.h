@@ -40,18 +40,28 @@ protected:
     void reject() override;
 
 private:
+    // Sizes the dialog and places its frames, boxes and button.
     void Form_Load();
+    // Refreshes the captions and the time, and stops the play timer while shown.
     void Form_Activate();
+    // Clearing the timer box stops the play timer.
     void ChkToStartTheTimer_Click();
+    // Checking the history box switches the game history on.
     void ChkGameHistory_Click();
+    // The level boxes: checking one clears the others; clearing the last
+    // checked box checks the novice box.
     void CHKExpertPlayer_Click();
     void CHKNovicePlayer_Click();
     void CHKMasterPlayer_Click();
+    void levelBoxClicked(QCheckBox* box, const QString& caption);
     // Checks the one level box and sets PlayLevel and MasterLevel to match.
     void chooseLevel(QCheckBox* chosen);
+    // The next-hand boxes: one of them is always checked, each draws by default.
     void ChkEachDraws_Click();
     void ChkWinnerStarts_Click();
+    // The slider sets the seconds allowed for a turn.
     void Slider1_Change(int value);
+    // OK: settles the next-hand rule, restarts the play timer and hides the dialog.
     void Command1_Click();
 
     void showSecondsOnSlider();
