@@ -24,7 +24,7 @@ fi
 rates=()
 for ((run = 1; run <= runs; run++)); do
     line=$("${pin[@]}" "$build/tools/pipwright-selfplay" --games "$games" --seed 3 \
-        --player novice --computer expert | head -n 1)
+        --player novice --computer expert | grep games_per_second=)
     echo "$line"
     rates+=("${line##*games_per_second=}")
 done
