@@ -10,22 +10,23 @@ bool hintAvailable(const Engine& engine) {
     return !engine.flowRunning() && engine.state().GameStatus == Phase::PlayersTurn;
 }
 
-void showHint(Engine& engine) {
+int showHint(Engine& engine) {
     if (!hintAvailable(engine))
-        return;
+        return 0;
     const auto seed = static_cast<std::uint64_t>(engine.random().Rnd() * 0x1p53);
     const TableView view = engine.tableView(Seat::Player);
     const auto move = masterMove(view, seed);
     if (!move) {
         engine.sayToPlayer(view.boneYardCount > 0 ? ", Hint: Draw a Domino from the BoneYard.."
                                                   : ", Hint: No Domino fits, press Can't Play..");
-        return;
+        return 0;
     }
     engine.PlayersPic_MouseDown(handSlotLeft(move->slot) + HalfSize / 2,
                                 engine.state().PlayerHandTop + HalfSize);
     engine.PlayersPic_Click();
     engine.sayToPlayer(move->left ? ", Hint: Play the selected Domino on the Left End.."
                                   : ", Hint: Play the selected Domino on the Right End..");
+    return move->slot;
 }
 
 } // namespace pipwright

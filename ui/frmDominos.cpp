@@ -345,7 +345,12 @@ void frmDominos::connectMenus() {
     connect(menus_[Menu::Quit], &QAction::triggered, this, &frmDominos::mnuQuit_Click);
     connect(menus_[Menu::HelpFile], &QAction::triggered, this, &frmDominos::mnuHelpFile_Click);
     connect(menus_[Menu::Hint], &QAction::triggered, this, [this] {
-        showHint(engine_);
+        // The hinted domino is highlighted, so the player sees which one it is.
+        if (const int slot = showHint(engine_)) {
+            highlighted_ = slot;
+            keysUsed_ = true;
+            showHighlight();
+        }
         refreshHint();
     });
     connect(menus_.gameMenu(), &QMenu::aboutToShow, this, &frmDominos::refreshHint);

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QMenu>
 #include <QTest>
 #include <vector>
 
@@ -166,6 +167,15 @@ TEST_F(Keyboard, ShortcutsFollowTheirMenuEntries) {
     engine().ActivateTheMenus();
     press(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(restartsOfTheGame, 1);
+}
+
+TEST_F(Keyboard, TheHintHighlightsTheDominoItSelects) {
+    handAndSetDomino();
+    // The entry looks at the turn when its menu opens.
+    Q_EMIT window->findChild<QMenu*>("mnuwaste")->aboutToShow();
+    press(Qt::Key_H);
+    EXPECT_EQ(accessibleName(&picture(Picture::Players)),
+              "Your dominoes: 6-4 (highlighted) (selected), 3-3, 5-1");
 }
 
 TEST_F(Keyboard, AScreenReaderHearsThePicturesAndTheMessageLine) {
