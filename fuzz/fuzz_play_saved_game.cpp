@@ -6,6 +6,7 @@
 #include "game/Engine.h"
 #include "game/Invariants.h"
 #include "storage/SavedGame.h"
+#include "tools/selfplay/HeadlessWindow.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,33 +21,6 @@ namespace pipwright {
 namespace {
 
 constexpr int Clicks = 300;
-
-// A window with nothing on screen: pauses and modal windows return at once.
-class QuietWindow final : public WindowPort {
-public:
-    void setMessage(std::string_view, std::string_view) override {}
-    void setStatusPanel(int, std::string_view) override {}
-    void setPlayerPlayed(std::string_view) override {}
-    void setComputerPlayed(std::string_view) override {}
-    void setPlayerCaption(std::string_view) override {}
-    void showSelectionLabel(SelectionLabel, std::string_view, int, int) override {}
-    void hideSelectionLabel(SelectionLabel) override {}
-    void clearPicture(Picture) override {}
-    void fillBox(Picture, const Rect&, Fill) override {}
-    void paintHalf(Picture, int, int, int, bool) override {}
-    void setMenuEnabled(Menu, bool) override {}
-    void setBusyPointer(bool) override {}
-    void PauseTimer(double) override {}
-    void messageBox(std::string_view, std::string_view) override {}
-    void showResultWindow(ResultWindow, const GameState&) override {}
-    void showTimeOutNotice(std::string_view, std::string_view) override {}
-    bool timerBoxChecked() const override { return timerBox; }
-    void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
-    bool timer1Enabled() const override { return timer1; }
-
-    bool timerBox = false;
-    bool timer1 = false;
-};
 
 void stopIfBroken(const Engine& engine, int click) {
     const Integer phase = engine.state().GameStatus;
@@ -64,7 +38,7 @@ void stopIfBroken(const Engine& engine, int click) {
 }
 
 void play(std::string_view bytes) {
-    QuietWindow window;
+    HeadlessWindow window;
     const std::uint64_t seed = std::hash<std::string_view>{}(bytes);
     SeededRandom random(seed);
     Engine engine(window, random);
@@ -77,7 +51,7 @@ void play(std::string_view bytes) {
         return;
     std::mt19937_64 choices(seed);
     const auto pick = [&](int n) { return static_cast<int>(choices() % n) + 1; };
-    window.timerBox = pick(2) == 1;
+    window.checkTimerBox(pick(2) == 1);
     engine.RestoreGame(read.game->state);
     stopIfBroken(engine, 0);
 

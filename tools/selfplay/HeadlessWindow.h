@@ -7,12 +7,12 @@
 
 namespace pipwright {
 
-// The self-play harness's window: shows nothing and never waits. It keeps
-// only the play timer's state, which the engine reads back, and tells the
-// harness which result windows were shown.
+// A window for play without a screen (the self-play harness, the fuzzers):
+// shows nothing and never waits. It keeps only the play timer's state, which
+// the engine reads back, and tells its owner which result windows were shown.
 class HeadlessWindow : public WindowPort {
 public:
-    explicit HeadlessWindow(std::function<void(ResultWindow)> onResult)
+    explicit HeadlessWindow(std::function<void(ResultWindow)> onResult = {})
         : onResult_(std::move(onResult)) {}
 
     void setMessage(std::string_view, std::string_view) override {}
@@ -29,15 +29,20 @@ public:
     void setBusyPointer(bool) override {}
     void PauseTimer(double) override {}
     void messageBox(std::string_view, std::string_view) override {}
-    void showResultWindow(ResultWindow window, const GameState&) override { onResult_(window); }
+    void showResultWindow(ResultWindow window, const GameState&) override {
+        if (onResult_)
+            onResult_(window);
+    }
     void showTimeOutNotice(std::string_view, std::string_view) override {}
-    bool timerBoxChecked() const override { return false; }
+    bool timerBoxChecked() const override { return timerBox_; }
     void setTimer1Enabled(bool enabled) override { timer1_ = enabled; }
     bool timer1Enabled() const override { return timer1_; }
+    void checkTimerBox(bool checked) { timerBox_ = checked; }
 
 private:
     std::function<void(ResultWindow)> onResult_;
     bool timer1_ = false;
+    bool timerBox_ = false;
 };
 
 } // namespace pipwright
