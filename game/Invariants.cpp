@@ -8,7 +8,8 @@ namespace pipwright {
 
 namespace {
 
-// How often each domino turns up in the places counted.
+// How often each domino turns up in the places counted; an empty slot counts
+// as the pair 7-7, which is no domino.
 class Tally {
 public:
     void add(int a, int b) {
@@ -17,11 +18,12 @@ public:
         ++added_;
     }
     // How many different dominoes were found, and whether any was found twice.
-    int dominoes() const { return differentPairs_; }
-    bool anyTwice() const { return added_ != differentPairs_; }
+    int dominoes() const { return differentPairs_ - (count_[EmptyPair] > 0 ? 1 : 0); }
+    bool anyTwice() const { return added_ - count_[EmptyPair] != dominoes(); }
     int times(int lo, int hi) const { return count_[lo * 8 + hi]; }
 
 private:
+    static constexpr int EmptyPair = NoHalf * 8 + NoHalf;
     std::array<std::int16_t, 64> count_{};
     int differentPairs_ = 0;
     int added_ = 0;
@@ -31,25 +33,18 @@ std::string slotName(const char* place, int slot) {
     return std::string(place) + " slot " + std::to_string(slot);
 }
 
-// One half of a domino: 0 to 6 pips.
-bool isHalf(int half) {
-    return half >= 0 && half <= 6;
-}
-
 // Slots 1 to count of a hand or of the BoneYard: each empty (7-7) or a domino.
 void addSlots(const HandTable& slots, int count, const char* place, Tally& tally,
               std::vector<std::string>& faults) {
     for (int i = 1; i <= count; ++i) {
         const int a = slots(i, 1), b = slots(i, 2);
-        if (isHalf(a) && isHalf(b))
-            tally.add(a, b);
-        else if (a == NoHalf && b == NoHalf)
-            continue;
-        else if ((isHalf(a) || a == NoHalf) && (isHalf(b) || b == NoHalf))
-            faults.push_back(slotName(place, i) + " is half empty");
-        else
+        if (a < 0 || a > NoHalf || b < 0 || b > NoHalf)
             faults.push_back(slotName(place, i) + " holds " + std::to_string(a) + "-" +
                              std::to_string(b));
+        else if ((a == NoHalf) != (b == NoHalf))
+            faults.push_back(slotName(place, i) + " is half empty");
+        else
+            tally.add(a, b);
     }
 }
 
@@ -66,7 +61,7 @@ void addArm(const GameState& s, End end, int count, Tally& tally,
             faults.push_back(entry() + " has a wrong index");
         if (n >= 2 && inner != s.armCell(end, n - 1, Arm::Outer))
             faults.push_back(entry() + " does not match");
-        if (!isHalf(inner) || !isHalf(outer))
+        if (inner < 0 || inner > 6 || outer < 0 || outer > 6)
             faults.push_back(entry() + " holds " + std::to_string(inner) + "-" +
                              std::to_string(outer));
         else if (end == End::Left || n >= 2)
