@@ -48,14 +48,7 @@ protected:
 
     // The line holds only the Set Domino a-b: a open on the left, b on the right.
     void setDomino(int a, int b) {
-        s.Dominoleft = Variant::integer(1);
-        s.DominoRight = 1;
-        s.gameleftarray(1, Arm::Index) = Variant::integer(1);
-        s.gameleftarray(1, Arm::Inner) = Variant::integer(static_cast<Integer>(b));
-        s.gameleftarray(1, Arm::Outer) = Variant::integer(static_cast<Integer>(a));
-        s.GameRightArray(1, Arm::Index) = 1;
-        s.GameRightArray(1, Arm::Inner) = static_cast<Integer>(a);
-        s.GameRightArray(1, Arm::Outer) = static_cast<Integer>(b);
+        s.startLine(a, b);
         engine.TheSetDomino();
     }
 

@@ -39,15 +39,8 @@ struct Table {
             s.BoneYardArray(k + 1, 1) = static_cast<Integer>(boneYard[k].first);
             s.BoneYardArray(k + 1, 2) = static_cast<Integer>(boneYard[k].second);
         }
-        auto [a, b] = set;
-        s.Dominoleft = Variant::integer(1);
-        s.DominoRight = 1;
-        s.gameleftarray(1, Arm::Index) = Variant::integer(1);
-        s.gameleftarray(1, Arm::Inner) = Variant::integer(static_cast<Integer>(b));
-        s.gameleftarray(1, Arm::Outer) = Variant::integer(static_cast<Integer>(a));
-        s.GameRightArray(1, Arm::Index) = 1;
-        s.GameRightArray(1, Arm::Inner) = static_cast<Integer>(a);
-        s.GameRightArray(1, Arm::Outer) = static_cast<Integer>(b);
+        const auto [a, b] = set;
+        s.startLine(a, b);
         engine.TheSetDomino();
     }
 
