@@ -154,6 +154,20 @@ def loose_halves(halves):
     return [h for h in halves if sum(touching(h, other) for other in halves if other != h) <= 1]
 
 
+def beside(halves):
+    """The squares next to each half: a half drawn against its neighbours can run
+    into them on the screenshot and go unseen, but it lies next to one that is seen."""
+    seen = {centre(h) for h in halves}
+    found = []
+    for left, top, right, bottom in halves:
+        w, h = right - left + 1, bottom - top + 1
+        for dx, dy in ((w, 0), (-w, 0), (0, h), (0, -h)):
+            box = (left + dx, top + dy, right + dx, bottom + dy)
+            if centre(box) not in seen and box not in found:
+                found.append(box)
+    return found
+
+
 class Driver:
     def __init__(self, pid, shots, deadline, keys=False):
         self.keys = keys
@@ -370,7 +384,7 @@ class Driver:
                 if not self.looks_like(boneyard[0], FACE_DOWN):
                     continue
                 # The game refused the draw: some domino fits an end not tried yet.
-            if self.try_hand(hand, line):
+            if self.try_hand(hand, line) or self.try_hand(hand, beside(line)):
                 continue
             if not boneyard and hand_top is not None:
                 button = self.cant_play_button(hand_top)
