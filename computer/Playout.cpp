@@ -42,18 +42,27 @@ Placed placed(const OpenEnd& left, const OpenEnd& right, int i, bool onLeft) {
     return p;
 }
 
-// The most a hand can score with one lay on these ends.
-int bestReply(DominoSet hand, const OpenEnd& left, const OpenEnd& right) {
-    int best = 0;
-    for (DominoSet fit = hand & (touching(left.open) | touching(right.open)); fit != 0;
+// Calls visit(domino, onLeft) for every lay open to a hand on these ends:
+// dominoes in index order, the left end before the right.
+template <typename Visit>
+void forEachLay(DominoSet held, const OpenEnd& left, const OpenEnd& right, Visit visit) {
+    for (DominoSet fit = held & (touching(left.open) | touching(right.open)); fit != 0;
          fit &= fit - 1) {
         const int i = std::countr_zero(fit);
         const int a = lowHalf(i), b = highHalf(i);
         if (a == left.open || b == left.open)
-            best = std::max(best, placed(left, right, i, true).points);
+            visit(i, true);
         if (a == right.open || b == right.open)
-            best = std::max(best, placed(left, right, i, false).points);
+            visit(i, false);
     }
+}
+
+// The most a hand can score with one lay on these ends.
+int bestReply(DominoSet hand, const OpenEnd& left, const OpenEnd& right) {
+    int best = 0;
+    forEachLay(hand, left, right, [&](int i, bool onLeft) {
+        best = std::max(best, placed(left, right, i, onLeft).points);
+    });
     return best;
 }
 
@@ -125,15 +134,7 @@ void Round::blocked() {
 
 int Round::fittingMoves(DominoSet held, std::array<Lay, 56>& moves) const {
     int n = 0;
-    for (DominoSet fit = held & (touching(left.open) | touching(right.open)); fit != 0;
-         fit &= fit - 1) {
-        const int i = std::countr_zero(fit);
-        const int a = lowHalf(i), b = highHalf(i);
-        if (a == left.open || b == left.open)
-            moves[n++] = Lay{i, true};
-        if (a == right.open || b == right.open)
-            moves[n++] = Lay{i, false};
-    }
+    forEachLay(held, left, right, [&](int i, bool onLeft) { moves[n++] = Lay{i, onLeft}; });
     return n;
 }
 
@@ -141,24 +142,16 @@ std::optional<Lay> quickMove(const Round& round, int side) {
     std::optional<Lay> best;
     int bestKey = -1 << 30;
     const DominoSet theirs = round.hand[1 - side];
-    for (DominoSet fit =
-             round.hand[side] & (touching(round.left.open) | touching(round.right.open));
-         fit != 0; fit &= fit - 1) {
-        const int i = std::countr_zero(fit);
+    forEachLay(round.hand[side], round.left, round.right, [&](int i, bool onLeft) {
+        const Placed p = placed(round.left, round.right, i, onLeft);
+        const int value = p.points - bestReply(theirs, p.left, p.right);
         const int a = lowHalf(i), b = highHalf(i);
-        for (bool onLeft : {true, false}) {
-            const OpenEnd& end = onLeft ? round.left : round.right;
-            if (a != end.open && b != end.open)
-                continue;
-            const Placed p = placed(round.left, round.right, i, onLeft);
-            const int value = p.points - bestReply(theirs, p.left, p.right);
-            const int key = value * 64 + (a + b) * 2 + (a == b ? 1 : 0);
-            if (key > bestKey) {
-                bestKey = key;
-                best = Lay{i, onLeft};
-            }
+        const int key = value * 64 + (a + b) * 2 + (a == b ? 1 : 0);
+        if (key > bestKey) {
+            bestKey = key;
+            best = Lay{i, onLeft};
         }
-    }
+    });
     return best;
 }
 

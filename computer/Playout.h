@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/GameState.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -9,7 +11,6 @@
 namespace pipwright::master {
 
 inline constexpr int TargetScore = 200;
-inline constexpr int HandLimit = 18;
 
 // A set of dominoes: bit 7 * low + high for the domino low-high.
 using DominoSet = std::uint64_t;
