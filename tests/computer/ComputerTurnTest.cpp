@@ -1,3 +1,4 @@
+#include "DealtHand.h"
 #include "computer/ComputerPlayer.h"
 #include "game/Engine.h"
 #include "tests/support/FakeWindow.h"
@@ -30,17 +31,8 @@ protected:
         window.clearHistory();
     }
 
-    static void deal(HandTable& hand, Integer& count, Dominoes dominoes) {
-        hand.fill(NoHalf);
-        count = 0;
-        for (auto [a, b] : dominoes) {
-            ++count;
-            hand(count, 1) = static_cast<Integer>(a);
-            hand(count, 2) = static_cast<Integer>(b);
-        }
-    }
-    void computerHolds(Dominoes d) { deal(s.ComputerArray, s.ComputerDom, d); }
-    void playerHolds(Dominoes d) { deal(s.PlayerArray, s.Playerdom, d); }
+    void computerHolds(Dominoes d) { s.ComputerDom = dealHand(s.ComputerArray, d); }
+    void playerHolds(Dominoes d) { s.Playerdom = dealHand(s.PlayerArray, d); }
     void boneYard(int slot, int a, int b) {
         s.BoneYardArray(slot, 1) = static_cast<Integer>(a);
         s.BoneYardArray(slot, 2) = static_cast<Integer>(b);

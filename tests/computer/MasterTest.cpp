@@ -1,3 +1,4 @@
+#include "DealtHand.h"
 #include "computer/ComputerPlayer.h"
 #include "computer/HiddenHand.h"
 #include "computer/Hint.h"
@@ -32,8 +33,8 @@ struct Table {
         s.PlayerScore = Variant::integer(0);
         s.PlayLevel = True;
         s.MasterLevel = True;
-        deal(s.ComputerArray, s.ComputerDom, computerHand);
-        deal(s.PlayerArray, s.Playerdom, playerHand);
+        s.ComputerDom = dealHand(s.ComputerArray, computerHand);
+        s.Playerdom = dealHand(s.PlayerArray, playerHand);
         s.BoneYardArray.fill(NoHalf);
         for (std::size_t k = 0; k < boneYard.size(); ++k) {
             s.BoneYardArray(k + 1, 1) = static_cast<Integer>(boneYard[k].first);
@@ -42,16 +43,6 @@ struct Table {
         const auto [a, b] = set;
         s.startLine(a, b);
         engine.TheSetDomino();
-    }
-
-    static void deal(HandTable& hand, Integer& count, const Dominoes& dominoes) {
-        hand.fill(NoHalf);
-        count = 0;
-        for (auto [a, b] : dominoes) {
-            ++count;
-            hand(count, 1) = static_cast<Integer>(a);
-            hand(count, 2) = static_cast<Integer>(b);
-        }
     }
 };
 

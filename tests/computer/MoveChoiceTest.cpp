@@ -1,5 +1,7 @@
 #include "computer/MoveChoice.h"
 
+#include "DealtHand.h"
+
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <optional>
@@ -24,14 +26,7 @@ using Dominoes = std::initializer_list<std::pair<int, int>>;
 struct Hand {
     HandTable slots;
     int count = 0;
-    Hand(Dominoes dominoes) {
-        slots.fill(NoHalf);
-        for (auto [a, b] : dominoes) {
-            ++count;
-            slots(count, 1) = static_cast<Integer>(a);
-            slots(count, 2) = static_cast<Integer>(b);
-        }
-    }
+    Hand(Dominoes dominoes) : count(dealHand(slots, dominoes)) {}
     HandView view() const { return HandView{slots, count}; }
 };
 
