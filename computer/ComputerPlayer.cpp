@@ -1,9 +1,8 @@
 #include "computer/ComputerPlayer.h"
 
 #include "computer/MasterChoice.h"
+#include "computer/TimedDecision.h"
 #include "game/Engine.h"
-
-#include <ctime>
 
 namespace pipwright {
 
@@ -25,28 +24,11 @@ std::uint64_t ComputerPlayer::searchSeed() {
     return static_cast<std::uint64_t>(engine_.random().Rnd() * 0x1p53);
 }
 
-namespace {
-
-// Runs a decision, keeping its processor time when a list is given.
-template <typename Decide> auto timed(std::vector<double>* times, Decide decide) {
-    const std::clock_t start = std::clock();
-    auto result = decide();
-    if (times)
-        times->push_back(1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
-    return result;
-}
-
-} // namespace
-
 std::optional<Move> ComputerPlayer::masterMove() {
     const std::uint64_t seed = searchSeed();
-    auto chosen = timed(decisionTimes_, [&] {
+    return timedDecision(decisionTimes_, [&] {
         return pipwright::masterMove(engine_.tableView(Seat::Computer), seed);
     });
-    if (!chosen)
-        return std::nullopt;
-    return Move{chosen->slot, chosen->left ? End::Left : End::Right, chosen->inner, chosen->outer,
-                "M"};
 }
 
 HandView ComputerPlayer::myHand() const {
@@ -109,9 +91,10 @@ void ComputerPlayer::ComputerSetDomino() {
     SetChoice choice;
     if (master()) {
         const std::uint64_t seed = searchSeed();
-        choice = {timed(decisionTimes_,
-                        [&] { return masterSetDomino(engine_.tableView(Seat::Computer), seed); }),
-                  SetStep::Master};
+        choice = {
+            timedDecision(decisionTimes_,
+                          [&] { return masterSetDomino(engine_.tableView(Seat::Computer), seed); }),
+            SetStep::Master};
     } else {
         choice = chooseSetDomino(myHand(), playersHand(), expert(), engine_.random());
     }

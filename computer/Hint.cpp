@@ -24,8 +24,9 @@ int showHint(Engine& engine) {
     engine.PlayersPic_MouseDown(handSlotLeft(move->slot) + HalfSize / 2,
                                 engine.state().PlayerHandTop + HalfSize);
     engine.PlayersPic_Click();
-    engine.sayToPlayer(move->left ? ", Hint: Play the selected Domino on the Left End.."
-                                  : ", Hint: Play the selected Domino on the Right End..");
+    engine.sayToPlayer(move->end == End::Left
+                           ? ", Hint: Play the selected Domino on the Left End.."
+                           : ", Hint: Play the selected Domino on the Right End..");
     return move->slot;
 }
 

@@ -77,7 +77,7 @@ std::size_t bestChoice(const TableView& view, const std::vector<Choice>& choices
 
 } // namespace
 
-std::optional<TableMove> masterMove(const TableView& view, std::uint64_t seed) {
+std::optional<Move> masterMove(const TableView& view, std::uint64_t seed) {
     if (!view.lineStarted())
         return std::nullopt;
     const Round start = roundInView(view);
@@ -101,8 +101,8 @@ std::optional<TableMove> masterMove(const TableView& view, std::uint64_t seed) {
                       [&](const HeldDomino& d) { return d.slot == best.slot; });
     const int open = best.lay.left ? view.L : view.R;
     const bool firstTouches = held.a == open;
-    return TableMove{best.slot, best.lay.left, firstTouches ? held.a : held.b,
-                     firstTouches ? held.b : held.a};
+    return Move{best.slot, best.lay.left ? End::Left : End::Right, firstTouches ? held.a : held.b,
+                firstTouches ? held.b : held.a, "M"};
 }
 
 int masterSetDomino(const TableView& view, std::uint64_t seed) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "computer/MoveChoice.h"
 #include "game/TableView.h"
 
 #include <cstdint>
@@ -7,24 +8,15 @@
 
 namespace pipwright {
 
-// A lay chosen from a view of the table: the hand slot, the end, the half that
-// touches the line and the half left open.
-struct TableMove {
-    int slot = 0;
-    bool left = true;
-    int inner = 0;
-    int outer = 0;
-    friend bool operator==(const TableMove&, const TableMove&) = default;
-};
-
 // The Master decides from one side's view of the table only. It deals the
 // dominoes it has not seen many times over, as the other side's draws and
 // passes allow, plays each deal out quickly to the round's end, and takes the
 // choice with the best average of points won less points conceded, the game's
 // end counting beyond its points. The seed makes it repeatable.
 
-// The lay on a turn; none when nothing in the hand fits (draw, or pass).
-std::optional<TableMove> masterMove(const TableView& view, std::uint64_t seed);
+// The lay on a turn, under the rule name "M"; none when nothing in the hand
+// fits (draw, or pass).
+std::optional<Move> masterMove(const TableView& view, std::uint64_t seed);
 
 // The hand slot of the Set Domino when the viewer leads; 0 for an empty hand.
 int masterSetDomino(const TableView& view, std::uint64_t seed);

@@ -1,8 +1,8 @@
 #include "tools/selfplay/SelfPlay.h"
 
 #include "computer/MasterChoice.h"
+#include "computer/TimedDecision.h"
 
-#include <ctime>
 #include <ostream>
 
 namespace pipwright {
@@ -95,10 +95,9 @@ SelfPlay::Outcome SelfPlay::act() {
         SetChoice choice;
         if (options_.playerMaster) {
             const std::uint64_t seed = playerSeed();
-            const std::clock_t start = std::clock();
-            choice.slot = masterSetDomino(engine_.tableView(Seat::Player), seed);
-            result_.decisionMs.push_back(1000.0 * static_cast<double>(std::clock() - start) /
-                                         CLOCKS_PER_SEC);
+            choice.slot = timedDecision(&result_.decisionMs, [&] {
+                return masterSetDomino(engine_.tableView(Seat::Player), seed);
+            });
         } else {
             choice = chooseSetDomino(HandView{s.PlayerArray, s.Playerdom},
                                      HandView{s.ComputerArray, s.ComputerDom},
@@ -145,14 +144,8 @@ std::optional<Move> SelfPlay::playerMove() {
     const GameState& s = engine_.state();
     if (options_.playerMaster) {
         const std::uint64_t seed = playerSeed();
-        const std::clock_t start = std::clock();
-        auto chosen = masterMove(engine_.tableView(Seat::Player), seed);
-        result_.decisionMs.push_back(1000.0 * static_cast<double>(std::clock() - start) /
-                                     CLOCKS_PER_SEC);
-        if (!chosen)
-            return std::nullopt;
-        return Move{chosen->slot, chosen->left ? End::Left : End::Right, chosen->inner,
-                    chosen->outer, "M"};
+        return timedDecision(&result_.decisionMs,
+                             [&] { return masterMove(engine_.tableView(Seat::Player), seed); });
     }
     HandView mine{s.PlayerArray, s.Playerdom};
     LineEnds ends = lineEnds(s);
