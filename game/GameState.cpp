@@ -37,6 +37,13 @@ int GameState::appendToArm(End end, int inner, int outer) {
     return n;
 }
 
+int GameState::faceDownCount() const {
+    int count = 0;
+    for (int slot = 1; slot <= SetSize; ++slot)
+        count += BoneYardArray(slot, 1) != NoHalf ? 1 : 0;
+    return count;
+}
+
 void GameState::startLine(int a, int b) {
     Dominoleft = Variant::integer(1);
     DominoRight = 1;

@@ -148,6 +148,8 @@ struct GameState {
     // Lays the Set Domino a-b as entry 1 of both arms: a open on the left, b on
     // the right.
     void startLine(int a, int b);
+    // How many dominoes the BoneYard still holds face down.
+    int faceDownCount() const;
 
     // An open end of the line and the half behind it.
     Integer openEnd(End end) const {

@@ -29,8 +29,7 @@ TableView Engine::tableView(Seat seat) const {
             view.hand.push_back(HeldDomino{i, mine(i, 1), mine(i, 2)});
     view.otherCount = player ? heldCount(s_.ComputerArray, s_.ComputerDom)
                              : heldCount(s_.PlayerArray, s_.Playerdom);
-    for (int i = 1; i <= SetSize; ++i)
-        view.boneYardCount += s_.BoneYardArray(i, 1) != NoHalf;
+    view.boneYardCount = s_.faceDownCount();
 
     if (s_.Dominoleft >= 1 && s_.DominoRight >= 1) {
         view.L = s_.openEnd(End::Left);

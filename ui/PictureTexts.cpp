@@ -43,10 +43,7 @@ QString lineText(const GameState& s) {
 }
 
 QString boneYardText(const GameState& s) {
-    int faceDown = 0;
-    for (int slot = 1; slot <= SetSize; ++slot)
-        faceDown += s.BoneYardArray(slot, 1) != NoHalf ? 1 : 0;
-    return QStringLiteral("BoneYard: %1 face down").arg(dominoes(faceDown));
+    return QStringLiteral("BoneYard: %1 face down").arg(dominoes(s.faceDownCount()));
 }
 
 } // namespace pipwright

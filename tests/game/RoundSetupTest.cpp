@@ -4,13 +4,6 @@
 namespace pipwright::testing {
 namespace {
 
-int faceDownCount(const GameState& s) {
-    int n = 0;
-    for (int k = 1; k <= SetSize; ++k)
-        n += s.BoneYardArray(k, 1) != NoHalf;
-    return n;
-}
-
 int total(const GameState& s, int slot) {
     return s.BoneYardArray(slot, 1) + s.BoneYardArray(slot, 2);
 }
@@ -25,7 +18,7 @@ std::pair<int, int> slotsWith(const GameState& s, bool tie) {
 }
 
 TEST_F(EngineTest, StartsWithAFullBoneYardAndTheWhoPlaysFirstPrompt) {
-    EXPECT_EQ(faceDownCount(s()), 28);
+    EXPECT_EQ(s().faceDownCount(), 28);
     EXPECT_EQ(s().GameStatus, Phase::DrawForFirstPlay);
     EXPECT_EQ(window.message, "Ann, Click on any Domino in the BoneYard to see who Plays First..");
     EXPECT_EQ(window.playerCaption, "Ann's Dominos");
@@ -55,7 +48,7 @@ TEST_F(EngineTest, ATiedDrawLeavesTwentySixSquaresAndAsksAgain) {
     random.pushDraw(theirs, 28);
     clickBoneYard(mine);
     EXPECT_EQ(s().GameStatus, Phase::DrawForFirstPlay);
-    EXPECT_EQ(faceDownCount(s()), 26);
+    EXPECT_EQ(s().faceDownCount(), 26);
     EXPECT_EQ(s().Playerdom, 0);
     EXPECT_EQ(window.message, "Ann, Click on any Domino in the BoneYard to see who Plays First..");
     EXPECT_NE(std::find(window.messages.begin(), window.messages.end(),
@@ -66,7 +59,7 @@ TEST_F(EngineTest, ATiedDrawLeavesTwentySixSquaresAndAsksAgain) {
 
     // The tied squares stay blank: clicking one does nothing.
     clickBoneYard(mine);
-    EXPECT_EQ(faceDownCount(s()), 26);
+    EXPECT_EQ(s().faceDownCount(), 26);
 }
 
 TEST_F(EngineTest, WinningTheDrawStartsTheDealWithAFreshBoneYard) {
@@ -81,7 +74,7 @@ TEST_F(EngineTest, WinningTheDrawStartsTheDealWithAFreshBoneYard) {
     clickBoneYard(mine);
     EXPECT_EQ(label, "Ann's Score is " + std::to_string(myTotal));
     EXPECT_EQ(s().GameStatus, Phase::DrawingSeven);
-    EXPECT_EQ(faceDownCount(s()), 28);
+    EXPECT_EQ(s().faceDownCount(), 28);
     EXPECT_EQ(window.message, "Ann, Click on 7 Dominos in the BoneYard..");
     EXPECT_EQ(computer.selectCalls, 0);
 }
@@ -151,7 +144,7 @@ TEST_F(EngineTest, ClicksDuringAPauseAreIgnoredAndMenuChoicesWait) {
     EXPECT_EQ(restartsDuringFlow, 0);
     // The restarts ran after the draw had finished.
     EXPECT_EQ(s().GameStatus, Phase::DrawForFirstPlay);
-    EXPECT_EQ(faceDownCount(s()), 28);
+    EXPECT_EQ(s().faceDownCount(), 28);
     EXPECT_EQ(s().Playerdom, 1);
 }
 
@@ -185,7 +178,7 @@ TEST_P(RestartTest, RestoresScoresAndStarter) {
     EXPECT_EQ(s().GameStatus, c.expectedPhase);
     EXPECT_EQ(window.message, c.message);
     EXPECT_EQ(s().RestartRoundOnly, False);
-    EXPECT_EQ(faceDownCount(s()), 28);
+    EXPECT_EQ(s().faceDownCount(), 28);
     if (c.roundOnly)
         EXPECT_EQ(window.panels[1], "Ann' Score=30");
     else

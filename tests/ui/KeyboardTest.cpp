@@ -34,12 +34,6 @@ protected:
         engine().TheSetDomino();
         s.GameStatus = Phase::PlayersTurn;
     }
-    int faceDown() const {
-        int count = 0;
-        for (int i = 1; i <= SetSize; ++i)
-            count += window->engine().state().BoneYardArray(i, 1) != NoHalf ? 1 : 0;
-        return count;
-    }
     QString accessibleName(QWidget* widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     }
@@ -140,7 +134,7 @@ TEST_F(Keyboard, AWholeRoundPlayedByKeysAlone) {
                 }
             }
             if (!played)
-                press(faceDown() > 0 ? Qt::Key_B : Qt::Key_C);
+                press(state().faceDownCount() > 0 ? Qt::Key_B : Qt::Key_C);
             break;
         }
         default:
@@ -163,7 +157,7 @@ TEST_F(Keyboard, ShortcutsFollowTheirMenuEntries) {
     // "T&he Existing Round" stays available: Ctrl+R restarts the round.
     press(Qt::Key_R, Qt::ControlModifier);
     EXPECT_NE(state().GameStatus, Phase::PlayersTurn);
-    EXPECT_EQ(faceDown(), SetSize);
+    EXPECT_EQ(state().faceDownCount(), SetSize);
     engine().ActivateTheMenus();
     press(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(restartsOfTheGame, 1);

@@ -157,9 +157,7 @@ std::optional<Move> SelfPlay::playerMove() {
 // Any face-down square, each as likely; 0 when the BoneYard is empty.
 int SelfPlay::pickFaceDown() {
     const GameState& s = engine_.state();
-    int count = 0;
-    for (int k = 1; k <= SetSize; ++k)
-        count += s.BoneYardArray(k, 1) != NoHalf;
+    const int count = s.faceDownCount();
     if (count == 0)
         return 0;
     const int wanted = playerRandom_.draw(count);
