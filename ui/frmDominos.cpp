@@ -123,6 +123,9 @@ frmDominos::frmDominos(QWidget* parent)
         pipwright::showTimeOutNotice(caption, text, layout_.playersPic.left(), this);
     };
     blocking_.pause = [this](double seconds) { pauseKeepingEvents(seconds * pauseScale_); };
+    newsTimer_.setSingleShot(true);
+    newsTimer_.setInterval(0);
+    connect(&newsTimer_, &QTimer::timeout, this, &frmDominos::tellNews);
     createControls();
     connectInput();
     connectMenus();
@@ -141,20 +144,20 @@ void frmDominos::createControls() {
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     ViewPic = pictureArea(inner, "ViewPic", colour::Black);
-    LblPlayerSelect = captionLabel(ViewPic, "LblPlayerSelect", "Player's Selection");
-    LblComputersSelect = captionLabel(ViewPic, "LblComputersSelect", "Computer's Selection");
     ComputersPic = pictureArea(inner, "ComputersPic", colour::FaceDown);
-    LblComputer = captionLabel(ComputersPic, "LblComputer", "Computer's Dominos");
     BoneYardPic = pictureArea(inner, "BoneYardPic", colour::FaceDown);
-    LblBoneYard = captionLabel(BoneYardPic, "LblBoneYard", "BoneYard Dominos");
     PlayersPic = pictureArea(inner, "PlayersPic", colour::Black);
-    ComPlayerCantPlay = new QPushButton(QStringLiteral("Can't Play"), PlayersPic);
+    // The controls drawn over the pictures are the table's own, so that a
+    // screen reader finds the hand and the line holding their dominoes only.
+    LblPlayerSelect = captionLabel(inner, "LblPlayerSelect", "Player's Selection");
+    LblComputersSelect = captionLabel(inner, "LblComputersSelect", "Computer's Selection");
+    LblComputer = captionLabel(inner, "LblComputer", "Computer's Dominos");
+    LblBoneYard = captionLabel(inner, "LblBoneYard", "BoneYard Dominos");
+    ComPlayerCantPlay = new QPushButton(QStringLiteral("Can't Play"), inner);
     ComPlayerCantPlay->setObjectName(QStringLiteral("ComPlayerCantPlay"));
-    // Keys go to the game, not to the button.
-    ComPlayerCantPlay->setFocusPolicy(Qt::NoFocus);
-    LBLPlayerPlayed = playedPanel(PlayersPic, "LBLPlayerPlayed");
-    LBLComputerPlayed = playedPanel(PlayersPic, "LBLComputerPlayed");
-    LblPlayer = captionLabel(PlayersPic, "LblPlayer", "Player's Dominos");
+    LBLPlayerPlayed = playedPanel(inner, "LBLPlayerPlayed");
+    LBLComputerPlayed = playedPanel(inner, "LBLComputerPlayed");
+    LblPlayer = captionLabel(inner, "LblPlayer", "Player's Dominos");
     captionHeight_ = toPixels(textHeightTwips(captionFont()));
     captionWidths_ = {
         {LblPlayerSelect, captionWidth(LblPlayerSelect, PlayerSelectWidth, 60)},
@@ -256,7 +259,7 @@ void frmDominos::applyScale() {
     }
 
     auto place = [](QWidget* control, PictureArea* area, QPoint twips) {
-        control->move(area->toWidget(twips.x(), twips.y()));
+        control->move(area->pos() + area->toWidget(twips.x(), twips.y()));
     };
     place(LblBoneYard, BoneYardPic, layout_.lblBoneYard);
     place(LblPlayer, PlayersPic, layout_.lblPlayer);
@@ -292,7 +295,7 @@ void frmDominos::rememberSize() {
 void frmDominos::placeSelectionLabel(SelectionLabel which) {
     QLabel* label = selectionLabel(which);
     const QPoint& at = selectionAnchors_[static_cast<std::size_t>(which)];
-    const QPoint anchor = ViewPic->toWidget(at.x(), at.y());
+    const QPoint anchor = ViewPic->pos() + ViewPic->toWidget(at.x(), at.y());
     label->move(anchor.x() - label->width() / 2, anchor.y());
 }
 
@@ -387,6 +390,7 @@ void frmDominos::showEvent(QShowEvent* event) {
     if (shownBefore_)
         return;
     shownBefore_ = true;
+    PlayersPic->setFocus();
     engine_.Form_Activate();
 }
 
@@ -456,12 +460,32 @@ void frmDominos::mnuQuit_Click() {
 // --- WindowPort ---
 
 void frmDominos::setMessage(std::string_view name, std::string_view text) {
-    Label1->setMessage(gameText(name) + gameText(text));
+    const QString message = gameText(name) + gameText(text);
+    if (message != Label1->text()) {
+        Label1->setMessage(message);
+        announce(message);
+    }
     describePictures();
 }
 
 void frmDominos::setStatusPanel(int panel, std::string_view text) {
-    StatusBar1->setPanelText(panel, gameText(text));
+    const QString shown = gameText(text);
+    // The scores and the games won and lost, when they change.
+    if (shown != StatusBar1->panelText(panel) && panel <= 4)
+        announce(shown);
+    StatusBar1->setPanelText(panel, shown);
+}
+
+void frmDominos::announce(const QString& news) {
+    if (news.isEmpty())
+        return;
+    news_ << news;
+    newsTimer_.start();
+}
+
+void frmDominos::tellNews() {
+    tellFocusWidget(news_.join(QLatin1Char(' ')));
+    news_.clear();
 }
 
 void frmDominos::setPlayerPlayed(std::string_view text) {

@@ -9,6 +9,7 @@
 #include "ui/GameMenus.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainLayout.h"
+#include "ui/TableAccessible.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -120,6 +121,12 @@ private:
     // The pictures' accessible names follow the game.
     void describePictures();
     void describeHowToPlay();
+    PictureReading readHand() const;
+    PictureReading readLine() const;
+    // Message-line texts and score changes, told to the screen reader once,
+    // together, when the present step of the game is done.
+    void announce(const QString& news);
+    void tellNews();
     void connectInput();
     void connectMenus();
     void refreshHint();
@@ -141,6 +148,8 @@ private:
     bool backgroundPressed_ = false;
     PictureArea* acceptedPress_ = nullptr; // where the last press was taken
     bool keysUsed_ = false;
+    QStringList news_;
+    QTimer newsTimer_;
     int highlighted_ = 0;
     MainLayout layout_;
     QSize designInner_; // the inner area at the designed size, in pixels

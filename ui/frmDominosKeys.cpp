@@ -4,6 +4,7 @@
 #include "game/Geometry.h"
 #include "ui/PictureArea.h"
 #include "ui/PictureTexts.h"
+#include "ui/TableAccessible.h"
 #include "ui/frmDominos.h"
 
 #include <QKeyEvent>
@@ -129,20 +130,67 @@ void frmDominos::clickAt(Picture picture, int x, int y) {
 }
 
 void frmDominos::describePictures() {
+    for (PictureArea* area : {PlayersPic, ViewPic, BoneYardPic, ComputersPic})
+        if (PictureReader* reader = PictureReader::of(area))
+            reader->update();
+}
+
+PictureReading frmDominos::readHand() const {
     const GameState& s = engine_.state();
     const int marked = keysUsed_ ? highlighted_ : 0;
-    PlayersPic->setAccessibleName(handText(s, present(s, marked) ? marked : 0));
-    ViewPic->setAccessibleName(lineText(s));
-    BoneYardPic->setAccessibleName(boneYardText(s));
+    const long selected = s.GameStatus == Phase::PlayersTurn ? s.PlayerClicked.toLong() : 0;
+    PictureReading r;
+    r.role = QAccessible::List;
+    r.name = QStringLiteral("Your dominoes");
+    for (int slot = 1; slot <= s.Playerdom; ++slot) {
+        if (!present(s, slot))
+            continue;
+        if (slot == marked)
+            r.focusItem = int(r.items.size());
+        if (slot == selected)
+            r.selectedItem = int(r.items.size());
+        r.items << dominoText(s.PlayerArray(slot, 1), s.PlayerArray(slot, 2));
+        const int left = handSlotLeft(slot);
+        r.itemRects.push_back(
+            QRect(PlayersPic->toWidget(left, s.PlayerHandTop),
+                  PlayersPic->toWidget(left + HalfSize, s.PlayerHandTop + 2 * HalfSize)));
+    }
+    return r;
+}
+
+PictureReading frmDominos::readLine() const {
+    const GameState& s = engine_.state();
+    PictureReading r;
+    r.role = QAccessible::List;
+    r.name = lineText(s);
+    r.items = lineItems(s);
+    return r;
 }
 
 void frmDominos::describeHowToPlay() {
+    new PictureReader(PlayersPic, [this] { return readHand(); });
+    new PictureReader(ViewPic, [this] { return readLine(); });
+    new PictureReader(BoneYardPic, [this] {
+        return PictureReading{QAccessible::Graphic, boneYardText(engine_.state()), {}, {}, -1, -1};
+    });
+    new PictureReader(ComputersPic, [] {
+        return PictureReading{
+            QAccessible::Graphic, QStringLiteral("Computer's Dominos"), {}, {}, -1, -1};
+    });
     PlayersPic->setAccessibleDescription(
         QStringLiteral("Left and Right move the highlight, 1 to 9 jump to a domino, Enter "
                        "selects it, Escape clears the highlight, C presses Can't Play"));
     ViewPic->setAccessibleDescription(
         QStringLiteral("L lays the selected domino on the left end, R on the right end"));
     BoneYardPic->setAccessibleDescription(QStringLiteral("B draws a domino"));
+    // Tab goes round the hand, "Can't Play", the line and the BoneYard.
+    for (QWidget* stop :
+         std::initializer_list<QWidget*>{PlayersPic, ComPlayerCantPlay, ViewPic, BoneYardPic})
+        stop->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(PlayersPic, ComPlayerCantPlay);
+    setTabOrder(ComPlayerCantPlay, ViewPic);
+    setTabOrder(ViewPic, BoneYardPic);
+    installTableAccessibility();
 }
 
 } // namespace pipwright

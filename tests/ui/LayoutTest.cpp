@@ -104,7 +104,8 @@ TEST_F(WindowLayout, HandRowAndBoneYardRowLieBelowTheirCaptions) {
     EXPECT_EQ(state().BoneYardTop, textHeightTwips(lblBoneYard->font()));
     // The caption ends where the row of face-down squares begins.
     EXPECT_LE(lblBoneYard->geometry().bottom() + 1,
-              picture(Picture::BoneYard).toWidget(0, state().BoneYardTop).y());
+              picture(Picture::BoneYard).pos().y() +
+                  picture(Picture::BoneYard).toWidget(0, state().BoneYardTop).y());
 }
 
 TEST_F(WindowLayout, PlayFieldMeasuresItsInsideInOuterUnits) {
