@@ -147,6 +147,7 @@ void frmDominos::createControls() {
     ComputersPic = pictureArea(inner, "ComputersPic", colour::FaceDown);
     BoneYardPic = pictureArea(inner, "BoneYardPic", colour::FaceDown);
     PlayersPic = pictureArea(inner, "PlayersPic", colour::Black);
+    readThePictures();
     // The controls drawn over the pictures are the table's own, so that a
     // screen reader finds the hand and the line holding their dominoes only.
     LblPlayerSelect = captionLabel(inner, "LblPlayerSelect", "Player's Selection");
@@ -489,11 +490,18 @@ void frmDominos::tellNews() {
 }
 
 void frmDominos::setPlayerPlayed(std::string_view text) {
-    LBLPlayerPlayed->setText(gameText(text));
+    const QString played = gameText(text);
+    if (!played.isEmpty() && played != LBLPlayerPlayed->text())
+        announce(QStringLiteral("Player's Selection ") + played);
+    LBLPlayerPlayed->setText(played);
 }
 
 void frmDominos::setComputerPlayed(std::string_view text) {
-    LBLComputerPlayed->setText(gameText(text));
+    const QString played = gameText(text);
+    // The computer's move, which the panel shows, is told as its selection.
+    if (!played.isEmpty() && played != LBLComputerPlayed->text())
+        announce(QStringLiteral("Computer's Selection ") + played);
+    LBLComputerPlayed->setText(played);
 }
 
 void frmDominos::setPlayerCaption(std::string_view text) {

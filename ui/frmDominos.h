@@ -120,6 +120,8 @@ private:
     void clickAt(Picture picture, int x, int y);
     // The pictures' accessible names follow the game.
     void describePictures();
+    // Gives the pictures their readers, before anything asks how to read them.
+    void readThePictures();
     void describeHowToPlay();
     PictureReading readHand() const;
     PictureReading readLine() const;

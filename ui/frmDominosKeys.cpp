@@ -167,7 +167,8 @@ PictureReading frmDominos::readLine() const {
     return r;
 }
 
-void frmDominos::describeHowToPlay() {
+void frmDominos::readThePictures() {
+    installTableAccessibility();
     new PictureReader(PlayersPic, [this] { return readHand(); });
     new PictureReader(ViewPic, [this] { return readLine(); });
     new PictureReader(BoneYardPic, [this] {
@@ -177,6 +178,9 @@ void frmDominos::describeHowToPlay() {
         return PictureReading{
             QAccessible::Graphic, QStringLiteral("Computer's Dominos"), {}, {}, -1, -1};
     });
+}
+
+void frmDominos::describeHowToPlay() {
     PlayersPic->setAccessibleDescription(
         QStringLiteral("Left and Right move the highlight, 1 to 9 jump to a domino, Enter "
                        "selects it, Escape clears the highlight, C presses Can't Play"));
@@ -190,7 +194,6 @@ void frmDominos::describeHowToPlay() {
     setTabOrder(PlayersPic, ComPlayerCantPlay);
     setTabOrder(ComPlayerCantPlay, ViewPic);
     setTabOrder(ViewPic, BoneYardPic);
-    installTableAccessibility();
 }
 
 } // namespace pipwright
