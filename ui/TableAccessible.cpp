@@ -47,8 +47,6 @@ public:
             const PictureReading r = readingOf(picture_);
             return index_ < r.items.size() ? r.items[index_] : QString();
         }
-        if (t == QAccessible::Description)
-            return PictureReader::of(picture_)->newsFor(index_);
         return {};
     }
     QRect rect() const override {
@@ -94,11 +92,6 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
             return readingOf(widget()).name;
-        if (t == QAccessible::Description) {
-            const QString news = PictureReader::of(widget())->newsFor(-1);
-            if (!news.isEmpty())
-                return news;
-        }
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return int(readingOf(widget()).items.size()); }
@@ -156,7 +149,9 @@ void sendStateChange(QAccessibleInterface* iface, QAccessible::State changed) {
     QAccessible::updateAccessibility(&event);
 }
 
-QAccessibleInterface* pictureFactory(const QString&, QObject* object) {
+QAccessibleInterface* tableFactory(const QString&, QObject* object) {
+    if (auto* news = qobject_cast<NewsLine*>(object))
+        return new QAccessibleWidget(news, QAccessible::Notification);
     auto* widget = qobject_cast<QWidget*>(object);
     return widget && PictureReader::of(widget) ? new PictureAccessible(widget) : nullptr;
 }
@@ -203,14 +198,11 @@ void PictureReader::update() {
     }
     const bool focusMoved = now.focusItem != told_.focusItem;
     told_ = now;
-    if (focusMoved) {
-        forgetNews();
-        if (picture_->hasFocus()) {
-            if (now.focusItem >= 0)
-                focusItem();
-            else
-                send(self, QAccessible::Focus);
-        }
+    if (focusMoved && picture_->hasFocus()) {
+        if (now.focusItem >= 0)
+            focusItem();
+        else
+            send(self, QAccessible::Focus);
     }
 }
 
@@ -219,57 +211,33 @@ void PictureReader::focusItem() {
         send(pictureItem(picture_, told_.focusItem), QAccessible::Focus);
 }
 
-void PictureReader::tell(const QString& news) {
-    news_ = news;
-    newsItem_ = told_.focusItem;
-    if (!QAccessible::isActive())
-        return;
-    if (newsItem_ >= 0)
-        send(pictureItem(picture_, newsItem_), QAccessible::DescriptionChanged);
-    else
-        send(QAccessible::queryAccessibleInterface(picture_), QAccessible::DescriptionChanged);
-}
-
-void PictureReader::forgetNews() {
-    news_.clear();
-    newsItem_ = -1;
-}
-
-QString PictureReader::newsFor(int item) const {
-    return item == newsItem_ ? news_ : QString();
-}
-
 void installTableAccessibility() {
     static bool installed = false;
     if (installed)
         return;
     installed = true;
-    QAccessible::installFactory(pictureFactory);
-    // News stays with the widget that had focus when it came, until focus moves.
+    QAccessible::installFactory(tableFactory);
     // A picture that takes focus then tells which of its dominoes has it, after
     // the widget's own focus event.
-    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* old, QWidget* now) {
-        if (PictureReader* reader = PictureReader::of(old)) {
-            reader->forgetNews();
-        } else if (old && old->property("toldNews").toBool()) {
-            old->setProperty("toldNews", false);
-            old->setAccessibleDescription(QString());
-        }
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
         if (PictureReader* reader = PictureReader::of(now))
             QMetaObject::invokeMethod(reader, &PictureReader::focusItem, Qt::QueuedConnection);
     });
 }
 
-void tellFocusWidget(const QString& news) {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || news.isEmpty())
+NewsLine::NewsLine(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("NewsLine"));
+    setFixedSize(0, 0);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void NewsLine::tell(const QString& news) {
+    if (news.isEmpty())
         return;
-    if (PictureReader* reader = PictureReader::of(focus)) {
-        reader->tell(news);
-    } else {
-        focus->setProperty("toldNews", true);
-        focus->setAccessibleDescription(news);
-    }
+    setAccessibleName(news);
+    hide();
+    show();
 }
 
 } // namespace pipwright

@@ -4,10 +4,9 @@
 #include <QObject>
 #include <QRect>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 #include <vector>
-
-class QWidget;
 
 namespace pipwright {
 
@@ -36,11 +35,6 @@ public:
     void update();
     // Sends the focus event for the focus item, if there is one.
     void focusItem();
-    // News for the player: the description of the focus item (or of the
-    // picture when no item has focus) until the focus moves on.
-    void tell(const QString& news);
-    void forgetNews();
-    QString newsFor(int item) const;
 
     static PictureReader* of(QObject* picture);
 
@@ -48,15 +42,19 @@ private:
     QWidget* picture_;
     std::function<PictureReading()> read_;
     PictureReading told_;
-    QString news_;
-    int newsItem_ = -1;
 };
 
 // Gives every picture with a reader its own interface. Called once.
 void installTableAccessibility();
 
-// Tells the player's focus widget a piece of news: a focused picture through
-// its reader, any other widget through its description.
-void tellFocusWidget(const QString& news);
+// What the game tells the player, as a screen reader's notification: an
+// empty widget that shows itself anew with each piece of news. A screen
+// reader speaks a notification when it appears, wherever the focus is.
+class NewsLine : public QWidget {
+    Q_OBJECT
+public:
+    explicit NewsLine(QWidget* parent);
+    void tell(const QString& news);
+};
 
 } // namespace pipwright

@@ -172,6 +172,7 @@ void frmDominos::createControls() {
     Label1->setMessage(QStringLiteral("Label1"));
     StatusBar1 = new StatusPanels(inner);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    News = new NewsLine(inner);
     describeHowToPlay();
 }
 
@@ -485,7 +486,7 @@ void frmDominos::announce(const QString& news) {
 }
 
 void frmDominos::tellNews() {
-    tellFocusWidget(news_.join(QLatin1Char(' ')));
+    News->tell(news_.join(QLatin1Char(' ')));
     news_.clear();
 }
 

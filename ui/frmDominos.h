@@ -125,8 +125,8 @@ private:
     void describeHowToPlay();
     PictureReading readHand() const;
     PictureReading readLine() const;
-    // Message-line texts and score changes, told to the screen reader once,
-    // together, when the present step of the game is done.
+    // Message-line texts, score changes and the dominoes played, told to the
+    // screen reader once, together, when the present step of the game is done.
     void announce(const QString& news);
     void tellNews();
     void connectInput();
@@ -176,6 +176,7 @@ private:
     QLabel* LblPlayer = nullptr;
     MessageLine* Label1 = nullptr;
     StatusPanels* StatusBar1 = nullptr;
+    NewsLine* News = nullptr;
     GameConditionsDialog* conditions_ = nullptr;
 };
 

@@ -3,7 +3,7 @@
 
 Everything the driver knows comes from the accessibility tree and its events:
 the hand's items, the line's open ends, the BoneYard's count and the news
-told to the focused domino. It acts only through keys. At the end it checks
+it is told as notifications. It acts only through keys. At the end it checks
 what a player would have heard, and prints a table of what the tree said in
 each phase.
 """
@@ -37,7 +37,7 @@ class Ear:
         self.deadline = time.monotonic() + deadline
         self.last_event = time.monotonic()
         pyatspi.Registry.registerEventListener(
-            self.heard, "object:state-changed:focused",
+            self.heard, "object:state-changed:focused", "object:state-changed:showing",
             "object:property-change:accessible-description",
             "object:property-change:accessible-name", "window:activate")
 
@@ -55,6 +55,11 @@ class Ear:
             return
         self.last_event = time.monotonic()
         self.events.append((event.type, role, name, event.detail1, said or ""))
+
+    def news(self, mark=0):
+        """What the game told, in order: each notification as it appeared."""
+        return [e[2] for e in self.events[mark:]
+                if e[0] == "object:state-changed:showing" and e[1] == "notification" and e[3]]
 
     def pump(self, seconds):
         end = time.monotonic() + seconds
@@ -270,11 +275,8 @@ class Player:
                 raise Failure("five tries changed nothing")
 
     def last_prompt(self):
-        for event in reversed(self.ear.events):
-            if event[0].endswith("accessible-description") and event[4] and \
-                    event[1] in ("list", "list item"):
-                return event[4][:60]
-        return "start"
+        news = self.ear.news()
+        return news[-1][:60] if news else "start"
 
 
 def check_tab_order(ear, table, failures):
@@ -339,9 +341,8 @@ def main():
         print("the result window:", " | ".join(table.dialog_text()))
         if not table.dialog_text() or len(table.dialog_text()) < 2:
             failures.append("the result window has no text")
-        news = [e[4] for e in ear.events
-                if e[0].endswith("accessible-description") and e[4] and e[1] in ("list item", "list")]
-        print("told while the focus was in the hand:")
+        news = ear.news()
+        print("told:")
         for text in news:
             print("   ", text)
         for earlier, later in zip(news, news[1:]):
@@ -378,6 +379,11 @@ def main():
         spoken = [line.strip() for line in open(options.orca, errors="replace")
                   if "SPEECH OUTPUT" in line]
         print(f"\nthe screen reader said {len(spoken)} things")
+        said = [line.split("SPEECH OUTPUT: ", 1)[1] for line in spoken]
+        if not any(re.match(r"'\d-\d\.'", text) for text in said):
+            failures.append("the screen reader never spoke a focused domino")
+        if not any("Computer's Selection" in text for text in said):
+            failures.append("the screen reader never spoke the computer's move")
     print(f"by ear in {time.monotonic() - started:.0f} s")
     for failure in failures:
         print("FAIL:", failure)
