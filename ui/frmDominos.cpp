@@ -1,6 +1,7 @@
 #include "ui/frmDominos.h"
 
 #include "computer/Hint.h"
+#include "ui/GameTable.h"
 #include "ui/Look.h"
 #include "ui/MessageLine.h"
 #include "ui/PauseTimer.h"
@@ -33,78 +34,12 @@ namespace {
 // The window's outer size, in twips.
 constexpr int WindowWidth = 9720;
 constexpr int WindowHeight = 7320;
-// Design sizes of controls, in twips.
-constexpr QSize PlayersDesign{6345, 600};
-constexpr int PlayerSelectWidth = 1905;
-constexpr int ComputerSelectWidth = 2220;
-constexpr QSize CantPlayDesign{1365, 320};
-constexpr QSize PlayedDesign{480, 330};
-constexpr int BoneYardLabelWidth = 2025;
-constexpr int ComputerLabelWidth = 2160;
-constexpr int PlayerLabelWidth = 1845;
-constexpr int StatusBarHeight = 360;
-constexpr int Label1Height = 375;
 
 QString gameText(std::string_view text) {
     QString out = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
-}
-
-QFont captionFont() {
-    return gameFont(9.75, true);
-}
-
-QFont panelFont() {
-    return gameFont(8.25, true);
-}
-
-// The pixel that a point inside a picture lies in at the designed size.
-int designPixel(int twips) {
-    return static_cast<int>(std::floor(double(twips) / TwipsPerPixel));
-}
-
-// A caption's width at the designed size, in pixels: wide enough for its text.
-int captionWidth(const QLabel* label, int designWidth, int slack) {
-    return toPixels(std::max(designWidth, textWidthTwips(captionFont(), label->text()) + slack));
-}
-
-// A caption in bold blue on the system window colour.
-QLabel* captionLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(captionFont());
-    label->setTextFormat(Qt::PlainText);
-    label->setAutoFillBackground(true);
-    QPalette look = label->palette();
-    look.setColor(QPalette::Window, look.color(QPalette::Base));
-    look.setColor(QPalette::WindowText, colour::Blue);
-    label->setPalette(look);
-    label->setAttribute(Qt::WA_NoMousePropagation);
-    return label;
-}
-
-QLabel* playedPanel(QWidget* parent, const char* name) {
-    auto* panel = new QLabel(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setFont(panelFont());
-    panel->setTextFormat(Qt::PlainText);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setAutoFillBackground(true);
-    QPalette look = panel->palette();
-    look.setColor(QPalette::Window, colour::LightGrey);
-    look.setColor(QPalette::WindowText, colour::Black);
-    panel->setPalette(look);
-    panel->setAttribute(Qt::WA_NoMousePropagation);
-    return panel;
-}
-
-PictureArea* pictureArea(QWidget* parent, const char* name, const QColor& fore) {
-    auto* area = new PictureArea(colour::LightGrey, fore, parent);
-    area->setObjectName(QString::fromLatin1(name));
-    return area;
 }
 
 } // namespace
@@ -120,7 +55,7 @@ frmDominos::frmDominos(QWidget* parent)
         stopBox(title, text);
     };
     blocking_.timeOutNotice = [this](const QString& caption, const QString& text) {
-        pipwright::showTimeOutNotice(caption, text, layout_.playersPic.left(), this);
+        pipwright::showTimeOutNotice(caption, text, table_->layout().playersPic.left(), this);
     };
     blocking_.pause = [this](double seconds) { pauseKeepingEvents(seconds * pauseScale_); };
     newsTimer_.setSingleShot(true);
@@ -137,140 +72,46 @@ frmDominos::~frmDominos() = default;
 void frmDominos::createControls() {
     setWindowTitle(QStringLiteral("Pipwright"));
     setWindowIcon(dominoIcon());
-    auto* inner = new QWidget(this);
-    inner->setObjectName(QStringLiteral("InnerArea"));
-    inner->installEventFilter(this);
-    setCentralWidget(inner);
+    table_ = new GameTable(this);
+    setCentralWidget(table_);
+    connect(table_, &GameTable::backgroundClicked, this, &frmDominos::Form_Click);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
-    ViewPic = pictureArea(inner, "ViewPic", colour::Black);
-    ComputersPic = pictureArea(inner, "ComputersPic", colour::FaceDown);
-    BoneYardPic = pictureArea(inner, "BoneYardPic", colour::FaceDown);
-    PlayersPic = pictureArea(inner, "PlayersPic", colour::Black);
+    ViewPic = table_->ViewPic;
+    LblPlayerSelect = table_->LblPlayerSelect;
+    LblComputersSelect = table_->LblComputersSelect;
+    ComputersPic = table_->ComputersPic;
+    LblComputer = table_->LblComputer;
+    BoneYardPic = table_->BoneYardPic;
+    LblBoneYard = table_->LblBoneYard;
+    PlayersPic = table_->PlayersPic;
+    ComPlayerCantPlay = table_->ComPlayerCantPlay;
+    LBLPlayerPlayed = table_->LBLPlayerPlayed;
+    LBLComputerPlayed = table_->LBLComputerPlayed;
+    LblPlayer = table_->LblPlayer;
+    Label1 = table_->Label1;
+    StatusBar1 = table_->StatusBar1;
+    News = table_->News;
     readThePictures();
-    // The controls drawn over the pictures are the table's own, so that a
-    // screen reader finds the hand and the line holding their dominoes only.
-    LblPlayerSelect = captionLabel(inner, "LblPlayerSelect", "Player's Selection");
-    LblComputersSelect = captionLabel(inner, "LblComputersSelect", "Computer's Selection");
-    LblComputer = captionLabel(inner, "LblComputer", "Computer's Dominos");
-    LblBoneYard = captionLabel(inner, "LblBoneYard", "BoneYard Dominos");
-    ComPlayerCantPlay = new QPushButton(QStringLiteral("Can't Play"), inner);
-    ComPlayerCantPlay->setObjectName(QStringLiteral("ComPlayerCantPlay"));
-    LBLPlayerPlayed = playedPanel(inner, "LBLPlayerPlayed");
-    LBLComputerPlayed = playedPanel(inner, "LBLComputerPlayed");
-    LblPlayer = captionLabel(inner, "LblPlayer", "Player's Dominos");
-    captionHeight_ = toPixels(textHeightTwips(captionFont()));
-    captionWidths_ = {
-        {LblPlayerSelect, captionWidth(LblPlayerSelect, PlayerSelectWidth, 60)},
-        {LblComputersSelect, captionWidth(LblComputersSelect, ComputerSelectWidth, 60)},
-        {LblComputer, captionWidth(LblComputer, ComputerLabelWidth, 60)},
-        {LblBoneYard, captionWidth(LblBoneYard, BoneYardLabelWidth, 60)},
-        {LblPlayer, captionWidth(LblPlayer, PlayerLabelWidth, 60)},
-    };
-    Label1 = new MessageLine(inner);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setMessage(QStringLiteral("Label1"));
-    StatusBar1 = new StatusPanels(inner);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    News = new NewsLine(inner);
     describeHowToPlay();
 }
 
 void frmDominos::Form_Load() {
-    // The picture borders, measured on PlayersPic at its design size.
-    PlayersPic->resize(toPixels(PlayersDesign));
-    const int horizontalAllowance =
-        toTwips(PlayersPic->width() - PlayersPic->contentsRect().width());
-    const int verticalAllowance =
-        toTwips(PlayersPic->height() - PlayersPic->contentsRect().height());
-
     // Laid out at the designed size; the window may then be made larger.
     const QSize designed = toPixels(QSize(WindowWidth, WindowHeight));
     resize(designed);
     setMinimumSize(designed);
 
     conditions_ = new GameConditionsDialog(engine_.state(), Timer1, this);
-    layOut(horizontalAllowance, verticalAllowance);
+    table_->layOut(QSize(width(), height() - menuBar()->sizeHint().height()));
     openAtLastSize(designed);
 
     Metrics metrics;
     metrics.boneYardLabelHeight = static_cast<Integer>(textHeightTwips(LblBoneYard->font()));
     metrics.computerLabelHeight = static_cast<Integer>(textHeightTwips(LblComputer->font()));
-    metrics.playerHandTop = static_cast<Integer>(layout_.playerHandTop);
+    metrics.playerHandTop = static_cast<Integer>(table_->layout().playerHandTop);
     engine_.Form_Load(metrics);
     help_.InitTheHelp(this);
-}
-
-void frmDominos::layOut(int horizontalAllowance, int verticalAllowance) {
-    LayoutInput in;
-    in.innerWidth = toTwips(width());
-    in.innerHeight = toTwips(height() - menuBar()->sizeHint().height());
-    in.statusBarHeight = StatusBarHeight;
-    in.horizontalAllowance = horizontalAllowance;
-    in.verticalAllowance = verticalAllowance;
-    // Captions are measured in the font they are shown in, so each label
-    // fits exactly above the row it names.
-    in.boneYardCaptionHeight = textHeightTwips(LblBoneYard->font());
-    in.playerCaptionHeight = textHeightTwips(LblPlayer->font());
-    in.playerLabelWidth = toTwips(captionWidths_.value(LblPlayer));
-    in.cantPlayWidth = CantPlayDesign.width();
-    in.playedWidth = PlayedDesign.width();
-    in.label1Height = Label1Height;
-    layout_ = layOutMainWindow(in);
-    designInner_ = toPixels(QSize(in.innerWidth, in.innerHeight));
-    applyScale();
-}
-
-void frmDominos::applyScale() {
-    scale_ =
-        DesignScale::fit(designInner_, QSize(width(), height() - menuBar()->sizeHint().height()));
-    const double factor = scale_.factor;
-    StatusBar1->setScale(factor);
-    StatusBar1->setGeometry(scale_.place(layout_.statusBar));
-    // The status bar answers its panels' new fonts now, in this paint, rather
-    // than with a second one; when their height changes it builds a new
-    // layout, which asks once more.
-    for (int requests = 0; requests < 2; ++requests)
-        QCoreApplication::sendPostedEvents(StatusBar1, QEvent::LayoutRequest);
-    Label1->setScale(factor);
-    Label1->setGeometry(scale_.place(layout_.label1));
-    for (const auto& [area, twips] :
-         {std::pair{BoneYardPic, layout_.boneYardPic}, std::pair{PlayersPic, layout_.playersPic},
-          std::pair{ComputersPic, layout_.computersPic}, std::pair{ViewPic, layout_.viewPic}}) {
-        area->setFrameScale(factor);
-        area->setGeometry(scale_.place(twips));
-        area->setScale(TwipsPerPixel / factor, TwipsPerPixel / factor);
-    }
-    // The play field measures its inner area in the numbers of its outer size.
-    const QSize viewInner = ViewPic->contentsRect().size();
-    ViewPic->setScale(double(layout_.viewPic.width()) / viewInner.width(),
-                      double(layout_.viewPic.height()) / viewInner.height());
-
-    const QFont caption = scale_.font(captionFont());
-    for (auto it = captionWidths_.cbegin(); it != captionWidths_.cend(); ++it) {
-        it.key()->setFont(caption);
-        it.key()->resize(scale_.scaled(it.value()), scale_.scaled(captionHeight_));
-    }
-    const QFont panel = scale_.font(panelFont());
-    ComPlayerCantPlay->setFont(panel);
-    ComPlayerCantPlay->setFixedSize(scale_.pixels(CantPlayDesign));
-    for (QLabel* played : {LBLPlayerPlayed, LBLComputerPlayed}) {
-        played->setFont(panel);
-        played->setLineWidth(std::max(1, scale_.scaled(1)));
-        played->resize(scale_.pixels(PlayedDesign));
-    }
-
-    auto place = [](QWidget* control, PictureArea* area, QPoint twips) {
-        control->move(area->pos() + area->toWidget(twips.x(), twips.y()));
-    };
-    place(LblBoneYard, BoneYardPic, layout_.lblBoneYard);
-    place(LblPlayer, PlayersPic, layout_.lblPlayer);
-    place(LblComputer, ComputersPic, layout_.lblComputer);
-    place(ComPlayerCantPlay, PlayersPic, layout_.cantPlay);
-    place(LBLPlayerPlayed, PlayersPic, layout_.playerPlayed);
-    place(LBLComputerPlayed, PlayersPic, layout_.computerPlayed);
-    placeSelectionLabel(SelectionLabel::Player);
-    placeSelectionLabel(SelectionLabel::Computer);
 }
 
 void frmDominos::openAtLastSize(QSize designed) {
@@ -292,13 +133,6 @@ void frmDominos::rememberSize() {
     const bool maximised = isMaximized();
     settings.setValue(QStringLiteral("window/size"), maximised ? normalGeometry().size() : size());
     settings.setValue(QStringLiteral("window/maximised"), maximised);
-}
-
-void frmDominos::placeSelectionLabel(SelectionLabel which) {
-    QLabel* label = selectionLabel(which);
-    const QPoint& at = selectionAnchors_[static_cast<std::size_t>(which)];
-    const QPoint anchor = ViewPic->pos() + ViewPic->toWidget(at.x(), at.y());
-    label->move(anchor.x() - label->width() / 2, anchor.y());
 }
 
 void frmDominos::connectInput() {
@@ -367,22 +201,20 @@ void frmDominos::refreshHint() {
     menus_[Menu::Hint]->setEnabled(hintAvailable(engine_));
 }
 
+const MainLayout& frmDominos::layout() const {
+    return table_->layout();
+}
+
+const DesignScale& frmDominos::scale() const {
+    return table_->scale();
+}
+
 PictureArea& frmDominos::picture(Picture picture) const {
-    switch (picture) {
-    case Picture::View:
-        return *ViewPic;
-    case Picture::Players:
-        return *PlayersPic;
-    case Picture::BoneYard:
-        return *BoneYardPic;
-    case Picture::Computers:
-        break;
-    }
-    return *ComputersPic;
+    return table_->picture(picture);
 }
 
 QLabel* frmDominos::selectionLabel(SelectionLabel label) const {
-    return label == SelectionLabel::Player ? LblPlayerSelect : LblComputersSelect;
+    return table_->selectionLabel(label);
 }
 
 // --- Window events ---
@@ -396,12 +228,6 @@ void frmDominos::showEvent(QShowEvent* event) {
     engine_.Form_Activate();
 }
 
-void frmDominos::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    if (!designInner_.isEmpty())
-        applyScale();
-}
-
 void frmDominos::closeEvent(QCloseEvent* event) {
     rememberSize();
     // However the window closes, the day's games are recorded when the player
@@ -410,25 +236,6 @@ void frmDominos::closeEvent(QCloseEvent* event) {
     help_.CloseTheHelp();
     event->accept();
     QCoreApplication::quit();
-}
-
-bool frmDominos::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget()) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            // Presses that controls pass on (the status bar, the captions)
-            // are not on the bare background.
-            const auto* press = static_cast<QMouseEvent*>(event);
-            backgroundPressed_ = press->button() == Qt::LeftButton &&
-                                 !centralWidget()->childAt(press->position().toPoint());
-        } else if (event->type() == QEvent::MouseButtonRelease && backgroundPressed_) {
-            backgroundPressed_ = false;
-            const auto* release = static_cast<QMouseEvent*>(event);
-            if (release->button() == Qt::LeftButton &&
-                centralWidget()->rect().contains(release->position().toPoint()))
-                Form_Click();
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmDominos::Form_Click() {
@@ -506,28 +313,12 @@ void frmDominos::setComputerPlayed(std::string_view text) {
 }
 
 void frmDominos::setPlayerCaption(std::string_view text) {
-    LblPlayer->setText(gameText(text));
-    // Longer names widen the caption up to the played-domino panel.
-    const int room = designPixel(layout_.playerPlayed.x()) - designPixel(layout_.lblPlayer.x()) - 2;
-    const int wanted = captionWidth(LblPlayer, 0, 60);
-    const int design = toPixels(PlayerLabelWidth);
-    const int width = std::min(std::max(wanted, design), std::max(room, design));
-    captionWidths_[LblPlayer] = width;
-    LblPlayer->resize(scale_.scaled(width), LblPlayer->height());
+    table_->setPlayerCaption(gameText(text));
 }
 
 void frmDominos::showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
                                     int top) {
-    QLabel* label = selectionLabel(which);
-    label->setText(gameText(text));
-    const int width = captionWidth(
-        label, which == SelectionLabel::Player ? PlayerSelectWidth : ComputerSelectWidth, 90);
-    captionWidths_[label] = width;
-    label->resize(scale_.scaled(width), label->height());
-    label->setAlignment(Qt::AlignCenter);
-    selectionAnchors_[static_cast<std::size_t>(which)] = QPoint(centreX, top);
-    placeSelectionLabel(which);
-    label->show();
+    table_->showSelectionLabel(which, gameText(text), centreX, top);
 }
 
 void frmDominos::hideSelectionLabel(SelectionLabel label) {

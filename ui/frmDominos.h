@@ -23,6 +23,7 @@ class QPushButton;
 namespace pipwright {
 
 class GameConditionsDialog;
+class GameTable;
 class MessageLine;
 class PictureArea;
 class StatusPanels;
@@ -38,9 +39,9 @@ public:
 
     Engine& engine() { return engine_; }
     SeededRandom& random() { return random_; }
-    const MainLayout& layout() const { return layout_; }
+    const MainLayout& layout() const;
     // The scale the designed layout is drawn at in the window's present size.
-    const DesignScale& scale() const { return scale_; }
+    const DesignScale& scale() const;
     PictureArea& picture(Picture picture) const;
     QAction* menuEntry(Menu menu) const { return menus_[menu]; }
     HelpViewer& help() { return help_; }
@@ -98,20 +99,14 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Lays out the controls and loads the engine: first values, a shuffled BoneYard.
     void Form_Load();
     void createControls();
-    void layOut(int horizontalAllowance, int verticalAllowance);
     void openAtLastSize(QSize designed);
     void rememberSize();
-    // Draws the designed layout at the scale that fits the window.
-    void applyScale();
-    void placeSelectionLabel(SelectionLabel which);
     // Play by keyboard.
     void moveHighlight(int step);
     void highlightNth(int n);
@@ -147,21 +142,13 @@ private:
     BlockingCalls blocking_;
     double pauseScale_ = 1;
     bool shownBefore_ = false;
-    bool backgroundPressed_ = false;
     PictureArea* acceptedPress_ = nullptr; // where the last press was taken
     bool keysUsed_ = false;
     QStringList news_;
     QTimer newsTimer_;
     int highlighted_ = 0;
-    MainLayout layout_;
-    QSize designInner_; // the inner area at the designed size, in pixels
-    DesignScale scale_;
-    // Each caption's width at the designed size, in pixels; it changes with
-    // the text of the player's caption and of the two selection labels.
-    QHash<QLabel*, int> captionWidths_;
-    int captionHeight_ = 0;
-    std::array<QPoint, 2> selectionAnchors_{}; // centre and top, in play-field units
-
+    GameTable* table_ = nullptr;
+    // The table's controls, by the game's names.
     PictureArea* ViewPic = nullptr;
     QLabel* LblPlayerSelect = nullptr;
     QLabel* LblComputersSelect = nullptr;
