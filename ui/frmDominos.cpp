@@ -64,6 +64,8 @@ frmDominos::frmDominos(QWidget* parent)
     createControls();
     connectInput();
     connectMenus();
+    menusWanted_.fill(true);
+    createKeyActions();
     Form_Load();
 }
 
@@ -154,16 +156,16 @@ void frmDominos::connectInput() {
         connect(route.area, &PictureArea::clicked, this, [this, route] {
             if (std::exchange(acceptedPress_, nullptr) == route.area)
                 (engine_.*route.click)();
-            refreshHint();
+            updateActions();
         });
     }
     connect(ComPlayerCantPlay, &QPushButton::clicked, this, [this] {
         engine_.ComPlayerCantPlay_Click();
-        refreshHint();
+        updateActions();
     });
     connect(&Timer1, &QTimer::timeout, this, [this] {
         engine_.Timer1_Timer();
-        refreshHint();
+        updateActions();
     });
 }
 
@@ -171,7 +173,7 @@ void frmDominos::connectMenus() {
     auto whenIdle = [this](Menu menu, const std::function<void()>& action) {
         connect(menus_[menu], &QAction::triggered, this, [this, action] {
             engine_.runWhenIdle(action);
-            refreshHint();
+            updateActions();
         });
     };
     whenIdle(Menu::OpenGame, [this] { mnuOpenGame_Click(); });
@@ -190,15 +192,9 @@ void frmDominos::connectMenus() {
             keysUsed_ = true;
             showHighlight();
         }
-        refreshHint();
+        updateActions();
     });
-    connect(menus_.gameMenu(), &QMenu::aboutToShow, this, &frmDominos::refreshHint);
-}
-
-// The hint is on offer only in the player's turn. Play changes the turn only
-// through the input handled above, so each of them looks again when done.
-void frmDominos::refreshHint() {
-    menus_[Menu::Hint]->setEnabled(hintAvailable(engine_));
+    connect(menus_.gameMenu(), &QMenu::aboutToShow, this, &frmDominos::updateActions);
 }
 
 const MainLayout& frmDominos::layout() const {
@@ -360,7 +356,8 @@ void frmDominos::paintHalf(Picture which, int x, int y, int pips, bool standing)
 }
 
 void frmDominos::setMenuEnabled(Menu menu, bool enabled) {
-    menus_[menu]->setEnabled(enabled);
+    menusWanted_[static_cast<std::size_t>(menu)] = enabled;
+    updateActions();
 }
 
 void frmDominos::setBusyPointer(bool busy) {

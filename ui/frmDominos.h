@@ -99,7 +99,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Lays out the controls and loads the engine: first values, a shuffled BoneYard.
@@ -126,7 +125,11 @@ private:
     void tellNews();
     void connectInput();
     void connectMenus();
-    void refreshHint();
+    // The game's keys, each an action of the window.
+    enum class GameKey { Previous, Next, Clear, Select, LayLeft, LayRight, Draw, CantPlay, Jump1 };
+    static constexpr std::size_t GameKeyCount = static_cast<std::size_t>(GameKey::Jump1) + 9;
+    void createKeyActions();
+    void updateActions();
     QLabel* selectionLabel(SelectionLabel label) const;
     QString chooseGameFile(const QString& title, bool saving);
     // A message box with the stop icon; its text is shown as it stands.
@@ -144,6 +147,8 @@ private:
     bool shownBefore_ = false;
     PictureArea* acceptedPress_ = nullptr; // where the last press was taken
     bool keysUsed_ = false;
+    std::array<QAction*, GameKeyCount> keys_{};
+    std::array<bool, MenuCount> menusWanted_{};
     QStringList news_;
     QTimer newsTimer_;
     int highlighted_ = 0;
