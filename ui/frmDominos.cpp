@@ -35,17 +35,10 @@ namespace {
 constexpr int WindowWidth = 9720;
 constexpr int WindowHeight = 7320;
 
-QString gameText(std::string_view text) {
-    QString out = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return out;
-}
-
 } // namespace
 
 frmDominos::frmDominos(QWidget* parent)
-    : QMainWindow(parent), random_(timeOfDaySeed()), engine_(*this, random_), computer_(engine_),
+    : QMainWindow(parent), random_(timeOfDaySeed()), engine_(port_, random_), computer_(engine_),
       menus_(*menuBar()) {
     engine_.setComputer(&computer_);
     blocking_.result = [this](const ResultTexts& texts) {
@@ -262,147 +255,19 @@ void frmDominos::mnuQuit_Click() {
     close();
 }
 
-// --- WindowPort ---
-
-void frmDominos::setMessage(std::string_view name, std::string_view text) {
-    const QString message = gameText(name) + gameText(text);
-    if (message != Label1->text()) {
-        Label1->setMessage(message);
-        announce(message);
-    }
-    describePictures();
-}
-
-void frmDominos::setStatusPanel(int panel, std::string_view text) {
-    const QString shown = gameText(text);
-    // The scores and the games won and lost, when they change.
-    if (shown != StatusBar1->panelText(panel) && panel <= 4)
-        announce(shown);
-    StatusBar1->setPanelText(panel, shown);
-}
-
 void frmDominos::announce(const QString& news) {
     if (news.isEmpty())
         return;
     news_ << news;
     newsTimer_.start();
 }
-
 void frmDominos::tellNews() {
     News->tell(news_.join(QLatin1Char(' ')));
     news_.clear();
 }
-
-void frmDominos::setPlayerPlayed(std::string_view text) {
-    const QString played = gameText(text);
-    if (!played.isEmpty() && played != LBLPlayerPlayed->text())
-        announce(QStringLiteral("Player's Selection ") + played);
-    LBLPlayerPlayed->setText(played);
-}
-
-void frmDominos::setComputerPlayed(std::string_view text) {
-    const QString played = gameText(text);
-    // The computer's move, which the panel shows, is told as its selection.
-    if (!played.isEmpty() && played != LBLComputerPlayed->text())
-        announce(QStringLiteral("Computer's Selection ") + played);
-    LBLComputerPlayed->setText(played);
-}
-
-void frmDominos::setPlayerCaption(std::string_view text) {
-    table_->setPlayerCaption(gameText(text));
-}
-
-void frmDominos::showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
-                                    int top) {
-    table_->showSelectionLabel(which, gameText(text), centreX, top);
-}
-
-void frmDominos::hideSelectionLabel(SelectionLabel label) {
-    selectionLabel(label)->hide();
-}
-
-void frmDominos::clearPicture(Picture which) {
-    picture(which).clear();
-    showHighlight();
-}
-
-void frmDominos::fillBox(Picture which, const Rect& rect, Fill fill) {
-    PictureArea& area = picture(which);
-    QColor colour;
-    switch (fill) {
-    case Fill::Foreground:
-        colour = area.foreColour();
-        break;
-    case Fill::Background:
-        colour = area.backColour();
-        break;
-    case Fill::Black:
-        colour = colour::Black;
-        break;
-    case Fill::White:
-        colour = colour::White;
-        break;
-    case Fill::Grey:
-        colour = colour::Grey;
-        break;
-    }
-    area.fillBox(rect, colour);
-    showHighlight();
-}
-
-void frmDominos::paintHalf(Picture which, int x, int y, int pips, bool standing) {
-    picture(which).paintHalf(x, y, pips, standing);
-    showHighlight();
-}
-
-void frmDominos::setMenuEnabled(Menu menu, bool enabled) {
-    menusWanted_[static_cast<std::size_t>(menu)] = enabled;
-    updateActions();
-}
-
-void frmDominos::setBusyPointer(bool busy) {
-    for (QWidget* widget : std::initializer_list<QWidget*>{this, ViewPic, PlayersPic, BoneYardPic,
-                                                           ComputersPic, StatusBar1}) {
-        if (busy)
-            widget->setCursor(Qt::WaitCursor);
-        else
-            widget->unsetCursor();
-    }
-}
-
-void frmDominos::PauseTimer(double seconds) {
-    blocking_.pause(seconds);
-}
-
 void frmDominos::stopBox(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
-
-void frmDominos::messageBox(std::string_view title, std::string_view text) {
-    blocking_.messageBox(gameText(title), gameText(text));
-}
-
-void frmDominos::showResultWindow(ResultWindow window, const GameState& state) {
-    blocking_.result(resultTexts(window, state));
-}
-
-void frmDominos::showTimeOutNotice(std::string_view caption, std::string_view text) {
-    blocking_.timeOutNotice(gameText(caption), gameText(text));
-}
-
-bool frmDominos::timerBoxChecked() const {
-    return conditions_ && conditions_->timerBoxChecked();
-}
-
-void frmDominos::setTimer1Enabled(bool enabled) {
-    // A timer given no interval yet never expires, as a zero interval would
-    // otherwise make it fire at once and without end.
-    if (!enabled)
-        Timer1.stop();
-    else if (!Timer1.isActive() && Timer1.interval() > 0)
-        Timer1.start();
-}
-
 } // namespace pipwright

@@ -9,6 +9,7 @@
 #include "ui/GameMenus.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainLayout.h"
+#include "ui/MainWindowPort.h"
 #include "ui/TableAccessible.h"
 
 #include <QHash>
@@ -28,10 +29,10 @@ class MessageLine;
 class PictureArea;
 class StatusPanels;
 
-// The main window: the play field, both hands, the BoneYard, the message line,
-// the status bar, the menus and the play timer. It owns the engine and shows
-// on screen what the engine asks for.
-class frmDominos : public QMainWindow, public WindowPort {
+// The main window: its table (the play field, both hands, the BoneYard, the
+// message line and the status bar), the menus, the game's keys and the play
+// timer. It owns the engine; its port shows what the engine asks for.
+class frmDominos : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmDominos(QWidget* parent = nullptr);
@@ -59,27 +60,8 @@ public:
     // Scales every pause of the game; tests shorten them.
     void setPauseScale(double scale) { pauseScale_ = scale; }
 
-    // WindowPort
-    void setMessage(std::string_view name, std::string_view text) override;
-    void setStatusPanel(int panel, std::string_view text) override;
-    void setPlayerPlayed(std::string_view text) override;
-    void setComputerPlayed(std::string_view text) override;
-    void setPlayerCaption(std::string_view text) override;
-    void showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
-                            int top) override;
-    void hideSelectionLabel(SelectionLabel label) override;
-    void clearPicture(Picture which) override;
-    void fillBox(Picture which, const Rect& rect, Fill fill) override;
-    void paintHalf(Picture which, int x, int y, int pips, bool standing) override;
-    void setMenuEnabled(Menu menu, bool enabled) override;
-    void setBusyPointer(bool busy) override;
-    void PauseTimer(double seconds) override;
-    void messageBox(std::string_view title, std::string_view text) override;
-    void showResultWindow(ResultWindow window, const GameState& state) override;
-    void showTimeOutNotice(std::string_view caption, std::string_view text) override;
-    bool timerBoxChecked() const override;
-    void setTimer1Enabled(bool enabled) override;
-    bool timer1Enabled() const override { return Timer1.isActive(); }
+    // What the engine asks of the window.
+    MainWindowPort& port() { return port_; }
 
     // Menu entries.
     void mnuOpenGame_Click();
@@ -101,6 +83,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class MainWindowPort;
+
     // Lays out the controls and loads the engine: first values, a shuffled BoneYard.
     void Form_Load();
     void createControls();
@@ -112,7 +96,7 @@ private:
     void showHighlight();
     // A press at a point of a picture, in twips, and its click.
     void clickAt(Picture picture, int x, int y);
-    // The pictures' accessible names follow the game.
+    // What a screen reader reads of the pictures, and the actions, follow the game.
     void describePictures();
     // Gives the pictures their readers, before anything asks how to read them.
     void readThePictures();
@@ -136,6 +120,7 @@ private:
     void stopBox(const QString& title, const QString& text);
     void recordTheDaysGames();
 
+    MainWindowPort port_{*this};
     SeededRandom random_;
     Engine engine_;
     ComputerPlayer computer_;

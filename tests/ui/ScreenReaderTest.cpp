@@ -139,12 +139,12 @@ TEST_F(ScreenReader, EachNewMessageIsToldOnceAndAnUnchangedOneNever) {
     // A message and a score in one step are told together.
     EXPECT_EQ(toldAfter([&] {
                   engine().sayToPlayer(", The Computer is Thinking..");
-                  window->setStatusPanel(2, "Computer's Score=10");
+                  window->port().setStatusPanel(2, "Computer's Score=10");
               }),
               1);
     EXPECT_EQ(window->findChild<NewsLine*>()->accessibleName(),
               "Tess, The Computer is Thinking.. Computer's Score=10");
-    EXPECT_EQ(toldAfter([&] { window->setStatusPanel(2, "Computer's Score=10"); }), 0);
+    EXPECT_EQ(toldAfter([&] { window->port().setStatusPanel(2, "Computer's Score=10"); }), 0);
 }
 
 } // namespace
