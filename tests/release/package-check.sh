@@ -54,6 +54,7 @@ cat >"$work/expected" <<EOF
 -rw-r--r-- usr/share/applications/$id.desktop
 -rw-r--r-- usr/share/doc/pipwright/changelog.gz
 -rw-r--r-- usr/share/doc/pipwright/copyright
+-rw-r--r-- usr/share/doc-base/pipwright
 -rw-r--r-- usr/share/doc/pipwright/help.html
 -rw-r--r-- usr/share/icons/hicolor/128x128/apps/$id.png
 -rw-r--r-- usr/share/icons/hicolor/48x48/apps/$id.png
