@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-tidy
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core
   appstream desktop-file-utils
+  dpkg-dev file lintian
 )
 
 missing=()
