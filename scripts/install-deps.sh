@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core
   dbus dbus-x11 at-spi2-core python3-pyatspi
   appstream desktop-file-utils
+  dpkg-dev file lintian
 )
 
 missing=()

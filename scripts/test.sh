@@ -64,6 +64,7 @@ step tests build_and_test "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 step sanitizers sanitized_build_and_test
 step fuzz env PIPWRIGHT_FUZZ_BUILD="$root/build-fuzz" sh "$root/fuzz/run.sh" "$fuzz_seconds"
 step clang-tidy "$root/tools/run-clang-tidy.sh" "$root/build"
+step package "$root/tests/release/package-check.sh" "$root" "$root/build-package"
 count_tests tests
 count_tests sanitizers
 

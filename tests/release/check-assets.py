@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks the desktop assets against each other and the help page's own links.
 
-Usage: check-assets.py <source-dir> <project-version>
+Usage: check-assets.py <source-dir>
 """
 import html.parser
 import pathlib
@@ -40,6 +40,8 @@ class Anchors(html.parser.HTMLParser):
 
 
 def png_size(path):
+    if not path.is_file():
+        return None
     data = path.read_bytes()[:24]
     if data[:8] != b"\x89PNG\r\n\x1a\n":
         return None
@@ -48,7 +50,6 @@ def png_size(path):
 
 def main():
     source = pathlib.Path(sys.argv[1])
-    version = sys.argv[2]
     problems = []
 
     page = Anchors()
@@ -67,14 +68,19 @@ def main():
     if not re.search(rf"^Icon={re.escape(APP_ID)}$", desktop, re.M):
         problems.append("desktop file: Icon does not name the installed icon")
 
-    component = ElementTree.parse(source / f"data/{APP_ID}.metainfo.xml").getroot()
+    component = ElementTree.parse(source / f"data/{APP_ID}.metainfo.xml.in").getroot()
     if component.findtext("id") != APP_ID:
         problems.append("metainfo: id differs from the application id")
     if component.findtext("launchable") != f"{APP_ID}.desktop":
         problems.append("metainfo: launchable does not name the desktop file")
-    releases = component.findall("releases/release")
-    if not releases or releases[0].get("version") != version:
-        problems.append(f"metainfo: newest release is not the project version {version}")
+    # A software centre fetches the screenshots from the repository at the release's tag.
+    shots = [image.text for image in component.iter("image")]
+    if not shots:
+        problems.append("metainfo: no screenshots")
+    for url in shots:
+        name = url.rsplit("/data/screenshots/", 1)[-1]
+        if "/" in name or png_size(source / "data/screenshots" / name) is None:
+            problems.append(f"metainfo: screenshot {url} is not a PNG in data/screenshots")
 
     for problem in problems:
         print("FAIL:", problem)
