@@ -125,6 +125,7 @@ private:
     void refreshHint();
     QLabel* selectionLabel(SelectionLabel label) const;
     QString chooseGameFile(const QString& title, bool saving);
+    bool replaceAllowed(const QString& title, const QString& path);
     // A message box with the stop icon; its text is shown as it stands.
     void stopBox(const QString& title, const QString& text);
     void recordTheDaysGames();

@@ -37,13 +37,27 @@ QString frmDominos::chooseGameFile(const QString& title, bool saving) {
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The name is settled first, so the question is asked of the file written.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    QString path = dialog.selectedFiles().constFirst();
-    // A name typed without an extension gets the game's own.
-    if (saving && QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
+    const QString chosen = dialog.selectedFiles().constFirst();
+    if (!saving)
+        return chosen;
+    const QString path = settledGameFileName(chosen);
+    if (QFileInfo::exists(path) && !replaceAllowed(title, path))
+        return {};
     return path;
+}
+
+bool frmDominos::replaceAllowed(const QString& title, const QString& path) {
+    QMessageBox box(
+        QMessageBox::Warning, title,
+        tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 void frmDominos::mnuSaveGame_Click() {
