@@ -5,6 +5,7 @@
 #include "game/Random.h"
 #include "game/ResultTexts.h"
 #include "game/WindowPort.h"
+#include "storage/HistoryRecorder.h"
 #include "ui/DesignScale.h"
 #include "ui/GameMenus.h"
 #include "ui/HelpViewer.h"
@@ -78,6 +79,7 @@ public:
     bool timerBoxChecked() const override;
     void setTimer1Enabled(bool enabled) override;
     bool timer1Enabled() const override { return Timer1.isActive(); }
+    void gameEnded() override;
 
     // Menu entries.
     void mnuOpenGame_Click();
@@ -135,6 +137,7 @@ private:
     ComputerPlayer computer_;
     QTimer Timer1;
     HelpViewer help_;
+    HistoryRecorder history_;
     GameMenus menus_;
     BlockingCalls blocking_;
     double pauseScale_ = 1;

@@ -97,30 +97,31 @@ void frmDominos::mnuOpenGame_Click() {
 
 void frmDominos::mnuGameHistory_Click() {
     const GameState& s = engine_.state();
-    const std::optional<QString> text = historyText(s.PlayerName);
-    if (!text)
-        return;
+    QString text = historyText(s.PlayerName).value_or(QString());
+    if (text.isEmpty()) {
+        const int damagedLine = historyDamagedLine(s.PlayerName);
+        if (damagedLine == 0)
+            return;
+        text = tr("The game history %1 is damaged at line %2, and is kept as it is; today's "
+                  "games are still added to its end.")
+                   .arg(QDir::toNativeSeparators(historyFilePath(s.PlayerName).value_or(QString())))
+                   .arg(damagedLine);
+    }
     QMessageBox box(QMessageBox::NoIcon, fromGame(s.PlayerName + "'s Game History.."),
-                    QString(*text).replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok,
-                    this);
+                    text.replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
+void frmDominos::gameEnded() {
+    history_.gameEnded(engine_.state(), QDate::currentDate());
+}
+
 void frmDominos::recordTheDaysGames() {
     const GameState& s = engine_.state();
-    if (s.KeepGameHistory == False)
-        return;
-    const HistoryOutcome recorded =
-        recordHistory(s.PlayerName, s.GamesWon.toLong(), s.GamesLost, QDate::currentDate());
-    if (recorded.ok)
-        return;
-    const QString what = recorded.appendedOnly
-                             ? tr("Today's games were added to the end of the game history, but "
-                                  "the history could not be merged into one line per day.")
-                             : tr("Today's games could not be recorded.");
-    stopBox(fromGame(s.PlayerName + "'s Game History.."),
-            what + QStringLiteral("\n\n") + recorded.reason);
+    const QString problems = history_.quit(s, QDate::currentDate());
+    if (!problems.isEmpty())
+        stopBox(fromGame(s.PlayerName + "'s Game History.."), problems);
 }
 
 } // namespace pipwright
