@@ -1,6 +1,8 @@
 #include "storage/HistoryRecorder.h"
 
 #include <QDir>
+#include <QStringList>
+#include <algorithm>
 
 namespace pipwright {
 
