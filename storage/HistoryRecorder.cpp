@@ -18,7 +18,7 @@ void HistoryRecorder::noteNewGames(const GameState& s) {
 
 HistoryOutcome HistoryRecorder::write(const std::string& player, const QDate& today) {
     const Games games = waiting_[player];
-    const HistoryOutcome outcome = recordHistory(player, games.won, games.lost, today);
+    HistoryOutcome outcome = recordHistory(player, games.won, games.lost, today);
     if (outcome.ok || outcome.appendedOnly)
         waiting_.erase(player);
     if (outcome.appendedOnly && outcome.damagedLine > 0)
