@@ -41,10 +41,10 @@ QString frmDominos::chooseGameFile(const QString& title, bool saving) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QString chosen = dialog.selectedFiles().constFirst();
+    QString chosen = dialog.selectedFiles().constFirst();
     if (!saving)
         return chosen;
-    const QString path = settledGameFileName(chosen);
+    QString path = settledGameFileName(chosen);
     if (QFileInfo::exists(path) && !replaceAllowed(title, path))
         return {};
     return path;
