@@ -150,6 +150,9 @@ struct GameState {
     void startLine(int a, int b);
     // How many dominoes the BoneYard still holds face down.
     int faceDownCount() const;
+    // Whether a hand holds its seven: seven slots, each a domino drawn out of
+    // the BoneYard.
+    bool holdsSeven(const HandTable& hand, Integer count) const;
 
     // An open end of the line and the half behind it.
     Integer openEnd(End end) const {

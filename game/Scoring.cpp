@@ -190,6 +190,7 @@ bool Engine::gameEnd(bool playerWon) {
         port_.setStatusPanel(3, "Games Won=" + std::to_string(s_.GamesWon.toLong()));
     else
         port_.setStatusPanel(4, "Games Lost=" + std::to_string(s_.GamesLost));
+    port_.gameEnded();
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "game/Random.h"
 #include "game/ResultTexts.h"
 #include "game/WindowPort.h"
+#include "storage/HistoryRecorder.h"
 #include "ui/DesignScale.h"
 #include "ui/GameMenus.h"
 #include "ui/HelpViewer.h"
@@ -78,6 +79,7 @@ public:
     bool timerBoxChecked() const override;
     void setTimer1Enabled(bool enabled) override;
     bool timer1Enabled() const override { return Timer1.isActive(); }
+    void gameEnded() override;
 
     // Menu entries.
     void mnuOpenGame_Click();
@@ -125,6 +127,7 @@ private:
     void refreshHint();
     QLabel* selectionLabel(SelectionLabel label) const;
     QString chooseGameFile(const QString& title, bool saving);
+    bool replaceAllowed(const QString& title, const QString& path);
     // A message box with the stop icon; its text is shown as it stands.
     void stopBox(const QString& title, const QString& text);
     void recordTheDaysGames();
@@ -134,6 +137,7 @@ private:
     ComputerPlayer computer_;
     QTimer Timer1;
     HelpViewer help_;
+    HistoryRecorder history_;
     GameMenus menus_;
     BlockingCalls blocking_;
     double pauseScale_ = 1;

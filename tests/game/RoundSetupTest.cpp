@@ -231,5 +231,21 @@ TEST_F(EngineTest, ActivationClearsTheRoundFlags) {
     EXPECT_EQ(window.playerCaption, "kept");
 }
 
+// With the winner starting, the computer has drawn its seven when a modal
+// window closes: the mark stays, so the next click is the player's draw and
+// the computer's seven is not drawn again over the same slots.
+TEST_F(EngineTest, ActivationWhileDealingKeepsTheSevenTheComputerHolds) {
+    s().WinnerReStartsGame = True;
+    s().plae = Variant::integer(3);
+    s().clae = 5;
+    engine.mnuRestartTheGame_Click();
+    engine.Form_Activate();
+    EXPECT_EQ(s().ComputerHasSeven, True);
+    clickBoneYard(SetSize);
+    EXPECT_EQ(computer.selectCalls, 1);
+    EXPECT_EQ(s().Playerdom, 1);
+    EXPECT_TRUE(checkInvariants(s()).empty());
+}
+
 } // namespace
 } // namespace pipwright::testing
