@@ -7,6 +7,7 @@
 #include "ui/PictureArea.h"
 #include "ui/StatusPanels.h"
 #include "ui/Twips.h"
+#include "ui/WindowGeometry.h"
 #include "ui/WindowIcon.h"
 #include "ui/dialogs/AuthorWindow.h"
 #include "ui/dialogs/GameConditionsDialog.h"
@@ -20,8 +21,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QSettings>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -186,7 +185,7 @@ void frmDominos::Form_Load() {
 
     conditions_ = new GameConditionsDialog(engine_.state(), Timer1, this);
     layOut(horizontalAllowance, verticalAllowance);
-    openAtLastSize(designed);
+    openWhereLeft(*this, designed);
 
     Metrics metrics;
     metrics.boneYardLabelHeight = static_cast<Integer>(textHeightTwips(LblBoneYard->font()));
@@ -266,27 +265,6 @@ void frmDominos::applyScale() {
     place(LBLComputerPlayed, PlayersPic, layout_.computerPlayed);
     placeSelectionLabel(SelectionLabel::Player);
     placeSelectionLabel(SelectionLabel::Computer);
-}
-
-void frmDominos::openAtLastSize(QSize designed) {
-    const QSettings settings(QCoreApplication::applicationName(),
-                             QCoreApplication::applicationName());
-    const QRect screenArea = screen()->availableGeometry();
-    const QSize last = settings.value(QStringLiteral("window/size")).toSize();
-    if (last.isValid())
-        resize(last.expandedTo(designed).boundedTo(screenArea.size()));
-    move(screenArea.left() + (screenArea.width() - width()) / 2,
-         screenArea.top() + (screenArea.height() - height()) / 2);
-    if (settings.value(QStringLiteral("window/maximised")).toBool())
-        setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-void frmDominos::rememberSize() {
-    // Kept under the program's own name, e.g. ~/.config/Pipwright/Pipwright.conf.
-    QSettings settings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
-    const bool maximised = isMaximized();
-    settings.setValue(QStringLiteral("window/size"), maximised ? normalGeometry().size() : size());
-    settings.setValue(QStringLiteral("window/maximised"), maximised);
 }
 
 void frmDominos::placeSelectionLabel(SelectionLabel which) {
@@ -397,7 +375,7 @@ void frmDominos::resizeEvent(QResizeEvent* event) {
 }
 
 void frmDominos::closeEvent(QCloseEvent* event) {
-    rememberSize();
+    keepWhereLeft(*this);
     // However the window closes, the day's games are recorded when the player
     // keeps a history; then the help closes and the program ends.
     recordTheDaysGames();

@@ -106,8 +106,6 @@ private:
     void Form_Load();
     void createControls();
     void layOut(int horizontalAllowance, int verticalAllowance);
-    void openAtLastSize(QSize designed);
-    void rememberSize();
     // Draws the designed layout at the scale that fits the window.
     void applyScale();
     void placeSelectionLabel(SelectionLabel which);

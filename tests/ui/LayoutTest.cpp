@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QTest>
 #include <algorithm>
 
@@ -183,6 +184,54 @@ TEST_F(WindowLayout, ClicksLandOnTheirTargetsAtEverySize) {
         EXPECT_NEAR(window->findChild<QLabel*>("LblBoneYard")->font().pointSizeF(), 9.75 * factor,
                     0.01);
     }
+}
+
+// The window reopens where it was left, maximised or not; when the screen it
+// was left on is gone it opens on the primary screen at the designed size,
+// centred.
+TEST(WindowGeometry, ReopensWhereItWasLeft) {
+    struct Case {
+        const char* name;
+        QRect left;
+        bool maximised;
+        bool screenGone;
+    };
+    const Case cases[] = {
+        {"moved and enlarged", QRect(40, 30, 700, 520), false, false},
+        {"maximised", QRect(20, 40, 660, 500), true, false},
+        {"on a screen that is gone", QRect(40, 30, 700, 520), false, true},
+    };
+    const QSize designed = toPixels(QSize(9720, 7320));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        {
+            frmDominos window;
+            window.setGeometry(c.left);
+            window.show();
+            if (c.maximised)
+                window.showMaximized();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            window.close();
+        }
+        if (c.screenGone)
+            QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName())
+                .setValue("window/screen", "a screen unplugged since");
+        frmDominos again;
+        again.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+        const QRect area = again.screen()->availableGeometry();
+        if (c.screenGone) {
+            EXPECT_EQ(again.size(), designed);
+            EXPECT_EQ(again.pos(),
+                      area.topLeft() + QPoint((area.width() - designed.width()) / 2,
+                                              (area.height() - designed.height()) / 2));
+            continue;
+        }
+        EXPECT_EQ(again.isMaximized(), c.maximised);
+        EXPECT_EQ(again.normalGeometry(), c.left);
+        again.showNormal();
+    }
+    QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear();
 }
 
 } // namespace
