@@ -113,13 +113,13 @@ frmDominos::frmDominos(QWidget* parent)
       menus_(*menuBar()) {
     engine_.setComputer(&computer_);
     blocking_.result = [this](const ResultTexts& texts) {
-        pipwright::showResultWindow(texts, this);
+        pipwright::showResultWindow(texts, this, dialogFrame());
     };
     blocking_.messageBox = [this](const QString& title, const QString& text) {
         stopBox(title, text);
     };
     blocking_.timeOutNotice = [this](const QString& caption, const QString& text) {
-        pipwright::showTimeOutNotice(caption, text, layout_.playersPic.left(), this);
+        pipwright::showTimeOutNotice(caption, text, layout_.playersPic.left(), dialogFrame(), this);
     };
     blocking_.pause = [this](double seconds) { pauseKeepingEvents(seconds * pauseScale_); };
     createControls();
@@ -265,6 +265,12 @@ void frmDominos::applyScale() {
     place(LBLComputerPlayed, PlayersPic, layout_.computerPlayed);
     placeSelectionLabel(SelectionLabel::Player);
     placeSelectionLabel(SelectionLabel::Computer);
+}
+
+PlacementFrame frmDominos::dialogFrame() const {
+    const QSize drawn(scale_.scaled(designInner_.width()), scale_.scaled(designInner_.height()));
+    return {QRect(centralWidget()->mapToGlobal(scale_.offset), drawn), scale_.factor,
+            screen()->availableGeometry()};
 }
 
 void frmDominos::placeSelectionLabel(SelectionLabel which) {
@@ -414,12 +420,12 @@ void frmDominos::Form_Click() {
 // --- Menu entries ---
 
 void frmDominos::mnuGameConditions_Click() {
-    conditions_->showModal();
+    conditions_->showModal(dialogFrame());
     engine_.Form_Activate();
 }
 
 void frmDominos::mnuAuthor_Click() {
-    showAuthorWindow(engine_.state(), this);
+    showAuthorWindow(engine_.state(), this, dialogFrame());
     engine_.Form_Activate();
 }
 
