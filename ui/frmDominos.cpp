@@ -41,7 +41,6 @@ constexpr QSize PlayedDesign{480, 330};
 constexpr int BoneYardLabelWidth = 2025;
 constexpr int ComputerLabelWidth = 2160;
 constexpr int PlayerLabelWidth = 1845;
-constexpr int StatusBarHeight = 360;
 constexpr int Label1Height = 375;
 
 QString gameText(std::string_view text) {
@@ -199,7 +198,7 @@ void frmDominos::layOut(int horizontalAllowance, int verticalAllowance) {
     LayoutInput in;
     in.innerWidth = toTwips(width());
     in.innerHeight = toTwips(height() - menuBar()->sizeHint().height());
-    in.statusBarHeight = StatusBarHeight;
+    in.statusBarHeight = StatusBar1->designHeightTwips();
     in.horizontalAllowance = horizontalAllowance;
     in.verticalAllowance = verticalAllowance;
     // Captions are measured in the font they are shown in, so each label

@@ -88,6 +88,30 @@ TEST_F(WindowLayout, StatusBarRunsAlongTheBottom) {
     }
 }
 
+// At the designed size every panel shows its longest text whole, and the two
+// score panels keep at least 3528 twips.
+TEST_F(WindowLayout, StatusPanelsShowTheirTextsWhole) {
+    const std::pair<int, const char*> texts[] = {
+        {1, "Abcdefgh's Score=195"},
+        {2, "Computer's Score=195"},
+        {3, "Games Won=123"},
+        {4, "Games Lost=123"},
+        {5, "23:59"},
+    };
+    for (auto [panel, text] : texts) {
+        window->setStatusPanel(panel, text);
+        const auto* label = window->findChild<QLabel*>(QStringLiteral("Panel%1").arg(panel));
+        const QRect inside = label->contentsRect();
+        EXPECT_GE(inside.width(), label->fontMetrics().horizontalAdvance(text)) << text;
+        EXPECT_GE(inside.height(), label->fontMetrics().height()) << text;
+        EXPECT_TRUE(window->centralWidget()->rect().contains(
+            QRect(label->mapTo(window->centralWidget(), QPoint()), label->size())))
+            << text;
+        if (panel <= 2)
+            EXPECT_GE(toTwips(label->width()), 3528) << text;
+    }
+}
+
 // A name or a caption read from a file is shown as it stands, never as markup.
 TEST_F(WindowLayout, NamesAndMessagesShowAsPlainText) {
     for (const char* name :
