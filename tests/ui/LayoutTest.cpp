@@ -4,11 +4,13 @@
 #include "ui/MainLayout.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 namespace pipwright {
@@ -110,6 +112,22 @@ TEST_F(WindowLayout, StatusPanelsShowTheirTextsWhole) {
         if (panel <= 2)
             EXPECT_GE(toTwips(label->width()), 3528) << text;
     }
+}
+
+// The game's windows open over the main window, not in the middle of the screen.
+TEST_F(WindowLayout, AboutOpensCentredOverTheMainWindow) {
+    window->move(0, 0);
+    QCoreApplication::processEvents();
+    QPoint centre;
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        centre = QRect(about->pos(), about->size()).center();
+        about->close();
+    });
+    window->mnuAuthor_Click();
+    const QWidget* inner = window->centralWidget();
+    const QPoint wanted = QRect(inner->mapToGlobal(QPoint()), inner->size()).center();
+    EXPECT_LE((centre - wanted).manhattanLength(), 2);
 }
 
 // A name or a caption read from a file is shown as it stands, never as markup.

@@ -85,20 +85,26 @@ TEST_F(Painting, SurvivesBeingHiddenAndClearsToItsBackColour) {
     EXPECT_EQ(area.colourAt(0, 0), colour::LightGrey);
 }
 
-// The widths of the runs of one colour along a row or column of an image.
-std::vector<int> runWidths(const QImage& image, const QColor& colour, int at, bool across) {
-    std::vector<int> widths;
-    const int length = across ? image.width() : image.height();
-    bool inRun = false;
-    for (int i = 0; i < length; ++i) {
-        const bool on = (across ? image.pixelColor(i, at) : image.pixelColor(at, i)) == colour;
-        if (on && !inRun)
-            widths.push_back(0);
-        if (on)
-            ++widths.back();
-        inRun = on;
+// A run of painted device pixels.
+struct PaintedRun {
+    int first, last;
+};
+// Along one row or column of a picture's inside: the runs that are not its
+// back colour, or, with a face colour, that show it.
+std::vector<PaintedRun> paintedRuns(const QImage& image, const QRect& inside, const QColor& back,
+                                    const std::optional<QColor>& face, int at, bool across) {
+    std::vector<PaintedRun> runs;
+    const int from = across ? inside.left() : inside.top();
+    const int to = across ? inside.right() : inside.bottom();
+    for (int i = from; i <= to; ++i) {
+        const QColor c = across ? image.pixelColor(i, at) : image.pixelColor(at, i);
+        const bool painted = face ? c == *face : c != back;
+        if (painted && (runs.empty() || runs.back().last != i - 1))
+            runs.push_back({i, i});
+        else if (painted)
+            runs.back().last = i;
     }
-    return widths;
+    return runs;
 }
 
 // Wherever a half lies, its border and the highlight around it keep one width
@@ -116,10 +122,12 @@ TEST_F(Painting, BordersAndTheHighlightKeepOneWidth) {
             QPointF(area.toWidget(x + 150, y + 150) + QPointF(0.5, 0.5)).toPoint() * ratio;
         for (bool across : {true, false}) {
             const int at = across ? middle.y() : middle.x();
-            for (int width : runWidths(image, colour::DarkYellow, at, across))
-                borders.insert(width);
-            for (int width : runWidths(image, colour::Blue, at, across))
-                frames.insert(width);
+            for (const PaintedRun& r :
+                 paintedRuns(image, image.rect(), {}, colour::DarkYellow, at, across))
+                borders.insert(r.last - r.first + 1);
+            for (const PaintedRun& r :
+                 paintedRuns(image, image.rect(), {}, colour::Blue, at, across))
+                frames.insert(r.last - r.first + 1);
         }
     }
     EXPECT_EQ(borders.size(), 1u) << "border widths " << ::testing::PrintToString(borders);
@@ -177,28 +185,6 @@ TEST_F(Flash, RestoredEndIsPaintedWithoutFlashing) {
     engine().CheckingLeft();
     EXPECT_EQ(pauses, 0);
     expectSixThreeLying();
-}
-
-// A run of painted device pixels.
-struct PaintedRun {
-    int first, last;
-};
-// Along one row or column of a picture's inside: the runs that are not its
-// back colour, or, with a face colour, that show it.
-std::vector<PaintedRun> paintedRuns(const QImage& image, const QRect& inside, const QColor& back,
-                                    const std::optional<QColor>& face, int at, bool across) {
-    std::vector<PaintedRun> runs;
-    const int from = across ? inside.left() : inside.top();
-    const int to = across ? inside.right() : inside.bottom();
-    for (int i = from; i <= to; ++i) {
-        const QColor c = across ? image.pixelColor(i, at) : image.pixelColor(at, i);
-        const bool painted = face ? c == *face : c != back;
-        if (painted && (runs.empty() || runs.back().last != i - 1))
-            runs.push_back({i, i});
-        else if (painted)
-            runs.back().last = i;
-    }
-    return runs;
 }
 
 // A press at a device pixel of a picture's grab, and where the game took it.
