@@ -7,6 +7,7 @@
 #include "ui/PictureArea.h"
 #include "ui/StatusPanels.h"
 #include "ui/Twips.h"
+#include "ui/WindowGeometry.h"
 #include "ui/WindowIcon.h"
 #include "ui/dialogs/AuthorWindow.h"
 #include "ui/dialogs/GameConditionsDialog.h"
@@ -20,8 +21,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QSettings>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -42,7 +41,6 @@ constexpr QSize PlayedDesign{480, 330};
 constexpr int BoneYardLabelWidth = 2025;
 constexpr int ComputerLabelWidth = 2160;
 constexpr int PlayerLabelWidth = 1845;
-constexpr int StatusBarHeight = 360;
 constexpr int Label1Height = 375;
 
 QString gameText(std::string_view text) {
@@ -114,13 +112,13 @@ frmDominos::frmDominos(QWidget* parent)
       menus_(*menuBar()) {
     engine_.setComputer(&computer_);
     blocking_.result = [this](const ResultTexts& texts) {
-        pipwright::showResultWindow(texts, this);
+        pipwright::showResultWindow(texts, this, dialogFrame());
     };
     blocking_.messageBox = [this](const QString& title, const QString& text) {
         stopBox(title, text);
     };
     blocking_.timeOutNotice = [this](const QString& caption, const QString& text) {
-        pipwright::showTimeOutNotice(caption, text, layout_.playersPic.left(), this);
+        pipwright::showTimeOutNotice(caption, text, layout_.playersPic.left(), dialogFrame(), this);
     };
     blocking_.pause = [this](double seconds) { pauseKeepingEvents(seconds * pauseScale_); };
     createControls();
@@ -186,7 +184,7 @@ void frmDominos::Form_Load() {
 
     conditions_ = new GameConditionsDialog(engine_.state(), Timer1, this);
     layOut(horizontalAllowance, verticalAllowance);
-    openAtLastSize(designed);
+    openWhereLeft(*this, designed);
 
     Metrics metrics;
     metrics.boneYardLabelHeight = static_cast<Integer>(textHeightTwips(LblBoneYard->font()));
@@ -200,7 +198,7 @@ void frmDominos::layOut(int horizontalAllowance, int verticalAllowance) {
     LayoutInput in;
     in.innerWidth = toTwips(width());
     in.innerHeight = toTwips(height() - menuBar()->sizeHint().height());
-    in.statusBarHeight = StatusBarHeight;
+    in.statusBarHeight = StatusBar1->designHeightTwips();
     in.horizontalAllowance = horizontalAllowance;
     in.verticalAllowance = verticalAllowance;
     // Captions are measured in the font they are shown in, so each label
@@ -268,25 +266,10 @@ void frmDominos::applyScale() {
     placeSelectionLabel(SelectionLabel::Computer);
 }
 
-void frmDominos::openAtLastSize(QSize designed) {
-    const QSettings settings(QCoreApplication::applicationName(),
-                             QCoreApplication::applicationName());
-    const QRect screenArea = screen()->availableGeometry();
-    const QSize last = settings.value(QStringLiteral("window/size")).toSize();
-    if (last.isValid())
-        resize(last.expandedTo(designed).boundedTo(screenArea.size()));
-    move(screenArea.left() + (screenArea.width() - width()) / 2,
-         screenArea.top() + (screenArea.height() - height()) / 2);
-    if (settings.value(QStringLiteral("window/maximised")).toBool())
-        setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-void frmDominos::rememberSize() {
-    // Kept under the program's own name, e.g. ~/.config/Pipwright/Pipwright.conf.
-    QSettings settings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
-    const bool maximised = isMaximized();
-    settings.setValue(QStringLiteral("window/size"), maximised ? normalGeometry().size() : size());
-    settings.setValue(QStringLiteral("window/maximised"), maximised);
+PlacementFrame frmDominos::dialogFrame() const {
+    const QSize drawn(scale_.scaled(designInner_.width()), scale_.scaled(designInner_.height()));
+    return {QRect(centralWidget()->mapToGlobal(scale_.offset), drawn), scale_.factor,
+            screen()->availableGeometry()};
 }
 
 void frmDominos::placeSelectionLabel(SelectionLabel which) {
@@ -397,7 +380,7 @@ void frmDominos::resizeEvent(QResizeEvent* event) {
 }
 
 void frmDominos::closeEvent(QCloseEvent* event) {
-    rememberSize();
+    keepWhereLeft(*this);
     // However the window closes, the day's games are recorded when the player
     // keeps a history; then the help closes and the program ends.
     recordTheDaysGames();
@@ -436,12 +419,12 @@ void frmDominos::Form_Click() {
 // --- Menu entries ---
 
 void frmDominos::mnuGameConditions_Click() {
-    conditions_->showModal();
+    conditions_->showModal(dialogFrame());
     engine_.Form_Activate();
 }
 
 void frmDominos::mnuAuthor_Click() {
-    showAuthorWindow(engine_.state(), this);
+    showAuthorWindow(engine_.state(), this, dialogFrame());
     engine_.Form_Activate();
 }
 

@@ -10,6 +10,7 @@
 #include "ui/GameMenus.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainLayout.h"
+#include "ui/dialogs/WindowPlacement.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -108,10 +109,10 @@ private:
     void Form_Load();
     void createControls();
     void layOut(int horizontalAllowance, int verticalAllowance);
-    void openAtLastSize(QSize designed);
-    void rememberSize();
     // Draws the designed layout at the scale that fits the window.
     void applyScale();
+    // Where the game's own windows open: over the designed layout, at its scale.
+    PlacementFrame dialogFrame() const;
     void placeSelectionLabel(SelectionLabel which);
     // Play by keyboard.
     void moveHighlight(int step);

@@ -112,6 +112,22 @@ TEST_F(EngineTest, PlayerStartedSeventhClickDealsTheComputerAndAsksForTheSetDomi
     EXPECT_TRUE(checkInvariants(s()).empty());
 }
 
+// A press on the very edge of a face-down square still takes it: the edges
+// are painted like the rest.
+TEST_F(EngineTest, BoneYardSquaresAreTakenUpToTheirEdges) {
+    s().plae = Variant::integer(5);
+    s().clae = 3;
+    s().GameStatus = Phase::DrawingSeven;
+    const auto edges = {std::pair{0, 0}, std::pair{250, 250}, std::pair{0, 250}, std::pair{250, 0}};
+    int slot = 0;
+    for (auto [dx, dy] : edges) {
+        const Rect r = boneYardSquare(++slot, s().BoneYardTop);
+        engine.BoneYardPic_MouseDown(r.left + dx, r.top + dy);
+        engine.BoneYardPic_Click();
+        EXPECT_EQ(s().BoneYardArray(slot, 1), NoHalf) << dx << "," << dy;
+    }
+}
+
 TEST_F(EngineTest, ComputerStartedSeventhClickLetsTheComputerSet) {
     s().plae = Variant::integer(3);
     s().clae = 5;
