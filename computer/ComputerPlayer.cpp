@@ -104,8 +104,8 @@ void ComputerPlayer::ComputerSetDomino() {
     const Integer a = s.ComputerArray(choice.slot, 1);
     const Integer b = s.ComputerArray(choice.slot, 2);
 
-    s.startLine(a, b);
     engine_.record(TableEvent::Kind::Laid, Seat::Computer, a, b);
+    s.startLine(a, b);
     engine_.setComputerPlayed(playedText(a, b));
 
     if (choice.step == SetStep::FiveOrTen || (a + b) % 5 == 0) {
@@ -138,8 +138,7 @@ void ComputerPlayer::GameStatus4() {
     engine_.MousePointerHourglass();
 
     const LineEnds ends = lineEnds(s);
-    const bool noLine = s.Dominoleft < 1 || s.DominoRight < 1;
-    if (noLine || ends.L == NoHalf || ends.R == NoHalf) {
+    if (!s.lineStarted() || ends.L == NoHalf || ends.R == NoHalf) {
         engine_.ActivateTheMenus();
         engine_.MousePointerArrow();
         return;

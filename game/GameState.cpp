@@ -44,6 +44,13 @@ int GameState::faceDownCount() const {
     return count;
 }
 
+int GameState::firstFaceDownSlot() const {
+    for (int slot = 1; slot <= SetSize; ++slot)
+        if (BoneYardArray(slot, 1) != NoHalf)
+            return slot;
+    return 0;
+}
+
 void GameState::startLine(int a, int b) {
     Dominoleft = Variant::integer(1);
     DominoRight = 1;

@@ -1,5 +1,6 @@
 #include "GameWindowFixture.h"
 #include "game/Geometry.h"
+#include "tests/computer/DealtHand.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -83,6 +84,71 @@ TEST_F(Keyboard, KeysActAsTheMatchingClicks) {
         }
         EXPECT_EQ(state().GameStatus, Phase::PlayersTurn);
         EXPECT_EQ(state().DominoRight, 1);
+    }
+}
+
+// After a double Set Domino both ends are the one domino: the key, not the
+// place clicked, says which arm the selection goes on.
+struct EndKeyCase {
+    const char* name;
+    int key;
+    End end;
+};
+
+const EndKeyCase EndKeyCases[] = {
+    {"L lays on the left arm", Qt::Key_L, End::Left},
+    {"R lays on the right arm", Qt::Key_R, End::Right},
+};
+
+TEST_F(Keyboard, EndKeysLayOnTheirOwnArmBesideADoubleSetDomino) {
+    for (const EndKeyCase& c : EndKeyCases) {
+        SCOPED_TRACE(c.name);
+        window = nullptr;
+        SetUp();
+        GameState& s = state();
+        s.Playerdom = dealHand(s.PlayerArray, std::vector<std::pair<int, int>>{{1, 4}, {6, 6}});
+        s.ComputerDom = dealHand(s.ComputerArray, std::vector<std::pair<int, int>>{{0, 0}});
+        s.BoneYardArray.fill(NoHalf);
+        s.startLine(4, 4);
+        engine().TheSetDomino();
+        s.GameStatus = Phase::PlayersTurn;
+        press(Qt::Key_1);
+        press(Qt::Key_Return);
+        press(c.key);
+        const End other = c.end == End::Left ? End::Right : End::Left;
+        ASSERT_GE(s.armCount(c.end), 2);
+        EXPECT_EQ(s.armCell(c.end, 2, Arm::Inner), 4);
+        EXPECT_EQ(s.armCell(c.end, 2, Arm::Outer), 1);
+        EXPECT_EQ(s.armCount(other), 1);
+    }
+}
+
+// A key that lays or draws nothing leaves the game's generator where it was,
+// so a game played by keys stays the game the mouse would play.
+struct IdleKeyCase {
+    const char* name;
+    int key;
+    Integer phase;
+};
+
+const IdleKeyCase IdleKeyCases[] = {
+    {"B while a domino in hand fits", Qt::Key_B, Phase::PlayersTurn},
+    {"B while the Set Domino is chosen", Qt::Key_B, Phase::SetDomino},
+    {"B in the computer's turn", Qt::Key_B, Phase::ComputersTurn},
+};
+
+TEST_F(Keyboard, KeysThatDoNothingDrawNothingFromTheGamesGenerator) {
+    for (const IdleKeyCase& c : IdleKeyCases) {
+        SCOPED_TRACE(c.name);
+        window = nullptr;
+        SetUp();
+        handAndSetDomino();
+        state().GameStatus = c.phase;
+        const HandTable boneYard = state().BoneYardArray;
+        SeededRandom untouched = window->random();
+        press(c.key);
+        EXPECT_EQ(window->random().Rnd(), untouched.Rnd());
+        EXPECT_EQ(state().BoneYardArray, boneYard);
     }
 }
 
