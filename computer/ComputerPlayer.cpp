@@ -20,12 +20,8 @@ bool ComputerPlayer::master() const {
     return expert() && engine_.state().MasterLevel == True;
 }
 
-std::uint64_t ComputerPlayer::searchSeed() {
-    return static_cast<std::uint64_t>(engine_.random().Rnd() * 0x1p53);
-}
-
 std::optional<Move> ComputerPlayer::masterMove() {
-    const std::uint64_t seed = searchSeed();
+    const std::uint64_t seed = masterSeeds_.next();
     return timedDecision(decisionTimes_, [&] {
         return pipwright::masterMove(engine_.tableView(Seat::Computer), seed);
     });
@@ -90,7 +86,7 @@ void ComputerPlayer::ComputerSetDomino() {
     GameState& s = engine_.state();
     SetChoice choice;
     if (master()) {
-        const std::uint64_t seed = searchSeed();
+        const std::uint64_t seed = masterSeeds_.next();
         choice = {
             timedDecision(decisionTimes_,
                           [&] { return masterSetDomino(engine_.tableView(Seat::Computer), seed); }),

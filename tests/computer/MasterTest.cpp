@@ -140,7 +140,7 @@ TEST_P(Hint, SelectsLikeAClickAndSaysWhatToDo) {
     table.s.GameStatus = c.phase;
     table.s.PlayerClicked = Variant::integer(0);
     table.engine.sayToPlayer(", before");
-    showHint(table.engine);
+    showHint(table.engine, table.computer.masterSeeds());
     EXPECT_EQ(table.s.PlayerClicked.toLong(), c.selected);
     EXPECT_EQ(table.window.message, std::string("Tester") + c.message);
     EXPECT_EQ(table.s.GameStatus, c.phase);
@@ -176,6 +176,46 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{
             "NotThePlayersTurn", {{0, 1}, {5, 5}}, {{2, 2}}, Phase::ComputersTurn, 0, ", before"}),
     [](const testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace pipwright
+
+namespace pipwright {
+namespace {
+
+// The Master and the hint search from a generator of their own: choosing the
+// Master or asking for a hint leaves the game's deals and draws as they were.
+struct OwnGeneratorCase {
+    const char* name;
+    Integer phase;
+    bool (*act)(Table&); // whether it chose something
+};
+
+const OwnGeneratorCase OwnGeneratorCases[] = {
+    {"the Master's lay", Phase::ComputersTurn,
+     [](Table& t) {
+         t.computer.GameStatus4();
+         return t.s.GameStatus == Phase::PlayersTurn;
+     }},
+    {"the Master's Set Domino", Phase::SetDomino,
+     [](Table& t) {
+         t.computer.ComputerSetDomino();
+         return t.s.GameStatus == Phase::PlayersTurn;
+     }},
+    {"a hint", Phase::PlayersTurn,
+     [](Table& t) { return showHint(t.engine, t.computer.masterSeeds()) != 0; }},
+};
+
+TEST(Master, DrawsNothingFromTheGamesGenerator) {
+    for (const OwnGeneratorCase& c : OwnGeneratorCases) {
+        SCOPED_TRACE(c.name);
+        Table table({5, 0}, {{5, 1}, {0, 2}, {6, 6}}, {{5, 3}, {0, 4}}, {{1, 1}});
+        table.s.GameStatus = c.phase;
+        ScriptedRandom untouched = table.random;
+        EXPECT_TRUE(c.act(table));
+        EXPECT_EQ(table.random.Rnd(), untouched.Rnd());
+    }
+}
 
 } // namespace
 } // namespace pipwright

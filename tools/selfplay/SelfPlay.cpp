@@ -19,7 +19,8 @@ constexpr std::uint64_t PlayerSeedSalt = 0x9e3779b97f4a7c15ULL;
 SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics)
     : options_(options), diagnostics_(diagnostics),
       window_([this](ResultWindow shown) { resultShown(shown); }), random_(options.seed),
-      playerRandom_(options.seed ^ PlayerSeedSalt), engine_(window_, random_), computer_(engine_) {
+      playerRandom_(options.seed ^ PlayerSeedSalt), playerSeeds_(options.seed ^ PlayerSeedSalt),
+      engine_(window_, random_), computer_(engine_, options.seed) {
     engine_.setComputer(&computer_);
     engine_.Form_Load(Metrics{});
     engine_.state().PlayerName = "Tester";
@@ -137,7 +138,7 @@ SelfPlay::Outcome SelfPlay::takeTurn() {
 }
 
 std::uint64_t SelfPlay::playerSeed() {
-    return static_cast<std::uint64_t>(playerRandom_.Rnd() * 0x1p53);
+    return playerSeeds_.next();
 }
 
 std::optional<Move> SelfPlay::playerMove() {

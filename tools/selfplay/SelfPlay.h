@@ -58,6 +58,8 @@ private:
     HeadlessWindow window_;
     SeededRandom random_;
     SeededRandom playerRandom_;
+    // The player's Master searches from its own generator, as the computer's does.
+    MasterSeeds playerSeeds_;
     Engine engine_;
     ComputerPlayer computer_;
     SelfPlayResult result_;
