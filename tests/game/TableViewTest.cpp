@@ -52,6 +52,10 @@ const ViewCase ViewCases[] = {
      3, 4, 1, 1},
 };
 
+void PrintTo(const ViewCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ComputersView : public EngineTest, public ::testing::WithParamInterface<ViewCase> {};
 
 TEST_P(ComputersView, SeesOnlyTheRoundItIsIn) {
