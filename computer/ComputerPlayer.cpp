@@ -3,6 +3,7 @@
 #include "computer/MasterChoice.h"
 #include "computer/TimedDecision.h"
 #include "game/Engine.h"
+#include "game/ScoringRules.h"
 
 namespace pipwright {
 
@@ -104,7 +105,7 @@ void ComputerPlayer::ComputerSetDomino() {
     s.startLine(a, b);
     engine_.setComputerPlayed(playedText(a, b));
 
-    if (choice.step == SetStep::FiveOrTen || (a + b) % 5 == 0) {
+    if (choice.step == SetStep::FiveOrTen || scoring::scores(a + b)) {
         s.ComputerScore = static_cast<Integer>(s.ComputerScore + a + b);
         if (s.ComputerScore > 0)
             engine_.showComputerScore();

@@ -3,6 +3,7 @@
 
 #include "game/Engine.h"
 #include "game/Geometry.h"
+#include "game/ScoringRules.h"
 
 namespace pipwright {
 
@@ -43,7 +44,7 @@ void Engine::playerSetDomino(int slot) {
     s_.startLine(a, b);
     setPlayerPlayed(playedText(a, b));
     setComputerPlayed("");
-    if ((a + b) % 5 == 0) {
+    if (scoring::scores(a + b)) {
         s_.PlayerScore = s_.PlayerScore.plus(a + b);
         showPlayerScore();
     }

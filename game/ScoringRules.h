@@ -14,7 +14,7 @@ constexpr int endCount(int open, bool isDouble) {
 }
 
 // A count of the open ends, or a Set Domino's pip total, scores itself when it
-// is a multiple of five; a count of 0 scores nothing but still counts as scored.
+// is a multiple of five (0 included, which adds nothing).
 constexpr bool scores(long count) {
     return count % 5 == 0;
 }
