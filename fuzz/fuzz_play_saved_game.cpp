@@ -62,7 +62,7 @@ void play(std::string_view bytes) {
     const std::uint64_t seed = std::hash<std::string_view>{}(bytes);
     SeededRandom random(seed);
     Engine engine(window, random);
-    ComputerPlayer computer(engine);
+    ComputerPlayer computer(engine, seed);
     engine.setComputer(&computer);
     engine.Form_Load(Metrics{});
     engine.Form_Activate();

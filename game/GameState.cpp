@@ -60,6 +60,13 @@ bool GameState::holdsSeven(const HandTable& hand, Integer count) const {
     return true;
 }
 
+int GameState::firstFaceDownSlot() const {
+    for (int slot = 1; slot <= SetSize; ++slot)
+        if (BoneYardArray(slot, 1) != NoHalf)
+            return slot;
+    return 0;
+}
+
 void GameState::startLine(int a, int b) {
     Dominoleft = Variant::integer(1);
     DominoRight = 1;

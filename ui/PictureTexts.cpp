@@ -33,7 +33,7 @@ QString handText(const GameState& s, int highlightedSlot) {
 }
 
 QString lineText(const GameState& s) {
-    if (s.Dominoleft < 1)
+    if (!s.lineStarted())
         return QStringLiteral("The line: no dominoes laid");
     const int laid = static_cast<int>(s.Dominoleft.toLong()) + s.DominoRight - 1;
     return QStringLiteral("The line: left end %1, right end %2, %3 laid")

@@ -108,8 +108,8 @@ PictureArea* pictureArea(QWidget* parent, const char* name, const QColor& fore) 
 } // namespace
 
 frmDominos::frmDominos(QWidget* parent)
-    : QMainWindow(parent), random_(timeOfDaySeed()), engine_(*this, random_), computer_(engine_),
-      menus_(*menuBar()) {
+    : QMainWindow(parent), random_(timeOfDaySeed()), engine_(*this, random_),
+      computer_(engine_, random_.seedValue()), menus_(*menuBar()) {
     engine_.setComputer(&computer_);
     blocking_.result = [this](const ResultTexts& texts) {
         pipwright::showResultWindow(texts, this, dialogFrame());
@@ -329,7 +329,7 @@ void frmDominos::connectMenus() {
     connect(menus_[Menu::HelpFile], &QAction::triggered, this, &frmDominos::mnuHelpFile_Click);
     connect(menus_[Menu::Hint], &QAction::triggered, this, [this] {
         // The hinted domino is highlighted, so the player sees which one it is.
-        if (const int slot = showHint(engine_)) {
+        if (const int slot = showHint(engine_, computer_.masterSeeds())) {
             highlighted_ = slot;
             keysUsed_ = true;
             showHighlight();

@@ -17,12 +17,6 @@ bool present(const GameState& s, int slot) {
     return slot >= 1 && slot <= s.Playerdom && s.PlayerArray(slot, 1) != NoHalf;
 }
 
-// The middle of the domino at the left or right end of the line.
-QPoint endCentre(const GameState& s, End end) {
-    const Rect r = s.endRect(end);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 } // namespace
 
 void frmDominos::keyPressEvent(QKeyEvent* event) {
@@ -42,12 +36,12 @@ void frmDominos::keyPressEvent(QKeyEvent* event) {
             clickAt(Picture::Players, handSlotLeft(highlighted_) + HalfSize / 2,
                     s.PlayerHandTop + HalfSize);
     } else if (key == Qt::Key_L || key == Qt::Key_R) {
-        const QPoint end = endCentre(s, key == Qt::Key_L ? End::Left : End::Right);
-        clickAt(Picture::View, end.x(), end.y());
+        engine_.laySelectedOn(key == Qt::Key_L ? End::Left : End::Right);
+        refreshHint();
     } else if (key == Qt::Key_B) {
-        // Any face-down square will do; the draw picks one at random.
+        // Any face-down square will do: the shuffle hid what lies where.
         if (!engine_.flowRunning())
-            if (const int slot = engine_.drawFaceDownSlot()) {
+            if (const int slot = s.firstFaceDownSlot()) {
                 const Rect square = boneYardSquare(slot, s.BoneYardTop);
                 clickAt(Picture::BoneYard, (square.left + square.right) / 2,
                         (square.top + square.bottom) / 2);

@@ -21,7 +21,8 @@ SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics)
     : options_(options), diagnostics_(diagnostics),
       window_([this](ResultWindow shown) { resultShown(shown); }), random_(options.seed),
       playerRandom_(options.seed ^ PlayerSeedSalt), activations_(options.seed),
-      engine_(window_, random_), computer_(engine_) {
+      playerSeeds_(options.seed ^ PlayerSeedSalt), engine_(window_, random_),
+      computer_(engine_, options.seed) {
     engine_.setComputer(&computer_);
     engine_.Form_Load(Metrics{});
     engine_.state().PlayerName = "Tester";
@@ -168,7 +169,7 @@ SelfPlay::Outcome SelfPlay::takeTurn() {
 }
 
 std::uint64_t SelfPlay::playerSeed() {
-    return static_cast<std::uint64_t>(playerRandom_.Rnd() * 0x1p53);
+    return playerSeeds_.next();
 }
 
 std::optional<Move> SelfPlay::playerMove() {

@@ -65,6 +65,8 @@ private:
     SeededRandom random_;
     SeededRandom playerRandom_;
     std::mt19937_64 activations_;
+    // The player's Master searches from its own generator, as the computer's does.
+    MasterSeeds playerSeeds_;
     Engine engine_;
     ComputerPlayer computer_;
     SelfPlayResult result_;
