@@ -3,6 +3,7 @@
 #include "computer/MasterChoice.h"
 #include "computer/TimedDecision.h"
 #include "game/Engine.h"
+#include "game/ScoringRules.h"
 
 namespace pipwright {
 
@@ -20,12 +21,8 @@ bool ComputerPlayer::master() const {
     return expert() && engine_.state().MasterLevel == True;
 }
 
-std::uint64_t ComputerPlayer::searchSeed() {
-    return static_cast<std::uint64_t>(engine_.random().Rnd() * 0x1p53);
-}
-
 std::optional<Move> ComputerPlayer::masterMove() {
-    const std::uint64_t seed = searchSeed();
+    const std::uint64_t seed = masterSeeds_.next();
     return timedDecision(decisionTimes_, [&] {
         return pipwright::masterMove(engine_.tableView(Seat::Computer), seed);
     });
@@ -90,7 +87,7 @@ void ComputerPlayer::ComputerSetDomino() {
     GameState& s = engine_.state();
     SetChoice choice;
     if (master()) {
-        const std::uint64_t seed = searchSeed();
+        const std::uint64_t seed = masterSeeds_.next();
         choice = {
             timedDecision(decisionTimes_,
                           [&] { return masterSetDomino(engine_.tableView(Seat::Computer), seed); }),
@@ -104,11 +101,11 @@ void ComputerPlayer::ComputerSetDomino() {
     const Integer a = s.ComputerArray(choice.slot, 1);
     const Integer b = s.ComputerArray(choice.slot, 2);
 
-    s.startLine(a, b);
     engine_.record(TableEvent::Kind::Laid, Seat::Computer, a, b);
+    s.startLine(a, b);
     engine_.setComputerPlayed(playedText(a, b));
 
-    if (choice.step == SetStep::FiveOrTen || (a + b) % 5 == 0) {
+    if (choice.step == SetStep::FiveOrTen || scoring::scores(a + b)) {
         s.ComputerScore = static_cast<Integer>(s.ComputerScore + a + b);
         if (s.ComputerScore > 0)
             engine_.showComputerScore();
@@ -138,8 +135,7 @@ void ComputerPlayer::GameStatus4() {
     engine_.MousePointerHourglass();
 
     const LineEnds ends = lineEnds(s);
-    const bool noLine = s.Dominoleft < 1 || s.DominoRight < 1;
-    if (noLine || ends.L == NoHalf || ends.R == NoHalf) {
+    if (!s.lineStarted() || ends.L == NoHalf || ends.R == NoHalf) {
         engine_.ActivateTheMenus();
         engine_.MousePointerArrow();
         return;

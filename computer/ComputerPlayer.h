@@ -1,5 +1,6 @@
 #pragma once
 
+#include "computer/MasterSeeds.h"
 #include "computer/MoveChoice.h"
 #include "game/ComputerSeat.h"
 
@@ -15,7 +16,10 @@ class Engine;
 // played through the engine's state, painting and scoring.
 class ComputerPlayer : public ComputerSeat {
 public:
-    explicit ComputerPlayer(Engine& engine) : engine_(engine) {}
+    // The Master's searches draw from a generator of their own, seeded from
+    // the game's seed.
+    explicit ComputerPlayer(Engine& engine, std::uint64_t gameSeed = 0)
+        : engine_(engine), masterSeeds_(gameSeed) {}
 
     void ComputerSelects7Dominos() override;
     void ComputerSetDomino() override;
@@ -29,11 +33,12 @@ public:
     // milliseconds, while a list is given.
     void timeDecisions(std::vector<double>* times) { decisionTimes_ = times; }
 
+    // The Master's generator, which the hint shares.
+    MasterSeeds& masterSeeds() { return masterSeeds_; }
+
 private:
     bool expert() const;
     bool master() const;
-    // A seed for the Master's search, from the game's random source.
-    std::uint64_t searchSeed();
     std::optional<Move> masterMove();
     HandView myHand() const;
     HandView playersHand() const;
@@ -45,6 +50,7 @@ private:
     void setTimer(bool enabled);
 
     Engine& engine_;
+    MasterSeeds masterSeeds_;
     std::vector<double>* decisionTimes_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "computer/Hint.h"
 
 #include "computer/MasterChoice.h"
+#include "computer/MasterSeeds.h"
 #include "game/Engine.h"
 #include "game/Geometry.h"
 
@@ -10,10 +11,10 @@ bool hintAvailable(const Engine& engine) {
     return !engine.flowRunning() && engine.state().GameStatus == Phase::PlayersTurn;
 }
 
-int showHint(Engine& engine) {
+int showHint(Engine& engine, MasterSeeds& seeds) {
     if (!hintAvailable(engine))
         return 0;
-    const auto seed = static_cast<std::uint64_t>(engine.random().Rnd() * 0x1p53);
+    const std::uint64_t seed = seeds.next();
     const TableView view = engine.tableView(Seat::Player);
     const auto move = masterMove(view, seed);
     if (!move) {

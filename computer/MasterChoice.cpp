@@ -36,9 +36,9 @@ Round roundInView(const TableView& view) {
 
 int valueOf(const Round& end, const Round& start) {
     int value = (end.score[0] - start.score[0]) - (end.score[1] - start.score[1]);
-    if (end.score[0] >= TargetScore)
+    if (scoring::reachedTarget(end.score[0]))
         value += GameBonus;
-    if (end.score[1] >= TargetScore)
+    if (scoring::reachedTarget(end.score[1]))
         value -= GameBonus;
     return value;
 }

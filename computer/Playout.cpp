@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdlib>
 
 namespace pipwright::master {
 
@@ -22,10 +21,6 @@ struct Touching {
 };
 constexpr Touching Sets{};
 
-int roundedToFive(int d) {
-    return d % 5 <= 2 ? d - d % 5 : d + 5 - d % 5;
-}
-
 // Points for laying on one end, given the ends before.
 struct Placed {
     OpenEnd left, right;
@@ -38,7 +33,7 @@ Placed placed(const OpenEnd& left, const OpenEnd& right, int i, bool onLeft) {
     OpenEnd& end = onLeft ? p.left : p.right;
     end = OpenEnd{a == end.open ? b : a, a == b};
     const int total = p.left.count() + p.right.count();
-    p.points = total % 5 == 0 ? total : 0;
+    p.points = scoring::scores(total) ? total : 0;
     return p;
 }
 
@@ -114,21 +109,21 @@ void Round::lay(int side, Lay move) {
 
 void Round::scoreAndCheck(int side, int total) {
     passes = 0;
-    if (total % 5 == 0)
+    if (scoring::scores(total))
         score[side] += total;
-    if (hand[side] == 0 || score[side] >= TargetScore)
+    if (hand[side] == 0 || scoring::reachedTarget(score[side]))
         award(side);
 }
 
 void Round::award(int winner) {
-    score[winner] += roundedToFive(std::abs(pips(hand[0]) - pips(hand[1])));
+    score[winner] += static_cast<int>(scoring::roundAward(pips(hand[0]), pips(hand[1])));
     over = true;
 }
 
 void Round::blocked() {
-    const int mine = pips(hand[0]), theirs = pips(hand[1]);
-    if (mine != theirs)
-        award(mine < theirs ? 0 : 1);
+    const auto winner = scoring::blockedWinner(pips(hand[0]), pips(hand[1]));
+    if (winner != scoring::BlockedWinner::Nobody)
+        award(winner == scoring::BlockedWinner::First ? 0 : 1);
     over = true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/GameState.h"
+#include "game/ScoringRules.h"
 
 #include <array>
 #include <cstdint>
@@ -9,8 +10,6 @@
 // A quick model of a round in play, for the Master's search: hands as sets of
 // dominoes, the two open ends, the scores and a BoneYard in drawing order.
 namespace pipwright::master {
-
-inline constexpr int TargetScore = 200;
 
 // A set of dominoes: bit 7 * low + high for the domino low-high.
 using DominoSet = std::uint64_t;
@@ -51,7 +50,7 @@ private:
 struct OpenEnd {
     int open = 7;
     bool isDouble = false;
-    int count() const { return isDouble ? 2 * open : open; }
+    int count() const { return scoring::endCount(open, isDouble); }
 };
 
 // A domino to lay and the end it goes on.

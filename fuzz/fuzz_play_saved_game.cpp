@@ -2,6 +2,9 @@
 // opens, a few hundred clicks chosen from the bytes (BoneYard, hand, play
 // field, "Can't Play") go through the engine and the computer's turns, and
 // after each one the game must keep its rules and no flow may be left running.
+// Between clicks the game is saved and reopened, and now and then a modal
+// window closes over the main window; every save must open again to the same
+// bytes.
 #include "computer/ComputerPlayer.h"
 #include "game/Engine.h"
 #include "game/Invariants.h"
@@ -37,12 +40,29 @@ void stopIfBroken(const Engine& engine, int click) {
     __builtin_trap();
 }
 
+[[noreturn]] void stop(int click, const std::string& why) {
+    std::fprintf(stderr, "after click %d: %s\n", click, why.c_str());
+    __builtin_trap();
+}
+
+void saveAndReopen(Engine& engine, HeadlessWindow& window, int click) {
+    const bool timer = window.timer1Enabled();
+    const std::string saved = writeSavedGame(engine.state(), timer);
+    const LoadResult read = readSavedGame(saved, engine.state());
+    if (!read.game)
+        stop(click, "the saved game does not open: " + read.error);
+    if (writeSavedGame(read.game->state, read.game->timerWasRunning) != saved)
+        stop(click, "the reopened game saves to other bytes");
+    engine.RestoreGame(read.game->state);
+    window.setTimer1Enabled(timer);
+}
+
 void play(std::string_view bytes) {
     HeadlessWindow window;
     const std::uint64_t seed = std::hash<std::string_view>{}(bytes);
     SeededRandom random(seed);
     Engine engine(window, random);
-    ComputerPlayer computer(engine);
+    ComputerPlayer computer(engine, seed);
     engine.setComputer(&computer);
     engine.Form_Load(Metrics{});
     engine.Form_Activate();
@@ -54,6 +74,7 @@ void play(std::string_view bytes) {
     window.checkTimerBox(pick(2) == 1);
     engine.RestoreGame(read.game->state);
     stopIfBroken(engine, 0);
+    saveAndReopen(engine, window, 0);
 
     const GameState& s = engine.state();
     for (int click = 1; click <= Clicks; ++click) {
@@ -79,6 +100,10 @@ void play(std::string_view bytes) {
             engine.ComPlayerCantPlay_Click();
             break;
         }
+        stopIfBroken(engine, click);
+        saveAndReopen(engine, window, click);
+        if (pick(2) == 1)
+            engine.Form_Activate();
         stopIfBroken(engine, click);
     }
 }

@@ -57,8 +57,14 @@ void Engine::Form_Activate() {
         port_.setPlayerCaption(s_.PlayerName + "'s Dominos");
     s_.PlayerCantPlay = Variant();
     s_.ComputerCantPlay = False;
-    s_.PlayerHasSeven = Variant();
-    s_.ComputerHasSeven = False;
+    // While the hands are dealt, a side that holds its seven keeps its mark:
+    // without it the deal would draw that side's seven again.
+    const bool dealing =
+        s_.GameStatus == Phase::DrawingSeven || s_.GameStatus == Phase::ComputerDrawsSeven;
+    if (!dealing || s_.PlayerHasSeven != True || !s_.holdsSeven(s_.PlayerArray, s_.Playerdom))
+        s_.PlayerHasSeven = Variant();
+    if (!dealing || s_.ComputerHasSeven != True || !s_.holdsSeven(s_.ComputerArray, s_.ComputerDom))
+        s_.ComputerHasSeven = False;
     if (s_.WinnerReStartsGame == False)
         sayToPlayer(", Click on any Domino in the BoneYard to see who Plays First..");
     setPlayerPlayed("");

@@ -52,6 +52,9 @@ public:
     void PlayersPic_Click();
     // The play field: lays the selected domino on the end clicked.
     void ViewPic_Click();
+    // Lays the selected domino on the named end, as a click on that end alone
+    // would: the keys' way to play, even where both ends are one domino.
+    void laySelectedOn(End end);
     // "Can't Play": passes when nothing fits and the BoneYard is empty.
     void ComPlayerCantPlay_Click();
     void mnuRestartTheGame_Click();
@@ -155,6 +158,7 @@ private:
     void drawSevenRules();
     void playerSetDomino(int slot);
     void playerSelect();
+    void laySelected(bool inLeft, bool inRight);
     void layPlayerDomino(End end, bool matchFirstHalf);
     void placeArmEnd(End end);
     void recordStarter(bool playerStarts);

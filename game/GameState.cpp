@@ -44,6 +44,29 @@ int GameState::faceDownCount() const {
     return count;
 }
 
+bool GameState::holdsSeven(const HandTable& hand, Integer count) const {
+    if (count != 7)
+        return false;
+    for (int i = 1; i <= 7; ++i) {
+        const Integer a = hand(i, 1), b = hand(i, 2);
+        if (a < 0 || a >= NoHalf || b < 0 || b >= NoHalf)
+            return false;
+        for (int slot = 1; slot <= SetSize; ++slot) {
+            const Integer c = BoneYardArray(slot, 1), d = BoneYardArray(slot, 2);
+            if ((c == a && d == b) || (c == b && d == a))
+                return false;
+        }
+    }
+    return true;
+}
+
+int GameState::firstFaceDownSlot() const {
+    for (int slot = 1; slot <= SetSize; ++slot)
+        if (BoneYardArray(slot, 1) != NoHalf)
+            return slot;
+    return 0;
+}
+
 void GameState::startLine(int a, int b) {
     Dominoleft = Variant::integer(1);
     DominoRight = 1;

@@ -145,11 +145,22 @@ struct GameState {
     Rect endRect(End end) const { return entryRect(end, armCount(end)); }
     // Appends a domino to an arm, inner half touching the line; returns its entry.
     int appendToArm(End end, int inner, int outer);
+    // Whether the line is started: its Set Domino laid and the turns begun.
+    // Before that, and in each new round, the arms hold erased entries.
+    bool lineStarted() const {
+        return (GameStatus == Phase::PlayersTurn || GameStatus == Phase::ComputersTurn) &&
+               Dominoleft >= 1 && DominoRight >= 1;
+    }
     // Lays the Set Domino a-b as entry 1 of both arms: a open on the left, b on
     // the right.
     void startLine(int a, int b);
     // How many dominoes the BoneYard still holds face down.
     int faceDownCount() const;
+    // Whether a hand holds its seven: seven slots, each a domino drawn out of
+    // the BoneYard.
+    bool holdsSeven(const HandTable& hand, Integer count) const;
+    // The first BoneYard slot still face down; 0 when the BoneYard is empty.
+    int firstFaceDownSlot() const;
 
     // An open end of the line and the half behind it.
     Integer openEnd(End end) const {

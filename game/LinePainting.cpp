@@ -145,6 +145,8 @@ void Engine::RestoreGame(const GameState& loaded) {
     s_ = loaded;
     s_.RestoringGame = True;
     s_.PlayerClicked = Variant();
+    // What was seen of the round before the file was opened is not known.
+    history_.clear();
     for (Picture p : {Picture::BoneYard, Picture::Players, Picture::Computers, Picture::View})
         port_.clearPicture(p);
 
@@ -176,7 +178,7 @@ void Engine::RestoreGame(const GameState& loaded) {
 
     // The line exists only once a Set Domino has been laid; before that the
     // arms hold erased entries that must not be painted.
-    if (s_.GameStatus >= Phase::PlayersTurn) {
+    if (s_.lineStarted()) {
         const Variant leftCount = s_.Dominoleft;
         for (long n = 1; n <= leftCount.toLong(); ++n) {
             s_.Dominoleft = Variant::whole(n);

@@ -3,6 +3,7 @@
 
 #include "game/Engine.h"
 #include "game/Geometry.h"
+#include "game/ScoringRules.h"
 
 namespace pipwright {
 
@@ -39,11 +40,11 @@ void Engine::playerSetDomino(int slot) {
     BlankPlayerDomino();
     const Integer a = s_.PlayerArray(slot, 1);
     const Integer b = s_.PlayerArray(slot, 2);
-    s_.startLine(a, b);
     record(TableEvent::Kind::Laid, Seat::Player, a, b);
+    s_.startLine(a, b);
     setPlayerPlayed(playedText(a, b));
     setComputerPlayed("");
-    if ((a + b) % 5 == 0) {
+    if (scoring::scores(a + b)) {
         s_.PlayerScore = s_.PlayerScore.plus(a + b);
         showPlayerScore();
     }
@@ -71,9 +72,21 @@ void Engine::playerSelect() {
 }
 
 void Engine::ViewPic_Click() {
+    const int x = static_cast<int>(s_.ViewX.toLong());
+    laySelected(s_.endRect(End::Left).contains(x, s_.ViewY),
+                s_.endRect(End::Right).contains(x, s_.ViewY));
+}
+
+void Engine::laySelectedOn(End end) {
+    laySelected(end == End::Left, end == End::Right);
+}
+
+// Lays the selected domino on an end it may go on and that fits it: the left
+// end is tried first, as a click on a domino that is both ends takes it.
+void Engine::laySelected(bool inLeft, bool inRight) {
     if (flowRunning())
         return;
-    if (s_.GameStatus < Phase::PlayersTurn || s_.PlayerClicked < 1 || s_.Dominoleft < 1)
+    if (s_.GameStatus < Phase::PlayersTurn || s_.PlayerClicked < 1 || !s_.lineStarted())
         return;
     if (s_.GameStatus != Phase::PlayersTurn)
         return;
@@ -82,9 +95,6 @@ void Engine::ViewPic_Click() {
     const bool present = slot <= s_.Playerdom && s_.PlayerArray(slot, 1) != NoHalf;
     const Integer a = present ? s_.PlayerArray(slot, 1) : NoHalf;
     const Integer b = present ? s_.PlayerArray(slot, 2) : NoHalf;
-    const int x = static_cast<int>(s_.ViewX.toLong());
-    const bool inLeft = s_.endRect(End::Left).contains(x, s_.ViewY);
-    const bool inRight = s_.endRect(End::Right).contains(x, s_.ViewY);
     const Integer L = s_.openEnd(End::Left);
     const Integer R = s_.openEnd(End::Right);
 

@@ -21,11 +21,14 @@ public:
 // of day.
 class SeededRandom final : public RandomSource {
 public:
-    explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
+    explicit SeededRandom(std::uint64_t seed) : seed_(seed), state_(seed) {}
     double Rnd() override;
-    void seed(std::uint64_t seed) { state_ = seed; }
+    void seed(std::uint64_t seed) { seed_ = state_ = seed; }
+    // The seed it was last given.
+    std::uint64_t seedValue() const { return seed_; }
 
 private:
+    std::uint64_t seed_;
     std::uint64_t state_;
 };
 

@@ -64,12 +64,13 @@ void Engine::ViewPic_MouseDown(int x, int y) {
     s_.ViewY = static_cast<Integer>(y);
 }
 
-// A click on the BoneYard counts only on a face-down square, away from the
-// row's top and bottom edges.
+// A click on the BoneYard counts only on a face-down square, its edges
+// included: every painted pixel of a square takes it.
 bool Engine::boneYardTestPasses() const {
     int slot = boneYardSlotAt(s_.BoneYardX.toLong());
-    return slot > 0 && s_.BoneYardArray(slot, 1) != NoHalf && s_.BoneYardY >= s_.BoneYardTop + 3 &&
-           s_.BoneYardY <= s_.BoneYardTop + 247;
+    const Rect square = boneYardSquare(slot, s_.BoneYardTop);
+    return slot > 0 && s_.BoneYardArray(slot, 1) != NoHalf && s_.BoneYardY >= square.top &&
+           s_.BoneYardY <= square.bottom;
 }
 
 int Engine::drawFaceDownSlot() {

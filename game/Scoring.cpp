@@ -1,18 +1,15 @@
 // Points for the open ends, the end of a round and of a game.
 
 #include "game/Engine.h"
-
-#include <cstdlib>
+#include "game/ScoringRules.h"
 
 namespace pipwright {
 
 namespace {
 
-constexpr long TargetScore = 200;
-
 // An end counts its open half, or both halves when it is a double.
 long endCount(Integer open, Integer inner) {
-    return inner == open ? open + inner : open;
+    return scoring::endCount(open, inner == open);
 }
 
 struct HandTotals {
@@ -36,7 +33,7 @@ HandTotals handTotals(const HandTable& hand, int slots) {
 void Engine::DetermineTheScore() {
     const long total = endCount(s_.openEnd(End::Left), s_.innerHalf(End::Left)) +
                        endCount(s_.openEnd(End::Right), s_.innerHalf(End::Right));
-    if (total % 5 != 0)
+    if (!scoring::scores(total))
         return;
     if (s_.GameStatus == Phase::ComputersTurn) {
         s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + total);
@@ -71,16 +68,15 @@ void Engine::CheckForWin() {
     s_.ComputerPips = static_cast<Integer>(computerPips);
     MousePointerArrow();
 
-    const long d = std::labs(playerPips - computerPips);
-    s_.RoundPoints = Variant::whole(d % 5 <= 2 ? d - d % 5 : d + 5 - d % 5);
+    s_.RoundPoints = Variant::whole(scoring::roundAward(playerPips, computerPips));
     const long points = s_.RoundPoints.toLong();
 
-    if (s_.PlayerScore >= TargetScore) {
+    if (scoring::reachedTarget(s_.PlayerScore.toLong())) {
         s_.PlayerHolds = Variant::integer(0);
         s_.RoundStartPlayerScore = Variant::integer(0);
         s_.RoundStartComputerScore = 0;
     }
-    if (s_.ComputerScore >= TargetScore) {
+    if (scoring::reachedTarget(s_.ComputerScore)) {
         s_.ComputerHolds = 0;
         s_.RoundStartPlayerScore = Variant::integer(0);
         s_.RoundStartComputerScore = 0;
@@ -121,7 +117,8 @@ void Engine::CheckForWin() {
         return;
     }
     if (s_.PlayerCantPlay == True && s_.ComputerCantPlay == True) {
-        if (s_.PlayerPips < s_.ComputerPips) {
+        const auto winner = scoring::blockedWinner(playerPips, computerPips);
+        if (winner == scoring::BlockedWinner::First) {
             s_.PlayerScore = s_.PlayerScore.plus(points);
             roundStartScores();
             PauseTimer(1);
@@ -129,7 +126,7 @@ void Engine::CheckForWin() {
             showPlayerScore("' Score=");
             prepareNextRound(true);
             gameEnd(true);
-        } else if (s_.PlayerPips > s_.ComputerPips) {
+        } else if (winner == scoring::BlockedWinner::Second) {
             PauseTimer(1);
             s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + points);
             roundStartScores();
@@ -172,7 +169,7 @@ void Engine::prepareNextRound(bool playerStarts) {
 
 // The end of a game when the winner of the round has reached the target.
 bool Engine::gameEnd(bool playerWon) {
-    if (playerWon ? s_.PlayerScore < TargetScore : s_.ComputerScore < TargetScore)
+    if (!scoring::reachedTarget(playerWon ? s_.PlayerScore.toLong() : s_.ComputerScore))
         return false;
     port_.showResultWindow(playerWon ? ResultWindow::Winner : ResultWindow::Loser, s_);
     Form_Activate();
@@ -190,6 +187,7 @@ bool Engine::gameEnd(bool playerWon) {
         port_.setStatusPanel(3, "Games Won=" + std::to_string(s_.GamesWon.toLong()));
     else
         port_.setStatusPanel(4, "Games Lost=" + std::to_string(s_.GamesLost));
+    port_.gameEnded();
     return true;
 }
 

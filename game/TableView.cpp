@@ -31,7 +31,7 @@ TableView Engine::tableView(Seat seat) const {
                              : heldCount(s_.PlayerArray, s_.Playerdom);
     view.boneYardCount = s_.faceDownCount();
 
-    if (s_.Dominoleft >= 1 && s_.DominoRight >= 1) {
+    if (s_.lineStarted()) {
         view.L = s_.openEnd(End::Left);
         view.L2 = s_.innerHalf(End::Left);
         view.R = s_.openEnd(End::Right);
@@ -52,7 +52,7 @@ TableView Engine::tableView(Seat seat) const {
 }
 
 void Engine::record(TableEvent::Kind kind, Seat seat, int a, int b) {
-    const bool started = s_.Dominoleft >= 1 && s_.DominoRight >= 1;
+    const bool started = s_.lineStarted();
     TableEvent event;
     event.kind = kind;
     event.seat = seat;

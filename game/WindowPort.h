@@ -87,6 +87,9 @@ public:
     // Blocking: the time-out notice, which closes itself.
     virtual void showTimeOutNotice(std::string_view caption, std::string_view text) = 0;
 
+    // A game has ended and is counted in GamesWon or GamesLost.
+    virtual void gameEnded() {}
+
     // The play timer Timer1 and the dialog's box ChkToStartTheTimer.
     virtual bool timerBoxChecked() const = 0;
     virtual void setTimer1Enabled(bool enabled) = 0;

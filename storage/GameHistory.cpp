@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
@@ -16,6 +17,8 @@ namespace pipwright {
 namespace {
 
 constexpr qint64 HistoryLimit = qint64{4} * 1024 * 1024;
+// How long a recording waits for another copy of the game to finish its own.
+constexpr int LockWaitMs = 5000;
 
 QString historyFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -78,8 +81,8 @@ std::optional<QString> historyFilePath(const std::string& playerName) {
            QStringLiteral(".tot");
 }
 
-HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long gamesLost,
-                             const QDate& today) {
+HistoryOutcome recordHistory(const std::string& playerName, std::int64_t gamesWon,
+                             std::int64_t gamesLost, const QDate& today) {
     const std::optional<QString> path = historyFilePath(playerName);
     if (!path)
         return failed(QStringLiteral("the player's name cannot name a file"));
@@ -87,13 +90,20 @@ HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long 
         return failed(QStringLiteral("today's date is not known"));
     const bool anyGame = gamesWon >= 1 || gamesLost >= 1;
     const HistoryRecord todays{{today.year(), today.month(), today.day()},
-                               std::clamp(gamesWon, 0L, MostGames),
-                               std::clamp(gamesLost, 0L, MostGames)};
+                               std::max<GameCount>(gamesWon, 0),
+                               std::max<GameCount>(gamesLost, 0)};
+    if (!anyGame && !QFile::exists(*path))
+        return {true, {}};
+    if (!QDir().mkpath(historyFolder()))
+        return failed(QStringLiteral("the history folder cannot be created"));
+    // Another copy of the game may be recording for the same player: read,
+    // merge and write under one lock, so neither loses the other's games.
+    QLockFile lock(*path + QStringLiteral(".lock"));
+    if (!lock.tryLock(LockWaitMs))
+        return failed(QStringLiteral("another copy of the game holds the history"));
     if (!QFile::exists(*path)) {
         if (!anyGame)
             return {true, {}};
-        if (!QDir().mkpath(historyFolder()))
-            return failed(QStringLiteral("the history folder cannot be created"));
         return writeAtomically(*path, historyLine(todays));
     }
 
@@ -105,6 +115,7 @@ HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long 
     if (!read.ok) {
         // Keep what cannot be read as it is; today's games still go on its end.
         HistoryOutcome outcome = failed(bytes ? QString::fromStdString(read.error) : reason);
+        outcome.damagedLine = read.badLine;
         outcome.appendedOnly = anyGame && append(*path, todays).ok;
         return outcome;
     }
@@ -114,6 +125,14 @@ HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long 
     if (!written.ok)
         written.appendedOnly = anyGame && append(*path, todays).ok;
     return written;
+}
+
+int historyDamagedLine(const std::string& playerName) {
+    const std::optional<QString> path = historyFilePath(playerName);
+    QString reason;
+    const std::optional<QByteArray> bytes =
+        path ? readWholeFile(*path, HistoryLimit, &reason) : std::nullopt;
+    return bytes ? readHistory(viewOf(*bytes)).badLine : 0;
 }
 
 std::optional<QString> historyText(const std::string& playerName) {

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -20,14 +21,21 @@ struct HistoryOutcome {
     // Today's line went on the end of the file as it was, though the file
     // could not be merged.
     bool appendedOnly = false;
+    // The first line of the file that is not a record, from 1; 0 when none
+    // is. Such a file is kept as it is.
+    int damagedLine = 0;
 };
 
 // Adds today's games when any game ended, then merges the file by date and
 // rewrites it without all-zero lines. A file that cannot be read entirely is
 // not rewritten; today's games then go on its end, as they do when the
-// rewrite fails. No file and nothing to add creates nothing.
-HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long gamesLost,
-                             const QDate& today);
+// rewrite fails. No file and nothing to add creates nothing. A lock beside
+// the file keeps two copies of the game from merging at once.
+HistoryOutcome recordHistory(const std::string& playerName, std::int64_t gamesWon,
+                             std::int64_t gamesLost, const QDate& today);
+
+// The first damaged line of the player's history file, or 0 when it reads.
+int historyDamagedLine(const std::string& playerName);
 
 // The text of the "Game &History" message box; nothing when the player has no
 // readable history.

@@ -15,12 +15,14 @@ bool isDigits(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::optional<long> count(std::string_view text) {
-    if (!isDigits(text) || text.size() > 10)
+// A count that does not fit is no count.
+std::optional<GameCount> count(std::string_view text) {
+    if (!isDigits(text))
         return std::nullopt;
-    long value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    if (value > MostGames)
+    GameCount value = 0;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(text.data(), last, value);
+    if (ec != std::errc() || end != last)
         return std::nullopt;
     return value;
 }
@@ -65,8 +67,8 @@ std::optional<HistoryRecord> recordOf(std::string_view line) {
     return HistoryRecord{*date, *won, *lost};
 }
 
-long addGames(long a, long b) {
-    return std::min(a + b, MostGames);
+GameCount addGames(GameCount a, GameCount b) {
+    return a > MostGames - b ? MostGames : a + b;
 }
 
 struct DateHash {
@@ -94,6 +96,7 @@ HistoryRead readHistory(std::string_view text) {
         const auto record = recordOf(line);
         if (!record) {
             read.error = "line " + std::to_string(lineNumber) + " is not a date and two counts";
+            read.badLine = lineNumber;
             read.records.clear();
             return read;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -10,8 +11,10 @@ namespace pipwright {
 // The game history: one line per record, "#2001-03-14#,3,1", the date of play
 // and the games won and lost on it.
 
+using GameCount = std::int64_t;
+
 // The most games one record counts; totals stop there.
-inline constexpr long MostGames = 2147483647;
+inline constexpr GameCount MostGames = INT64_MAX;
 
 struct PlayDate {
     int year = 0;
@@ -22,8 +25,8 @@ struct PlayDate {
 
 struct HistoryRecord {
     PlayDate date;
-    long won = 0;
-    long lost = 0;
+    GameCount won = 0;
+    GameCount lost = 0;
     friend bool operator==(const HistoryRecord&, const HistoryRecord&) = default;
 };
 
@@ -31,6 +34,7 @@ struct HistoryRead {
     bool ok = false;
     std::vector<HistoryRecord> records;
     std::string error; // the first line that cannot be read
+    int badLine = 0;   // its number, from 1
 };
 
 // All records of a history file; a single unreadable line fails the whole read.

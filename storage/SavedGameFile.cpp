@@ -1,6 +1,7 @@
 #include "storage/SavedGameFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace pipwright {
@@ -30,8 +31,24 @@ std::optional<QByteArray> readWholeFile(const QString& path, qint64 limit, QStri
     return bytes;
 }
 
+QString settledGameFileName(const QString& path) {
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    QString settled = path;
+    while (settled.endsWith(QLatin1Char('.')))
+        settled.chop(1);
+    return settled + QStringLiteral(".txt");
+}
+
 FileOutcome savePresentGame(const QString& path, const GameState& state, bool timerRunning) {
     const std::string bytes = writeSavedGame(state, timerRunning);
+    // A file that would not open again to the same game is never written.
+    const LoadResult check = readSavedGame(bytes, state);
+    if (!check.game)
+        return {false, QStringLiteral("the game would not open again: ") +
+                           QString::fromStdString(check.error)};
+    if (writeSavedGame(check.game->state, check.game->timerWasRunning) != bytes)
+        return {false, QStringLiteral("the game would not open again as it was saved")};
     QSaveFile file(path);
     // Unbuffered, so a short write (a full disk) shows here instead of being
     // dropped when the file is committed.

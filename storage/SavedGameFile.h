@@ -12,8 +12,13 @@ struct FileOutcome {
     QString reason; // why it failed, for the caller to show or drop
 };
 
-// Writes the game to path in one step: when anything fails, a file already
-// there keeps its old content.
+// The name a saved game is written under: one without a suffix, or ending in
+// a dot, gets the game's own ".txt".
+QString settledGameFileName(const QString& path);
+
+// Writes the game to path in one step, once the reader has opened the bytes
+// to the same game: when anything fails, a file already there keeps its old
+// content.
 FileOutcome savePresentGame(const QString& path, const GameState& state, bool timerRunning);
 
 struct OpenedGame {

@@ -15,6 +15,8 @@ constexpr long LongMin = std::numeric_limits<Long>::min();
 constexpr long LongMax = std::numeric_limits<Long>::max();
 constexpr Single FewestSeconds = 1;
 constexpr Single MostSeconds = 12;
+// The points that win a game.
+constexpr long TargetScore = 200;
 // The computer's slot index runs one past its last slot at the end of a scan.
 constexpr int ZombieLimit = SetSize + 1;
 
@@ -212,6 +214,41 @@ bool sevenMarkedBeforeTheDraw(const GameState& s) {
            (s.PlayerHasSeven == True || s.ComputerHasSeven == True);
 }
 
+// While the hands are dealt, each "has seven" mark says whether that side
+// holds its seven, and the side that starts draws first; otherwise the deal
+// draws a hand twice or never ends. What is wrong, or nothing.
+const char* dealFault(const GameState& s) {
+    if (s.GameStatus != Phase::DrawingSeven)
+        return nullptr;
+    const bool playerMarked = s.PlayerHasSeven == True;
+    const bool computerMarked = s.ComputerHasSeven == True;
+    if (s.plae == s.clae)
+        return "the hands are dealt before who plays first is known";
+    if (s.ComputerDom != 7)
+        return "the computer draws other than seven dominoes";
+    if (playerMarked != s.holdsSeven(s.PlayerArray, s.Playerdom) || s.Playerdom > 7)
+        return "the player's seven is marked other than the hand holds it";
+    if (computerMarked && !s.holdsSeven(s.ComputerArray, s.ComputerDom))
+        return "the computer's seven is marked but not in its hand";
+    const bool playerStarts = s.plae > s.clae;
+    if (playerStarts ? computerMarked && !playerMarked : playerMarked && !computerMarked)
+        return "the side that draws second holds its seven first";
+    return nullptr;
+}
+
+// Empty, or the two halves of a domino joined by "-".
+bool isPlayedCaption(const std::string& caption) {
+    const auto pip = [](char c) { return c >= '0' && c <= '6'; };
+    return caption.empty() ||
+           (caption.size() == 3 && pip(caption[0]) && caption[1] == '-' && pip(caption[2]));
+}
+
+// Scores stay below the target between moves: reaching it ends the game and
+// both start again from 0.
+bool scoresPlayCanReach(const GameState& s) {
+    return s.PlayerScore < TargetScore && s.ComputerScore < TargetScore;
+}
+
 void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
     s.GameStatus = static_cast<Integer>(
         in.whole("the phase code", Phase::DrawForFirstPlay, Phase::PlayersTurn));
@@ -223,6 +260,8 @@ void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
     s.Dominoleft = in.wholeVariant("the left arm count", 0, SetSize);
     s.DominoRight = static_cast<Integer>(in.whole("the right arm count", 0, SetSize));
     s.PlayerPlayedCaption = in.text("the player's played domino");
+    if (!isPlayedCaption(s.PlayerPlayedCaption))
+        in.refuse("the player's played domino is not two halves joined by -");
 
     s.LeftEndX = in.number("the left end");
     s.LeftEndY = in.integer("the left end");
@@ -241,6 +280,8 @@ void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
     s.PlayerHasSeven = in.flag("the player's seven");
     s.ComputerHasSeven = in.boolean("the computer's seven");
     s.ComputerPlayedCaption = in.text("the computer's played domino");
+    if (!isPlayedCaption(s.ComputerPlayedCaption))
+        in.refuse("the computer's played domino is not two halves joined by -");
 
     timerRunning = in.boolean("the play timer") != False;
     s.SecondsToPlay = in.single("the time to play");
@@ -265,6 +306,10 @@ void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
         throw Refusal{"the dominoes are not a game that can be played: " + faults.front()};
     if (sevenMarkedBeforeTheDraw(s))
         throw Refusal{"a side holds its seven before who plays first is drawn"};
+    if (const char* fault = dealFault(s))
+        throw Refusal{fault};
+    if (!scoresPlayCanReach(s))
+        throw Refusal{"a score is one play cannot reach"};
 }
 
 } // namespace

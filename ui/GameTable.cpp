@@ -28,7 +28,6 @@ constexpr QSize PlayedDesign{480, 330};
 constexpr int BoneYardLabelWidth = 2025;
 constexpr int ComputerLabelWidth = 2160;
 constexpr int PlayerLabelWidth = 1845;
-constexpr int StatusBarHeight = 360;
 constexpr int Label1Height = 375;
 
 QFont captionFont() {
@@ -127,7 +126,7 @@ void GameTable::layOut(QSize designed) {
     LayoutInput in;
     in.innerWidth = toTwips(designed.width());
     in.innerHeight = toTwips(designed.height());
-    in.statusBarHeight = StatusBarHeight;
+    in.statusBarHeight = StatusBar1->designHeightTwips();
     in.horizontalAllowance = toTwips(PlayersPic->width() - PlayersPic->contentsRect().width());
     in.verticalAllowance = toTwips(PlayersPic->height() - PlayersPic->contentsRect().height());
     // Captions are measured in the font they are shown in, so each label
@@ -199,6 +198,10 @@ void GameTable::placeSelectionLabel(SelectionLabel which) {
     const QPoint& at = selectionAnchors_[static_cast<std::size_t>(which)];
     const QPoint anchor = ViewPic->pos() + ViewPic->toWidget(at.x(), at.y());
     label->move(anchor.x() - label->width() / 2, anchor.y());
+}
+
+QSize GameTable::drawnSize() const {
+    return {scale_.scaled(designInner_.width()), scale_.scaled(designInner_.height())};
 }
 
 void GameTable::setPlayerCaption(const QString& text) {

@@ -32,6 +32,8 @@ public:
     void layOut(QSize designed);
     const MainLayout& layout() const { return layout_; }
     const DesignScale& scale() const { return scale_; }
+    // The size the designed layout is drawn at, from the scale's offset.
+    QSize drawnSize() const;
     PictureArea& picture(Picture picture) const;
     QLabel* selectionLabel(SelectionLabel label) const;
     // Longer names widen the caption up to the played-domino panel.

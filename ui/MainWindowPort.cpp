@@ -153,4 +153,8 @@ bool MainWindowPort::timer1Enabled() const {
     return form_.Timer1.isActive();
 }
 
+void MainWindowPort::gameEnded() {
+    form_.gameEnded();
+}
+
 } // namespace pipwright

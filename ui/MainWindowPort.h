@@ -32,6 +32,7 @@ public:
     bool timerBoxChecked() const override;
     void setTimer1Enabled(bool enabled) override;
     bool timer1Enabled() const override;
+    void gameEnded() override;
 
 private:
     frmDominos& form_;

@@ -2,6 +2,7 @@
 
 #include "ui/DominoFace.h"
 #include "ui/Look.h"
+#include "ui/PixelGrid.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -94,39 +95,48 @@ void PictureArea::record(const Stroke& stroke) {
     update();
 }
 
-QRectF PictureArea::pixelBox(const Rect& rect) const {
-    // Every pixel that an edge falls in belongs to the box, right and bottom
-    // edges included.
-    const double left = std::floor(rect.left / unitsX_);
-    const double top = std::floor(rect.top / unitsY_);
-    return QRectF(left, top, std::floor(rect.right / unitsX_) - left + 1,
-                  std::floor(rect.bottom / unitsY_) - top + 1);
+PixelGrid PictureArea::gridX() const {
+    return PixelGrid{unitsX_ / devicePixelRatioF()};
+}
+
+PixelGrid PictureArea::gridY() const {
+    return PixelGrid{unitsY_ / devicePixelRatioF()};
+}
+
+QRect PictureArea::pixelBox(const Rect& rect) const {
+    const PixelGrid x = gridX(), y = gridY();
+    const int left = x.firstPixel(rect.left), top = y.firstPixel(rect.top);
+    return QRect(left, top, x.lastPixel(rect.right) - left + 1, y.lastPixel(rect.bottom) - top + 1);
 }
 
 void PictureArea::draw(const Stroke& stroke) const {
     if (stale_ || image_.isNull())
         return;
-    QPainter painter(&image_);
-    const QRectF box = pixelBox(stroke.rect);
-    if (!stroke.half) {
-        painter.fillRect(box, stroke.colour);
-        return;
+    // Painted in device pixels, so that edges and borders snap to them.
+    const double ratio = image_.devicePixelRatio();
+    image_.setDevicePixelRatio(1);
+    {
+        QPainter painter(&image_);
+        const QRect box = pixelBox(stroke.rect);
+        if (!stroke.half) {
+            painter.fillRect(box, stroke.colour);
+        } else {
+            painter.fillRect(box, colour::DarkYellow);
+            const PixelGrid x = gridX(), y = gridY();
+            const int bx = x.span(HalfBorder), by = y.span(HalfBorder);
+            painter.fillRect(box.adjusted(bx, by, -bx, -by), colour::Black);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour::White);
+            // Pips are placed on the face in drawing units.
+            painter.translate(QPointF(box.topLeft()) + QPointF(0.5, 0.5));
+            painter.scale(1.0 / x.unitsPerPixel, 1.0 / y.unitsPerPixel);
+            for (const QPointF& f : pipCentres(stroke.pips, stroke.standing))
+                painter.drawEllipse(QPointF(f.x() * HalfSide, f.y() * HalfSide), double(PipRadius),
+                                    double(PipRadius));
+        }
     }
-    painter.fillRect(box, colour::DarkYellow);
-    const Rect& r = stroke.rect;
-    painter.fillRect(pixelBox(Rect{r.left + HalfBorder, r.top + HalfBorder, r.right - HalfBorder,
-                                   r.bottom - HalfBorder}),
-                     colour::Black);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour::White);
-    // Pips are placed on the face inside the border, in drawing units.
-    const QPointF face = box.topLeft() + QPointF(0.5, 0.5);
-    painter.translate(face);
-    painter.scale(1.0 / unitsX_, 1.0 / unitsY_);
-    for (const QPointF& f : pipCentres(stroke.pips, stroke.standing))
-        painter.drawEllipse(QPointF(f.x() * HalfSide, f.y() * HalfSide), double(PipRadius),
-                            double(PipRadius));
+    image_.setDevicePixelRatio(ratio);
 }
 
 void PictureArea::renderIfStale() const {
@@ -149,19 +159,28 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     renderIfStale();
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), image_);
-    if (!highlight_)
+    if (!highlight_) {
+        painter.drawImage(contentsRect().topLeft(), image_);
         return;
-    // A blue frame in the gap around the box, as wide as a half's border.
-    constexpr int Margin = 2 * HalfBorder;
-    const Rect& h = *highlight_;
-    const QRectF outer =
-        pixelBox(Rect{h.left - Margin, h.top - Margin, h.right + Margin, h.bottom + Margin});
-    const QRectF inner = pixelBox(
-        Rect{h.left - HalfBorder, h.top - HalfBorder, h.right + HalfBorder, h.bottom + HalfBorder});
-    painter.translate(contentsRect().topLeft());
-    painter.setClipRegion(QRegion(outer.toAlignedRect()).subtracted(inner.toAlignedRect()));
-    painter.fillRect(outer, colour::Blue);
+    }
+    // A blue frame in the gap around the box, as wide as a half's border and
+    // as far from it, in whole device pixels.
+    const PixelGrid x = gridX(), y = gridY();
+    const int gx = x.span(HalfBorder), gy = y.span(HalfBorder);
+    const QRect inner = pixelBox(*highlight_).adjusted(-gx, -gy, gx, gy);
+    const QRect outer = inner.adjusted(-gx, -gy, gx, gy);
+    QImage shown = image_.copy();
+    shown.setDevicePixelRatio(1);
+    {
+        QPainter frame(&shown);
+        for (const QRect& side : {QRect(outer.left(), outer.top(), outer.width(), gy),
+                                  QRect(outer.left(), inner.bottom() + 1, outer.width(), gy),
+                                  QRect(outer.left(), inner.top(), gx, inner.height()),
+                                  QRect(inner.right() + 1, inner.top(), gx, inner.height())})
+            frame.fillRect(side, colour::Blue);
+    }
+    shown.setDevicePixelRatio(image_.devicePixelRatio());
+    painter.drawImage(contentsRect().topLeft(), shown);
 }
 
 void PictureArea::resizeEvent(QResizeEvent* event) {
@@ -172,11 +191,13 @@ void PictureArea::resizeEvent(QResizeEvent* event) {
 void PictureArea::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    const QPointF local = event->position() - contentsRect().topLeft();
     pressedInside_ = contentsRect().contains(event->position().toPoint());
-    if (pressedInside_)
-        Q_EMIT pressed(static_cast<int>(std::lround(local.x() * unitsX_)),
-                       static_cast<int>(std::lround(local.y() * unitsY_)));
+    if (!pressedInside_)
+        return;
+    // The device pixel under the press, and the unit it stands for.
+    const QPointF device = (event->position() - contentsRect().topLeft()) * devicePixelRatioF();
+    const auto pixel = [](double at) { return static_cast<int>(std::floor(at + 0.5)); };
+    Q_EMIT pressed(gridX().unitAt(pixel(device.x())), gridY().unitAt(pixel(device.y())));
 }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent* event) {

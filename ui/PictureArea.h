@@ -10,6 +10,8 @@
 
 namespace pipwright {
 
+struct PixelGrid;
+
 // A picture area of the main window: a sunken frame around a drawing kept in
 // an image at the screen's pixel ratio. Coordinates are the picture's drawing
 // units (twips unless it sets its own scale) from the inner top-left corner.
@@ -71,7 +73,12 @@ private:
         bool standing = false;
     };
 
-    QRectF pixelBox(const Rect& rect) const;
+    // How device pixels stand for drawing units across and down.
+    PixelGrid gridX() const;
+    PixelGrid gridY() const;
+    // The device pixels of the image that a box fills, right and bottom edges
+    // included.
+    QRect pixelBox(const Rect& rect) const;
     void record(const Stroke& stroke);
     void draw(const Stroke& stroke) const;
     // Draws everything again when the size, scale or pixel ratio has changed.

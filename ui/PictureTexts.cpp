@@ -34,7 +34,7 @@ QStringList lineItems(const GameState& s) {
 }
 
 QString lineText(const GameState& s) {
-    if (s.Dominoleft < 1)
+    if (!s.lineStarted())
         return QStringLiteral("The line: no dominoes laid");
     const int laid = static_cast<int>(s.Dominoleft.toLong()) + s.DominoRight - 1;
     return QStringLiteral("The line: left end %1, right end %2, %3 laid")

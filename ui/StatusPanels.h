@@ -8,8 +8,8 @@ class QLabel;
 
 namespace pipwright {
 
-// StatusBar1: four text panels set by the game and a clock. The clock shows
-// hours and minutes and wakes once a minute, on the minute.
+// StatusBar1: four text panels set by the game and a clock, in two rows. The
+// clock shows hours and minutes and wakes once a minute, on the minute.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
 public:
@@ -20,6 +20,8 @@ public:
     QString panelText(int panel) const;
     // Draws the texts at a scale of their designed size.
     void setScale(double factor);
+    // The height that shows both rows whole at the designed size.
+    int designHeightTwips() const;
 
 private:
     void showTime();

@@ -8,6 +8,7 @@
 #include "ui/PictureArea.h"
 #include "ui/StatusPanels.h"
 #include "ui/Twips.h"
+#include "ui/WindowGeometry.h"
 #include "ui/WindowIcon.h"
 #include "ui/dialogs/AuthorWindow.h"
 #include "ui/dialogs/GameConditionsDialog.h"
@@ -21,8 +22,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QSettings>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -38,17 +37,18 @@ constexpr int WindowHeight = 7320;
 } // namespace
 
 frmDominos::frmDominos(QWidget* parent)
-    : QMainWindow(parent), random_(timeOfDaySeed()), engine_(port_, random_), computer_(engine_),
-      menus_(*menuBar()) {
+    : QMainWindow(parent), random_(timeOfDaySeed()), engine_(port_, random_),
+      computer_(engine_, random_.seedValue()), menus_(*menuBar()) {
     engine_.setComputer(&computer_);
     blocking_.result = [this](const ResultTexts& texts) {
-        pipwright::showResultWindow(texts, this);
+        pipwright::showResultWindow(texts, this, dialogFrame());
     };
     blocking_.messageBox = [this](const QString& title, const QString& text) {
         stopBox(title, text);
     };
     blocking_.timeOutNotice = [this](const QString& caption, const QString& text) {
-        pipwright::showTimeOutNotice(caption, text, table_->layout().playersPic.left(), this);
+        pipwright::showTimeOutNotice(caption, text, table_->layout().playersPic.left(),
+                                     dialogFrame(), this);
     };
     blocking_.pause = [this](double seconds) { pauseKeepingEvents(seconds * pauseScale_); };
     newsTimer_.setSingleShot(true);
@@ -99,7 +99,7 @@ void frmDominos::Form_Load() {
 
     conditions_ = new GameConditionsDialog(engine_.state(), Timer1, this);
     table_->layOut(QSize(width(), height() - menuBar()->sizeHint().height()));
-    openAtLastSize(designed);
+    openWhereLeft(*this, designed);
 
     Metrics metrics;
     metrics.boneYardLabelHeight = static_cast<Integer>(textHeightTwips(LblBoneYard->font()));
@@ -109,25 +109,10 @@ void frmDominos::Form_Load() {
     help_.InitTheHelp(this);
 }
 
-void frmDominos::openAtLastSize(QSize designed) {
-    const QSettings settings(QCoreApplication::applicationName(),
-                             QCoreApplication::applicationName());
-    const QRect screenArea = screen()->availableGeometry();
-    const QSize last = settings.value(QStringLiteral("window/size")).toSize();
-    if (last.isValid())
-        resize(last.expandedTo(designed).boundedTo(screenArea.size()));
-    move(screenArea.left() + (screenArea.width() - width()) / 2,
-         screenArea.top() + (screenArea.height() - height()) / 2);
-    if (settings.value(QStringLiteral("window/maximised")).toBool())
-        setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-void frmDominos::rememberSize() {
-    // Kept under the program's own name, e.g. ~/.config/Pipwright/Pipwright.conf.
-    QSettings settings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
-    const bool maximised = isMaximized();
-    settings.setValue(QStringLiteral("window/size"), maximised ? normalGeometry().size() : size());
-    settings.setValue(QStringLiteral("window/maximised"), maximised);
+PlacementFrame frmDominos::dialogFrame() const {
+    const DesignScale& scale = table_->scale();
+    return {QRect(table_->mapToGlobal(scale.offset), table_->drawnSize()), scale.factor,
+            screen()->availableGeometry()};
 }
 
 void frmDominos::connectInput() {
@@ -180,7 +165,7 @@ void frmDominos::connectMenus() {
     connect(menus_[Menu::HelpFile], &QAction::triggered, this, &frmDominos::mnuHelpFile_Click);
     connect(menus_[Menu::Hint], &QAction::triggered, this, [this] {
         // The hinted domino is highlighted, so the player sees which one it is.
-        if (const int slot = showHint(engine_)) {
+        if (const int slot = showHint(engine_, computer_.masterSeeds())) {
             highlighted_ = slot;
             keysUsed_ = true;
             showHighlight();
@@ -218,7 +203,7 @@ void frmDominos::showEvent(QShowEvent* event) {
 }
 
 void frmDominos::closeEvent(QCloseEvent* event) {
-    rememberSize();
+    keepWhereLeft(*this);
     // However the window closes, the day's games are recorded when the player
     // keeps a history; then the help closes and the program ends.
     recordTheDaysGames();
@@ -238,12 +223,12 @@ void frmDominos::Form_Click() {
 // --- Menu entries ---
 
 void frmDominos::mnuGameConditions_Click() {
-    conditions_->showModal();
+    conditions_->showModal(dialogFrame());
     engine_.Form_Activate();
 }
 
 void frmDominos::mnuAuthor_Click() {
-    showAuthorWindow(engine_.state(), this);
+    showAuthorWindow(engine_.state(), this, dialogFrame());
     engine_.Form_Activate();
 }
 

@@ -5,12 +5,14 @@
 #include "game/Random.h"
 #include "game/ResultTexts.h"
 #include "game/WindowPort.h"
+#include "storage/HistoryRecorder.h"
 #include "ui/DesignScale.h"
 #include "ui/GameMenus.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainLayout.h"
 #include "ui/MainWindowPort.h"
 #include "ui/TableAccessible.h"
+#include "ui/dialogs/WindowPlacement.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -88,8 +90,8 @@ private:
     // Lays out the controls and loads the engine: first values, a shuffled BoneYard.
     void Form_Load();
     void createControls();
-    void openAtLastSize(QSize designed);
-    void rememberSize();
+    // Where the game's own windows open: over the designed layout, at its scale.
+    PlacementFrame dialogFrame() const;
     // Play by keyboard.
     void moveHighlight(int step);
     void highlightNth(int n);
@@ -116,9 +118,12 @@ private:
     void updateActions();
     QLabel* selectionLabel(SelectionLabel label) const;
     QString chooseGameFile(const QString& title, bool saving);
+    bool replaceAllowed(const QString& title, const QString& path);
     // A message box with the stop icon; its text is shown as it stands.
     void stopBox(const QString& title, const QString& text);
     void recordTheDaysGames();
+    // A game has ended: the history records it.
+    void gameEnded();
 
     MainWindowPort port_{*this};
     SeededRandom random_;
@@ -126,6 +131,7 @@ private:
     ComputerPlayer computer_;
     QTimer Timer1;
     HelpViewer help_;
+    HistoryRecorder history_;
     GameMenus menus_;
     BlockingCalls blocking_;
     double pauseScale_ = 1;

@@ -37,13 +37,27 @@ QString frmDominos::chooseGameFile(const QString& title, bool saving) {
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The name is settled first, so the question is asked of the file written.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    QString path = dialog.selectedFiles().constFirst();
-    // A name typed without an extension gets the game's own.
-    if (saving && QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
+    QString chosen = dialog.selectedFiles().constFirst();
+    if (!saving)
+        return chosen;
+    QString path = settledGameFileName(chosen);
+    if (QFileInfo::exists(path) && !replaceAllowed(title, path))
+        return {};
     return path;
+}
+
+bool frmDominos::replaceAllowed(const QString& title, const QString& path) {
+    QMessageBox box(
+        QMessageBox::Warning, title,
+        tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 void frmDominos::mnuSaveGame_Click() {
@@ -83,30 +97,31 @@ void frmDominos::mnuOpenGame_Click() {
 
 void frmDominos::mnuGameHistory_Click() {
     const GameState& s = engine_.state();
-    const std::optional<QString> text = historyText(s.PlayerName);
-    if (!text)
-        return;
+    QString text = historyText(s.PlayerName).value_or(QString());
+    if (text.isEmpty()) {
+        const int damagedLine = historyDamagedLine(s.PlayerName);
+        if (damagedLine == 0)
+            return;
+        text = tr("The game history %1 is damaged at line %2, and is kept as it is; today's "
+                  "games are still added to its end.")
+                   .arg(QDir::toNativeSeparators(historyFilePath(s.PlayerName).value_or(QString())))
+                   .arg(damagedLine);
+    }
     QMessageBox box(QMessageBox::NoIcon, fromGame(s.PlayerName + "'s Game History.."),
-                    QString(*text).replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok,
-                    this);
+                    text.replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
+void frmDominos::gameEnded() {
+    history_.gameEnded(engine_.state(), QDate::currentDate());
+}
+
 void frmDominos::recordTheDaysGames() {
     const GameState& s = engine_.state();
-    if (s.KeepGameHistory == False)
-        return;
-    const HistoryOutcome recorded =
-        recordHistory(s.PlayerName, s.GamesWon.toLong(), s.GamesLost, QDate::currentDate());
-    if (recorded.ok)
-        return;
-    const QString what = recorded.appendedOnly
-                             ? tr("Today's games were added to the end of the game history, but "
-                                  "the history could not be merged into one line per day.")
-                             : tr("Today's games could not be recorded.");
-    stopBox(fromGame(s.PlayerName + "'s Game History.."),
-            what + QStringLiteral("\n\n") + recorded.reason);
+    const QString problems = history_.quit(s, QDate::currentDate());
+    if (!problems.isEmpty())
+        stopBox(fromGame(s.PlayerName + "'s Game History.."), problems);
 }
 
 } // namespace pipwright

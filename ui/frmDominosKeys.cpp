@@ -19,12 +19,6 @@ bool present(const GameState& s, int slot) {
     return slot >= 1 && slot <= s.Playerdom && s.PlayerArray(slot, 1) != NoHalf;
 }
 
-// The middle of the domino at the left or right end of the line.
-QPoint endCentre(const GameState& s, End end) {
-    const Rect r = s.endRect(end);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 } // namespace
 
 void frmDominos::createKeyActions() {
@@ -55,13 +49,13 @@ void frmDominos::createKeyActions() {
         add(end == End::Left ? GameKey::LayLeft : GameKey::LayRight,
             end == End::Left ? "keyLayLeft" : "keyLayRight",
             {end == End::Left ? Qt::Key_L : Qt::Key_R}, [this, end] {
-                const QPoint at = endCentre(engine_.state(), end);
-                clickAt(Picture::View, at.x(), at.y());
+                engine_.laySelectedOn(end);
+                updateActions();
             });
     add(GameKey::Draw, "keyDraw", {Qt::Key_B}, [this] {
-        // Any face-down square will do; the draw picks one at random.
+        // Any face-down square will do: the shuffle hid what lies where.
         if (!engine_.flowRunning())
-            if (const int slot = engine_.drawFaceDownSlot()) {
+            if (const int slot = engine_.state().firstFaceDownSlot()) {
                 const Rect square = boneYardSquare(slot, engine_.state().BoneYardTop);
                 clickAt(Picture::BoneYard, (square.left + square.right) / 2,
                         (square.top + square.bottom) / 2);

@@ -140,7 +140,7 @@ TEST_P(Hint, SelectsLikeAClickAndSaysWhatToDo) {
     table.s.GameStatus = c.phase;
     table.s.PlayerClicked = Variant::integer(0);
     table.engine.sayToPlayer(", before");
-    showHint(table.engine);
+    showHint(table.engine, table.computer.masterSeeds());
     EXPECT_EQ(table.s.PlayerClicked.toLong(), c.selected);
     EXPECT_EQ(table.window.message, std::string("Tester") + c.message);
     EXPECT_EQ(table.s.GameStatus, c.phase);
@@ -176,6 +176,30 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{
             "NotThePlayersTurn", {{0, 1}, {5, 5}}, {{2, 2}}, Phase::ComputersTurn, 0, ", before"}),
     [](const testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace pipwright
+
+namespace pipwright {
+namespace {
+
+// The Master's lay, its Set Domino and the hint search from a generator of
+// their own: the game's deals and draws stay as they were.
+TEST(Master, DrawsNothingFromTheGamesGenerator) {
+    for (Integer phase : {Phase::ComputersTurn, Phase::SetDomino, Phase::PlayersTurn}) {
+        Table t({5, 0}, {{5, 1}, {0, 2}, {6, 6}}, {{5, 3}, {0, 4}}, {{1, 1}});
+        t.s.GameStatus = phase;
+        ScriptedRandom untouched = t.random;
+        if (phase == Phase::ComputersTurn)
+            t.computer.GameStatus4();
+        else if (phase == Phase::SetDomino)
+            t.computer.ComputerSetDomino();
+        else
+            EXPECT_NE(showHint(t.engine, t.computer.masterSeeds()), 0);
+        EXPECT_EQ(t.s.GameStatus, Phase::PlayersTurn) << "phase " << phase;
+        EXPECT_EQ(t.random.Rnd(), untouched.Rnd()) << "phase " << phase;
+    }
+}
 
 } // namespace
 } // namespace pipwright

@@ -66,7 +66,7 @@ TEST(TimeOutNotice, ShowsItsTextAtItsPlaceAndClosesItself) {
     });
     QElapsedTimer clock;
     clock.start();
-    showTimeOutNotice("Sorry Ann", text, 210, nullptr, 60);
+    showTimeOutNotice("Sorry Ann", text, 210, {}, nullptr, 60);
     EXPECT_FALSE(forced);
     EXPECT_GE(clock.elapsed(), 50);
     EXPECT_EQ(caption, "Sorry Ann");

@@ -112,6 +112,22 @@ TEST_F(EngineTest, PlayerStartedSeventhClickDealsTheComputerAndAsksForTheSetDomi
     EXPECT_TRUE(checkInvariants(s()).empty());
 }
 
+// A press on the very edge of a face-down square still takes it: the edges
+// are painted like the rest.
+TEST_F(EngineTest, BoneYardSquaresAreTakenUpToTheirEdges) {
+    s().plae = Variant::integer(5);
+    s().clae = 3;
+    s().GameStatus = Phase::DrawingSeven;
+    const auto edges = {std::pair{0, 0}, std::pair{250, 250}, std::pair{0, 250}, std::pair{250, 0}};
+    int slot = 0;
+    for (auto [dx, dy] : edges) {
+        const Rect r = boneYardSquare(++slot, s().BoneYardTop);
+        engine.BoneYardPic_MouseDown(r.left + dx, r.top + dy);
+        engine.BoneYardPic_Click();
+        EXPECT_EQ(s().BoneYardArray(slot, 1), NoHalf) << dx << "," << dy;
+    }
+}
+
 TEST_F(EngineTest, ComputerStartedSeventhClickLetsTheComputerSet) {
     s().plae = Variant::integer(3);
     s().clae = 5;
@@ -229,6 +245,22 @@ TEST_F(EngineTest, ActivationClearsTheRoundFlags) {
     EXPECT_TRUE(s().PlayerHasSeven.isEmpty());
     EXPECT_EQ(s().ComputerHasSeven, False);
     EXPECT_EQ(window.playerCaption, "kept");
+}
+
+// With the winner starting, the computer has drawn its seven when a modal
+// window closes: the mark stays, so the next click is the player's draw and
+// the computer's seven is not drawn again over the same slots.
+TEST_F(EngineTest, ActivationWhileDealingKeepsTheSevenTheComputerHolds) {
+    s().WinnerReStartsGame = True;
+    s().plae = Variant::integer(3);
+    s().clae = 5;
+    engine.mnuRestartTheGame_Click();
+    engine.Form_Activate();
+    EXPECT_EQ(s().ComputerHasSeven, True);
+    clickBoneYard(SetSize);
+    EXPECT_EQ(computer.selectCalls, 1);
+    EXPECT_EQ(s().Playerdom, 1);
+    EXPECT_TRUE(checkInvariants(s()).empty());
 }
 
 } // namespace

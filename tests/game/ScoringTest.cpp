@@ -214,6 +214,7 @@ TEST_F(EngineTest, ReachingTheTargetMidRoundWinsTheGame) {
     EXPECT_EQ(window.resultWindows[0].labels[2], "Your Score of 203 will be increased by 5 to 208");
     EXPECT_EQ(window.resultWindows[1].window, ResultWindow::Winner);
     EXPECT_EQ(s().GamesWon.toLong(), 3);
+    EXPECT_EQ(window.gamesEnded, 1) << "the history hears of the game as it ends";
     EXPECT_EQ(s().PlayerScore.toLong(), 0);
     EXPECT_EQ(s().ComputerScore, 0);
     EXPECT_EQ(window.panels[3], "Games Won=3");
@@ -228,6 +229,7 @@ TEST_F(EngineTest, LosingTheGameCountsItAndTheWinnerStartsNext) {
     ASSERT_EQ(window.resultWindows.size(), 2u);
     EXPECT_EQ(window.resultWindows[1].window, ResultWindow::Loser);
     EXPECT_EQ(s().GamesLost, 1);
+    EXPECT_EQ(window.gamesEnded, 1);
     EXPECT_EQ(window.panels[4], "Games Lost=1");
     EXPECT_EQ(computer.selectCalls, 1);
     EXPECT_LT(s().plae, s().clae);

@@ -5,7 +5,7 @@
 namespace pipwright {
 namespace {
 
-HistoryRecord rec(int month, int day, long won, long lost) {
+HistoryRecord rec(int month, int day, GameCount won, GameCount lost) {
     return {{2001, month, day}, won, lost};
 }
 
@@ -18,6 +18,8 @@ TEST(HistoryFormat, ReadsWhatItWrites) {
     EXPECT_EQ(read.records, records);
     EXPECT_TRUE(readHistory("").ok);
     EXPECT_EQ(readHistory("#2000-02-29#,1,0").records.size(), 1u) << "no line end at the end";
+    EXPECT_EQ(readHistory("#2000-02-29#,9223372036854775807,4294967296").records,
+              (std::vector<HistoryRecord>{{{2000, 2, 29}, MostGames, 4294967296}}));
 }
 
 TEST(HistoryFormat, OneBadLineFailsTheWholeRead) {
@@ -26,7 +28,7 @@ TEST(HistoryFormat, OneBadLineFailsTheWholeRead) {
         "#2001-02-29#,3,1",  "#2001-13-01#,3,1",
         "#2001-03-14#,3",    "#2001-03-14#,3,1,0",
         "#2001-03-14#,-3,1", "#2001-03-14#,3, 1",
-        "#2001-03-14#,,1",   "#2001-03-14#,3,99999999999",
+        "#2001-03-14#,,1",   "#2001-03-14#,3,9223372036854775808",
         "garbage",           "#0000-01-01#,1,1",
     };
     for (const char* bad : badLines) {
@@ -34,6 +36,7 @@ TEST(HistoryFormat, OneBadLineFailsTheWholeRead) {
         EXPECT_FALSE(read.ok) << bad;
         EXPECT_TRUE(read.records.empty());
         EXPECT_EQ(read.error, "line 2 is not a date and two counts");
+        EXPECT_EQ(read.badLine, 2);
     }
 }
 
@@ -49,7 +52,8 @@ TEST(HistoryFormat, MergePutsTotalsWhereTheDateLastOccurs) {
          {rec(3, 14, 2, 1), rec(3, 16, 2, 0), rec(3, 15, 1, 1)}},
         {"all-zero lines go", {rec(3, 14, 0, 0), rec(3, 15, 1, 0)}, {rec(3, 15, 1, 0)}},
         {"a date whose lines are all zero", {rec(3, 14, 0, 0), rec(3, 14, 0, 0)}, {}},
-        {"no overflow", {rec(1, 1, 2147483647, 0), rec(1, 1, 5, 0)}, {rec(1, 1, 2147483647, 0)}},
+        {"past 32 bits", {rec(1, 1, 2147483647, 0), rec(1, 1, 5, 0)}, {rec(1, 1, 2147483652, 0)}},
+        {"no overflow", {rec(1, 1, MostGames, 0), rec(1, 1, 5, 0)}, {rec(1, 1, MostGames, 0)}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(mergeByDate(c.in), c.out) << c.what;

@@ -59,6 +59,18 @@ TEST_F(SavedGameFile, FailedSaveKeepsTheOldFile) {
     EXPECT_FALSE(savePresentGame(path("plain/game.txt"), samples::gameInPlay(), false).ok);
 }
 
+// A state the reader would refuse is never written over a saved game.
+TEST_F(SavedGameFile, SaveThatWouldNotOpenKeepsTheOldFile) {
+    const QString old = path("old.txt");
+    writeFile(old, "old");
+    GameState unreachable = samples::gameInPlay();
+    unreachable.ComputerScore = 32005;
+    const FileOutcome saved = savePresentGame(old, unreachable, false);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_TRUE(saved.reason.contains("would not open again")) << saved.reason.toStdString();
+    EXPECT_EQ(contentOf(old), "old");
+}
+
 TEST_F(SavedGameFile, RefusesWhatIsNotASavedGame) {
     const std::string good = writeSavedGame(samples::gameInPlay(), false);
     writeFile(path("cut.txt"), QByteArray::fromStdString(good.substr(0, good.size() / 2)));

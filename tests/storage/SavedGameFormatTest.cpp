@@ -144,7 +144,8 @@ TEST(SavedGameReader, MasterLevelIsOneRecordAfterTheRightArm) {
 TEST(SavedGameReader, KeepsKindsAndTheFieldsNotStored) {
     GameState saved = samples::gameInPlay();
     saved.gameleftarray(2, 4) = Variant::doubleValue(3900.25);
-    saved.PlayerScore = Variant::longValue(70000);
+    saved.gameleftarray(2, 5) = Variant::longValue(70000);
+    saved.PlayerScore = Variant::integer(195);
     GameState current = samples::freshGame();
     current.GamesWon = Variant::integer(4);
     current.gameleftarray(5, 2) = Variant::integer(6);
@@ -154,7 +155,8 @@ TEST(SavedGameReader, KeepsKindsAndTheFieldsNotStored) {
     const GameState& s = read.game->state;
     EXPECT_EQ(s.gameleftarray(2, 4), Variant::doubleValue(3900.25));
     EXPECT_EQ(s.gameleftarray(2, 3), Variant::integer(3));
-    EXPECT_EQ(s.PlayerScore, Variant::longValue(70000));
+    EXPECT_EQ(s.gameleftarray(2, 5), Variant::longValue(70000));
+    EXPECT_EQ(s.PlayerScore, Variant::integer(195));
     EXPECT_EQ(s.PlayerCantPlay, Variant::boolean(false));
     EXPECT_EQ(s.GameRightArray(2, 6), 6300);
     EXPECT_EQ(s.GamesWon, Variant::integer(4));
@@ -208,6 +210,7 @@ std::string damaged(const std::string& bytes, const Damage& d) {
     return joined(lines);
 }
 
+// Among them: scores play cannot reach, and played captions that are no domino.
 TEST(SavedGameReader, RefusesDamagedFields) {
     const Damage damages[] = {
         {0, 0, "4"},       {0, 0, "9"},           {0, 0, "-1"},
@@ -226,6 +229,9 @@ TEST(SavedGameReader, RefusesDamagedFields) {
         {4, 0, "7"},       {20, 1, "7"},          {48, 1, "9"},
         {48, 4, "\"x\""},  {51, 2, "8"},          {51, 5, "#TRUE#"},
         {51, 0, "70000"},  {50, 2, "6.5"},        {3, 3, "\"#TRUE#\""},
+        {1, 7, "200"},     {1, 8, "200"},         {1, 8, "32005"},
+        {0, 6, "\"3-\""},  {0, 6, "\"7-1\""},     {0, 6, "\"3-3 \""},
+        {2, 6, "\"x\""},   {2, 6, "\"12-3\""},
     };
     const GameState current = samples::freshGame();
     const std::string before = writeSavedGame(current, false);
@@ -281,6 +287,53 @@ TEST(SavedGameReader, RefusesGamesThatCannotBePlayedOn) {
         change(s);
         const LoadResult read = readSavedGame(writeSavedGame(s, false), GameState());
         EXPECT_FALSE(read.game) << name;
+    }
+}
+
+// The computer started and holds its seven; the player has drawn five of his.
+GameState midDeal() {
+    GameState s = samples::beforeSetDomino();
+    s.GameStatus = Phase::DrawingSeven;
+    s.plae = Variant::integer(3);
+    s.clae = 11;
+    s.PlayerHasSeven = Variant::boolean(false);
+    for (int slot : {6, 7}) {
+        s.BoneYardArray(2 * slot, 1) = s.PlayerArray(slot, 1);
+        s.BoneYardArray(2 * slot, 2) = s.PlayerArray(slot, 2);
+    }
+    s.Playerdom = 5;
+    return s;
+}
+
+// "Has seven" marks that disagree with the hands, or a deal in an order play
+// never takes: the deal would draw a hand twice or never end.
+TEST(SavedGameReader, RefusesDealsThatCannotFinish) {
+    ASSERT_TRUE(readSavedGame(writeSavedGame(midDeal(), false), GameState()).game);
+    const std::pair<const char*, void (*)(GameState&)> cases[] = {
+        {"the player's seven marked with five in hand",
+         [](GameState& s) { s.PlayerHasSeven = Variant::boolean(true); }},
+        {"the player holds seven unmarked",
+         [](GameState& s) {
+             s.Playerdom = 7;
+             for (int slot : {6, 7})
+                 s.BoneYardArray(2 * slot, 1) = s.BoneYardArray(2 * slot, 2) = NoHalf;
+         }},
+        {"the computer marked though it draws second",
+         [](GameState& s) {
+             s.plae = Variant::integer(11);
+             s.clae = 3;
+         }},
+        {"who starts is not known", [](GameState& s) { s.clae = 3; }},
+        {"the computer's hand has an eighth slot",
+         [](GameState& s) {
+             s.ComputerDom = 8;
+             s.ComputerArray(8, 1) = s.ComputerArray(8, 2) = NoHalf;
+         }},
+    };
+    for (const auto& [name, change] : cases) {
+        GameState s = midDeal();
+        change(s);
+        EXPECT_FALSE(readSavedGame(writeSavedGame(s, false), GameState()).game) << name;
     }
 }
 

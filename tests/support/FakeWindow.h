@@ -40,7 +40,9 @@ public:
     bool timerBoxChecked() const override { return timerBox; }
     void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
     bool timer1Enabled() const override { return timer1; }
+    void gameEnded() override { ++gamesEnded; }
 
+    int gamesEnded = 0;
     std::string message;
     std::vector<std::string> messages;
     std::map<int, std::string> panels;

@@ -120,5 +120,19 @@ TEST_F(GameFilesTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
     EXPECT_EQ(file.readAll(), "old");
 }
 
+// A name ending in a dot becomes the .txt file it names, and that file is not
+// replaced before the player says so.
+TEST_F(GameFilesTest, TheSettledNameIsAskedAboutBeforeItIsReplaced) {
+    QFile file(fileHolding("kept.txt", "old"));
+    answerDialogs(folder.filePath("kept."));
+    window->mnuSaveGame_Click();
+    ASSERT_EQ(shownBoxes.size(), 1u);
+    EXPECT_EQ(shownBoxes[0].first, "Save the Present Game");
+    EXPECT_TRUE(shownBoxes[0].second.contains("kept.txt already exists"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "old");
+    EXPECT_FALSE(QFile::exists(folder.filePath("kept..txt")));
+}
+
 } // namespace
 } // namespace pipwright

@@ -54,15 +54,16 @@ TEST_F(Input, MouseDownStoresThePointInThePicturesUnits) {
         PictureArea& area = picture(c.picture);
         const QPoint inner = area.contentsRect().topLeft();
         QTest::mousePress(&area, Qt::LeftButton, {}, inner + c.pixel);
-        // Units per pixel: 15 twips, or the play field's outer size over its inside.
+        // Units per pixel: 15 twips, or the play field's outer size over its
+        // inside; a press stands for its pixel's centre.
         const double ux = double(area.scaleWidth()) / area.contentsRect().width();
         const double uy = double(area.scaleHeight()) / area.contentsRect().height();
         const auto [x, y] = c.stored(state());
-        EXPECT_EQ(x, std::lround(c.pixel.x() * ux));
-        EXPECT_EQ(y, std::lround(c.pixel.y() * uy));
+        EXPECT_NEAR(x, (c.pixel.x() + 0.5) * ux, 1);
+        EXPECT_NEAR(y, (c.pixel.y() + 0.5) * uy, 1);
         QTest::mouseRelease(&area, Qt::LeftButton, {}, inner + c.pixel);
     }
-    EXPECT_EQ(state().BoneYardX.toLong(), 40 * 15);
+    EXPECT_EQ(state().BoneYardX.toLong(), 40 * 15 + 7);
 }
 
 TEST_F(Input, ClickActsOnlyWhenReleasedOverThePressedPicture) {

@@ -1,5 +1,6 @@
 #include "GameWindowFixture.h"
 #include "game/Geometry.h"
+#include "tests/computer/DealtHand.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -100,6 +101,39 @@ TEST_F(Keyboard, KeysActAsTheMatchingClicks) {
         }
         EXPECT_EQ(state().GameStatus, Phase::PlayersTurn);
         EXPECT_EQ(state().DominoRight, 1);
+    }
+}
+
+// Beside a double Set Domino both ends are one domino: the key says the arm.
+TEST_F(Keyboard, EndKeysLayOnTheirOwnArmBesideADoubleSetDomino) {
+    for (auto [key, end] : {std::pair{Qt::Key_L, End::Left}, std::pair{Qt::Key_R, End::Right}}) {
+        window = nullptr;
+        SetUp();
+        GameState& s = state();
+        s.Playerdom = dealHand(s.PlayerArray, std::vector<std::pair<int, int>>{{1, 4}, {6, 6}});
+        s.ComputerDom = dealHand(s.ComputerArray, std::vector<std::pair<int, int>>{{0, 0}});
+        s.BoneYardArray.fill(NoHalf); // the computer can only pass
+        s.startLine(4, 4);
+        engine().TheSetDomino();
+        s.GameStatus = Phase::PlayersTurn;
+        for (int k : {int(Qt::Key_1), int(Qt::Key_Return), int(key)})
+            press(k);
+        EXPECT_EQ(s.armCell(end, 2, Arm::Outer), 1) << "key " << key;
+        EXPECT_EQ(s.armCount(end == End::Left ? End::Right : End::Left), 1) << "key " << key;
+    }
+}
+
+// B where it draws nothing leaves the game's generator as it was, so a game
+// played by keys stays the game the same clicks would play.
+TEST_F(Keyboard, BDrawsNothingFromTheGamesGeneratorWhenNoDominoIsDrawn) {
+    for (Integer phase : {Phase::PlayersTurn, Phase::SetDomino, Phase::ComputersTurn}) {
+        window = nullptr;
+        SetUp();
+        handAndSetDomino(); // 6-4 fits the right end
+        state().GameStatus = phase;
+        SeededRandom untouched = window->random();
+        press(Qt::Key_B);
+        EXPECT_EQ(window->random().Rnd(), untouched.Rnd()) << "phase " << phase;
     }
 }
 

@@ -4,10 +4,13 @@
 #include "ui/MainLayout.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 namespace pipwright {
@@ -85,6 +88,47 @@ TEST_F(WindowLayout, StatusBarRunsAlongTheBottom) {
                   panel->fontMetrics().horizontalAdvance("Abcdefgh's Score=195"))
             << name;
     }
+}
+
+// At the designed size every panel shows its longest text whole, and the two
+// score panels keep at least 3528 twips.
+TEST_F(WindowLayout, StatusPanelsShowTheirTextsWhole) {
+    const std::pair<int, const char*> texts[] = {
+        {1, "Abcdefgh's Score=195"},
+        {2, "Computer's Score=195"},
+        {3, "Games Won=123"},
+        {4, "Games Lost=123"},
+        {5, "23:59"},
+    };
+    for (auto [panel, text] : texts) {
+        window->port().setStatusPanel(panel, text);
+        const auto* label = window->findChild<QLabel*>(QStringLiteral("Panel%1").arg(panel));
+        const QRect inside = label->contentsRect();
+        EXPECT_GE(inside.width(), label->fontMetrics().horizontalAdvance(text)) << text;
+        EXPECT_GE(inside.height(), label->fontMetrics().height()) << text;
+        EXPECT_TRUE(window->centralWidget()->rect().contains(
+            QRect(label->mapTo(window->centralWidget(), QPoint()), label->size())))
+            << text;
+        if (panel <= 2) {
+            EXPECT_GE(toTwips(label->width()), 3528) << text;
+        }
+    }
+}
+
+// The game's windows open over the main window, not in the middle of the screen.
+TEST_F(WindowLayout, AboutOpensCentredOverTheMainWindow) {
+    window->move(0, 0);
+    QCoreApplication::processEvents();
+    QPoint centre;
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        centre = QRect(about->pos(), about->size()).center();
+        about->close();
+    });
+    window->mnuAuthor_Click();
+    const QWidget* inner = window->centralWidget();
+    const QPoint wanted = QRect(inner->mapToGlobal(QPoint()), inner->size()).center();
+    EXPECT_LE((centre - wanted).manhattanLength(), 2);
 }
 
 // A name or a caption read from a file is shown as it stands, never as markup.
@@ -184,6 +228,54 @@ TEST_F(WindowLayout, ClicksLandOnTheirTargetsAtEverySize) {
         EXPECT_NEAR(window->findChild<QLabel*>("LblBoneYard")->font().pointSizeF(), 9.75 * factor,
                     0.01);
     }
+}
+
+// The window reopens where it was left, maximised or not; when the screen it
+// was left on is gone it opens on the primary screen at the designed size,
+// centred.
+TEST(WindowGeometry, ReopensWhereItWasLeft) {
+    struct Case {
+        const char* name;
+        QRect left;
+        bool maximised;
+        bool screenGone;
+    };
+    const Case cases[] = {
+        {"moved and enlarged", QRect(40, 30, 700, 520), false, false},
+        {"maximised", QRect(20, 40, 660, 500), true, false},
+        {"on a screen that is gone", QRect(40, 30, 700, 520), false, true},
+    };
+    const QSize designed = toPixels(QSize(9720, 7320));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        {
+            frmDominos window;
+            window.setGeometry(c.left);
+            window.show();
+            if (c.maximised)
+                window.showMaximized();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            window.close();
+        }
+        if (c.screenGone)
+            QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName())
+                .setValue("window/screen", "a screen unplugged since");
+        frmDominos again;
+        again.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+        const QRect area = again.screen()->availableGeometry();
+        if (c.screenGone) {
+            EXPECT_EQ(again.size(), designed);
+            EXPECT_EQ(again.pos(),
+                      area.topLeft() + QPoint((area.width() - designed.width()) / 2,
+                                              (area.height() - designed.height()) / 2));
+            continue;
+        }
+        EXPECT_EQ(again.isMaximized(), c.maximised);
+        EXPECT_EQ(again.normalGeometry(), c.left);
+        again.showNormal();
+    }
+    QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear();
 }
 
 } // namespace

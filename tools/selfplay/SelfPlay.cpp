@@ -2,6 +2,7 @@
 
 #include "computer/MasterChoice.h"
 #include "computer/TimedDecision.h"
+#include "storage/SavedGame.h"
 
 #include <ostream>
 
@@ -19,12 +20,15 @@ constexpr std::uint64_t PlayerSeedSalt = 0x9e3779b97f4a7c15ULL;
 SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics)
     : options_(options), diagnostics_(diagnostics),
       window_([this](ResultWindow shown) { resultShown(shown); }), random_(options.seed),
-      playerRandom_(options.seed ^ PlayerSeedSalt), engine_(window_, random_), computer_(engine_) {
+      playerRandom_(options.seed ^ PlayerSeedSalt), activations_(options.seed),
+      playerSeeds_(options.seed ^ PlayerSeedSalt), engine_(window_, random_),
+      computer_(engine_, options.seed) {
     engine_.setComputer(&computer_);
     engine_.Form_Load(Metrics{});
     engine_.state().PlayerName = "Tester";
     engine_.state().PlayLevel = options.computerExpert || options.computerMaster ? True : False;
     engine_.state().MasterLevel = options.computerMaster ? True : False;
+    engine_.state().WinnerReStartsGame = options.winnerStarts ? True : False;
     computer_.timeDecisions(&result_.decisionMs);
     engine_.Form_Activate();
     checkState("the first showing");
@@ -38,8 +42,30 @@ SelfPlayResult SelfPlay::run() {
         }
         if (++actionsThisGame_ > ActionsPerGame)
             abandonGame("too many clicks");
+        saveAndReopen();
+        // Now and then a modal window closes over the main window.
+        if (activations_() % 2 == 0) {
+            engine_.Form_Activate();
+            checkState("an activation");
+        }
     }
     return result_;
+}
+
+// Every state between actions saves to a file that opens to the same game.
+void SelfPlay::saveAndReopen() {
+    const bool timer = window_.timer1Enabled();
+    const std::string bytes = writeSavedGame(engine_.state(), timer);
+    const LoadResult read = readSavedGame(bytes, engine_.state());
+    if (!read.game) {
+        violation("the saved game does not open: " + read.error);
+        return;
+    }
+    if (writeSavedGame(read.game->state, read.game->timerWasRunning) != bytes)
+        violation("the reopened game saves to other bytes");
+    engine_.RestoreGame(read.game->state);
+    window_.setTimer1Enabled(timer);
+    checkState("a save and reopen");
 }
 
 void SelfPlay::resultShown(ResultWindow shown) {
@@ -66,6 +92,12 @@ void SelfPlay::checkState(const char* after) {
         for (const auto& line : broken)
             diagnostics_ << "game " << result_.games + 1 << ", after " << after << ": " << line
                          << '\n';
+}
+
+void SelfPlay::violation(const std::string& what) {
+    if (++result_.invariantViolations <= ReportedViolations)
+        diagnostics_ << "game " << result_.games + 1 << ", phase " << engine_.state().GameStatus
+                     << ": " << what << '\n';
 }
 
 void SelfPlay::abandonGame(const char* why) {
@@ -137,7 +169,7 @@ SelfPlay::Outcome SelfPlay::takeTurn() {
 }
 
 std::uint64_t SelfPlay::playerSeed() {
-    return static_cast<std::uint64_t>(playerRandom_.Rnd() * 0x1p53);
+    return playerSeeds_.next();
 }
 
 std::optional<Move> SelfPlay::playerMove() {

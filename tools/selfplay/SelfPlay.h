@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace pipwright {
@@ -20,6 +22,8 @@ struct SelfPlayOptions {
     // The Master on a seat; on the player's seat it sees the player's view.
     bool playerMaster = false;
     bool computerMaster = false;
+    // The winner of a round starts the next, rather than a fresh draw.
+    bool winnerStarts = false;
 };
 
 struct SelfPlayResult {
@@ -51,6 +55,8 @@ private:
     std::uint64_t playerSeed();
     void resultShown(ResultWindow shown);
     void checkState(const char* after);
+    void violation(const std::string& what);
+    void saveAndReopen();
     void abandonGame(const char* why);
 
     SelfPlayOptions options_;
@@ -58,6 +64,9 @@ private:
     HeadlessWindow window_;
     SeededRandom random_;
     SeededRandom playerRandom_;
+    std::mt19937_64 activations_;
+    // The player's Master searches from its own generator, as the computer's does.
+    MasterSeeds playerSeeds_;
     Engine engine_;
     ComputerPlayer computer_;
     SelfPlayResult result_;

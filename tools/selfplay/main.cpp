@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: pipwright-selfplay [--games N] [--seed S] [--player novice|expert|master]\n"
-    "                          [--computer novice|expert|master]\n";
+    "                          [--computer novice|expert|master] [--winner-starts yes|no]\n";
 
 template <typename T> std::optional<T> number(std::string_view text) {
     T value{};
@@ -72,6 +72,9 @@ std::optional<pipwright::SelfPlayOptions> parse(int argc, char** argv) {
             const bool player = name == "--player";
             (player ? options.playerExpert : options.computerExpert) = chosen == Level::Expert;
             (player ? options.playerMaster : options.computerMaster) = chosen == Level::Master;
+        } else if (name == "--winner-starts") {
+            ok = value == "yes" || value == "no";
+            options.winnerStarts = value == "yes";
         } else {
             std::cerr << "pipwright-selfplay: unknown option " << name << '\n';
             return std::nullopt;

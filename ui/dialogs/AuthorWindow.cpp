@@ -60,7 +60,7 @@ void paintAboutDominoes(QPainter& painter, const QRectF& rect) {
 
 } // namespace
 
-void showAuthorWindow(GameState& state, QWidget* parent) {
+void showAuthorWindow(GameState& state, QWidget* parent, const PlacementFrame& frame) {
     QDialog dialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     dialog.setObjectName(QStringLiteral("frmAuthor"));
     dialog.setWindowTitle(QStringLiteral("The Author of Pipwright"));
@@ -90,7 +90,7 @@ void showAuthorWindow(GameState& state, QWidget* parent) {
         dialog.accept();
     });
 
-    centreOnScreen(&dialog, parent);
+    placeCentred(&dialog, frame);
     dialog.exec();
 }
 

@@ -3,10 +3,8 @@
 #include "ui/Twips.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
-#include <QScreen>
 #include <QWidget>
 
 namespace pipwright {
@@ -55,24 +53,6 @@ void shrinkToFit(QLabel* label) {
 
 void placeTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(toPixels(QRect(left, top, width, height)));
-}
-
-QRect availableArea(const QWidget* parent) {
-    const QScreen* screen = parent != nullptr ? parent->screen() : nullptr;
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
-void moveToDesignPlace(QWidget* window, const QWidget* parent, int leftTwips, int topTwips) {
-    window->move(availableArea(parent).topLeft() + toPixels(QPoint(leftTwips, topTwips)));
-}
-
-void centreOnScreen(QWidget* window, const QWidget* parent) {
-    const QRect area = availableArea(parent);
-    window->move(area.left() + (area.width() - window->width()) / 2,
-                 area.top() + (area.height() - window->height()) / 2);
 }
 
 QString plainNumber(double value) {

@@ -29,14 +29,6 @@ void shrinkToFit(QLabel* label);
 // Places a child at its design rectangle, in twips.
 void placeTwips(QWidget* widget, int left, int top, int width, int height);
 
-// The screen's available area for a window about to be shown over parent.
-QRect availableArea(const QWidget* parent);
-// Moves a window to a position given in twips from the available area's
-// top-left corner.
-void moveToDesignPlace(QWidget* window, const QWidget* parent, int leftTwips, int topTwips);
-// Centres a window on the available area.
-void centreOnScreen(QWidget* window, const QWidget* parent);
-
 // A Single as the game writes numbers: plain decimal, no trailing zeros.
 QString plainNumber(double value);
 

@@ -154,8 +154,6 @@ void GameConditionsDialog::Form_Load() {
     placeTwips(ChkWinnerStarts, 375, 1515, 3105, 750);
     placeTwips(CHKExpertPlayer, 255, 1395, 2865, 945);
     placeTwips(CHKMasterPlayer, 255, MasterBoxTop, 2865, MasterBoxHeight);
-
-    centreOnScreen(this, parentWidget());
 }
 
 QString GameConditionsDialog::eachDrawsCaption() const {
@@ -181,7 +179,8 @@ QString GameConditionsDialog::noviceCaption() const {
            QString::fromStdString(state_.PlayerName) + QStringLiteral(".");
 }
 
-void GameConditionsDialog::showModal() {
+void GameConditionsDialog::showModal(const PlacementFrame& frame) {
+    placeCentred(this, frame);
     Form_Activate();
     exec();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/dialogs/WindowPlacement.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -24,8 +26,9 @@ class GameConditionsDialog : public QDialog {
 public:
     GameConditionsDialog(GameState& state, QTimer& timer1, QWidget* parent);
 
-    // Form_Activate, then the modal display until OK hides the dialog.
-    void showModal();
+    // Form_Activate, then the modal display, centred over the frame, until OK
+    // hides the dialog.
+    void showModal(const PlacementFrame& frame = {});
 
     // ChkToStartTheTimer: the play timer is in use.
     bool timerBoxChecked() const;

@@ -184,26 +184,23 @@ QLabel* makeTiesPanel(QWidget* parent) {
     return panel;
 }
 
-void place(QDialog& dialog, const WindowDesign& design, QWidget* parent) {
+void place(QDialog& dialog, const WindowDesign& design, const PlacementFrame& frame) {
     switch (design.placement) {
     case Placement::DesignPlace:
-        moveToDesignPlace(&dialog, parent, design.designPlace.x(), design.designPlace.y());
+        placeAtDesignPlace(&dialog, frame, design.designPlace);
         break;
     case Placement::Centred:
-        centreOnScreen(&dialog, parent);
+        placeCentred(&dialog, frame);
         break;
-    case Placement::CentredAcrossHalfDown: {
-        const QRect area = availableArea(parent);
-        dialog.move(area.left() + (area.width() - dialog.width()) / 2,
-                    area.top() + area.height() / 2);
+    case Placement::CentredAcrossHalfDown:
+        placeCentredAcrossHalfDown(&dialog, frame);
         break;
-    }
     }
 }
 
 } // namespace
 
-void showResultWindow(const ResultTexts& texts, QWidget* parent) {
+void showResultWindow(const ResultTexts& texts, QWidget* parent, const PlacementFrame& frame) {
     const WindowDesign design = designOf(texts.window);
     ResultDialog dialog(parent);
     dialog.setObjectName(QString::fromLatin1(design.name));
@@ -258,7 +255,7 @@ void showResultWindow(const ResultTexts& texts, QWidget* parent) {
     ok->setGeometry(button);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
 
-    place(dialog, design, parent);
+    place(dialog, design, frame);
     dialog.exec();
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "game/ResultTexts.h"
+#include "ui/dialogs/WindowPlacement.h"
 
 class QWidget;
 
 namespace pipwright {
 
-// Shows the result window that texts names, built afresh, modally; returns
-// when its OK button has closed it.
-void showResultWindow(const ResultTexts& texts, QWidget* parent);
+// Shows the result window that texts names, built afresh, modally, over the
+// frame; returns when its OK button has closed it.
+void showResultWindow(const ResultTexts& texts, QWidget* parent, const PlacementFrame& frame = {});
 
 } // namespace pipwright

@@ -27,8 +27,8 @@ protected:
 
 } // namespace
 
-void showTimeOutNotice(const QString& caption, const QString& text, int leftTwips, QWidget* parent,
-                       int closeAfterMs) {
+void showTimeOutNotice(const QString& caption, const QString& text, int leftTwips,
+                       const PlacementFrame& frame, QWidget* parent, int closeAfterMs) {
     NoticeDialog notice(parent);
     notice.setObjectName(QStringLiteral("FrmPlayerWaitedTooLong"));
     notice.setWindowTitle(caption);
@@ -49,7 +49,7 @@ void showTimeOutNotice(const QString& caption, const QString& text, int leftTwip
     size = size.expandedTo(label->size() + QSize(24, 24));
     notice.setFixedSize(size);
     label->move((size.width() - label->width()) / 2, (size.height() - label->height()) / 2);
-    moveToDesignPlace(&notice, parent, leftTwips, NoticeTopTwips);
+    placeAtDesignPlace(&notice, frame, QPoint(leftTwips, NoticeTopTwips));
 
     QTimer timer2;
     timer2.setSingleShot(true);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+namespace pipwright {
+
+// The main window reopens where it was left: its place, size, maximised state
+// and screen, kept under the program's own name. With nothing kept it opens at
+// the designed size, centred; when the kept screen is gone, the same on the
+// primary screen.
+void openWhereLeft(QWidget& window, QSize designed);
+void keepWhereLeft(const QWidget& window);
+
+} // namespace pipwright
