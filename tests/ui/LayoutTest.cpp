@@ -109,8 +109,9 @@ TEST_F(WindowLayout, StatusPanelsShowTheirTextsWhole) {
         EXPECT_TRUE(window->centralWidget()->rect().contains(
             QRect(label->mapTo(window->centralWidget(), QPoint()), label->size())))
             << text;
-        if (panel <= 2)
+        if (panel <= 2) {
             EXPECT_GE(toTwips(label->width()), 3528) << text;
+        }
     }
 }
 
