@@ -106,10 +106,12 @@ void ComputerPlayer::ComputerSetDomino() {
 
     s.startLine(a, b);
     engine_.record(TableEvent::Kind::Laid, Seat::Computer, a, b);
+    engine_.scoreSheet().beginRound();
     engine_.setComputerPlayed(playedText(a, b));
 
     if (choice.step == SetStep::FiveOrTen || (a + b) % 5 == 0) {
         s.ComputerScore = static_cast<Integer>(s.ComputerScore + a + b);
+        engine_.scoreSheet().setScored(Seat::Computer, a, b, a + b);
         if (s.ComputerScore > 0)
             engine_.showComputerScore();
     }

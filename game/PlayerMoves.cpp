@@ -41,10 +41,12 @@ void Engine::playerSetDomino(int slot) {
     const Integer b = s_.PlayerArray(slot, 2);
     s_.startLine(a, b);
     record(TableEvent::Kind::Laid, Seat::Player, a, b);
+    sheet_.beginRound();
     setPlayerPlayed(playedText(a, b));
     setComputerPlayed("");
     if ((a + b) % 5 == 0) {
         s_.PlayerScore = s_.PlayerScore.plus(a + b);
+        sheet_.setScored(Seat::Player, a, b, a + b);
         showPlayerScore();
     }
     TheSetDomino();

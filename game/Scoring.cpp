@@ -40,10 +40,12 @@ void Engine::DetermineTheScore() {
         return;
     if (s_.GameStatus == Phase::ComputersTurn) {
         s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + total);
+        noteLayScored(Seat::Computer, total);
         if (s_.ComputerScore > 0)
             showComputerScore();
     } else if (s_.GameStatus == Phase::PlayersTurn) {
         s_.PlayerScore = s_.PlayerScore.plus(total);
+        noteLayScored(Seat::Player, total);
         if (s_.PlayerScore > 0)
             showPlayerScore();
     }
@@ -98,6 +100,8 @@ void Engine::CheckForWin() {
     if (s_.PlayerHolds == 0) {
         PauseTimer(1);
         s_.PlayerScore = s_.PlayerScore.plus(points);
+        sheet_.roundEnds(playerCount == 0 ? RoundEnd::WentOut : RoundEnd::ReachedTarget,
+                         Seat::Player, d, points, s_);
         show(ResultWindow::PlayerWinsRound);
         showPlayerScore();
         roundStartScores();
@@ -108,6 +112,8 @@ void Engine::CheckForWin() {
     if (s_.ComputerHolds == 0) {
         PauseTimer(1);
         s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + points);
+        sheet_.roundEnds(computerCount == 0 ? RoundEnd::WentOut : RoundEnd::ReachedTarget,
+                         Seat::Computer, d, points, s_);
         roundStartScores();
         show(ResultWindow::ComputerWinsRound);
         showComputerScore();
@@ -123,6 +129,7 @@ void Engine::CheckForWin() {
     if (s_.PlayerCantPlay == True && s_.ComputerCantPlay == True) {
         if (s_.PlayerPips < s_.ComputerPips) {
             s_.PlayerScore = s_.PlayerScore.plus(points);
+            sheet_.roundEnds(RoundEnd::Blocked, Seat::Player, d, points, s_);
             roundStartScores();
             PauseTimer(1);
             show(ResultWindow::PlayerScoreWins);
@@ -132,6 +139,7 @@ void Engine::CheckForWin() {
         } else if (s_.PlayerPips > s_.ComputerPips) {
             PauseTimer(1);
             s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + points);
+            sheet_.roundEnds(RoundEnd::Blocked, Seat::Computer, d, points, s_);
             roundStartScores();
             show(ResultWindow::ComputerScoreWins);
             prepareNextRound(false);
@@ -146,6 +154,7 @@ void Engine::CheckForWin() {
             // Equal pips: no points, and the same side starts again.
             const bool playerStarted = s_.plae > s_.clae;
             PauseTimer(1);
+            sheet_.roundEnds(RoundEnd::Tie, Seat::Player, d, 0, s_);
             roundStartScores();
             show(ResultWindow::PlayerScoreTies);
             prepareNextRound(playerStarted);
@@ -174,6 +183,7 @@ void Engine::prepareNextRound(bool playerStarts) {
 bool Engine::gameEnd(bool playerWon) {
     if (playerWon ? s_.PlayerScore < TargetScore : s_.ComputerScore < TargetScore)
         return false;
+    sheet_.gameWon(playerWon ? Seat::Player : Seat::Computer, s_);
     port_.showResultWindow(playerWon ? ResultWindow::Winner : ResultWindow::Loser, s_);
     Form_Activate();
     if (playerWon)

@@ -2,6 +2,7 @@
 
 #include "computer/MasterChoice.h"
 #include "computer/TimedDecision.h"
+#include "tools/selfplay/SheetCheck.h"
 
 #include <ostream>
 
@@ -54,8 +55,22 @@ void SelfPlay::resultShown(ResultWindow shown) {
         ++result_.hands;
         return;
     }
+    checkSheet();
     ++result_.games;
     actionsThisGame_ = 0;
+}
+
+// The final scores still stand while the game's last window is shown.
+void SelfPlay::checkSheet() {
+    const GameState& s = engine_.state();
+    const auto faults = sheetFaults(engine_.scoreSheet(), s.PlayerScore.toLong(), s.ComputerScore);
+    if (faults.empty()) {
+        ++result_.sheetsAddedUp;
+        return;
+    }
+    if (++result_.invariantViolations <= ReportedViolations)
+        for (const auto& line : faults)
+            diagnostics_ << "game " << result_.games + 1 << ", score sheet: " << line << '\n';
 }
 
 void SelfPlay::checkState(const char* after) {

@@ -28,6 +28,7 @@ struct SelfPlayResult {
     long computerWins = 0;
     long hands = 0;
     long invariantViolations = 0;
+    long sheetsAddedUp = 0;         // finished games whose score sheet adds up to the final scores
     std::vector<double> decisionMs; // processor time of each of the Master's decisions
 };
 
@@ -51,6 +52,7 @@ private:
     std::uint64_t playerSeed();
     void resultShown(ResultWindow shown);
     void checkState(const char* after);
+    void checkSheet();
     void abandonGame(const char* why);
 
     SelfPlayOptions options_;
