@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <utility>
 
 namespace pipwright {
 
@@ -116,7 +117,7 @@ HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long 
     return written;
 }
 
-std::optional<QString> historyText(const std::string& playerName) {
+std::optional<std::vector<HistoryRecord>> historyRecords(const std::string& playerName) {
     const std::optional<QString> path = historyFilePath(playerName);
     if (!path)
         return std::nullopt;
@@ -124,15 +125,22 @@ std::optional<QString> historyText(const std::string& playerName) {
     const std::optional<QByteArray> bytes = readWholeFile(*path, HistoryLimit, &reason);
     if (!bytes)
         return std::nullopt;
-    const HistoryRead read = readHistory(viewOf(*bytes));
+    HistoryRead read = readHistory(viewOf(*bytes));
     if (!read.ok)
+        return std::nullopt;
+    return std::move(read.records);
+}
+
+std::optional<QString> historyText(const std::string& playerName) {
+    const std::optional<std::vector<HistoryRecord>> records = historyRecords(playerName);
+    if (!records)
         return std::nullopt;
     const auto shortDate = [](const PlayDate& d) {
         return QLocale::system()
             .toString(QDate(d.year, d.month, d.day), QLocale::ShortFormat)
             .toStdString();
     };
-    return QString::fromStdString(formatHistory(playerName, read.records, shortDate));
+    return QString::fromStdString(formatHistory(playerName, *records, shortDate));
 }
 
 } // namespace pipwright

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "storage/HistoryFormat.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pipwright {
 
@@ -28,6 +31,10 @@ struct HistoryOutcome {
 // rewrite fails. No file and nothing to add creates nothing.
 HistoryOutcome recordHistory(const std::string& playerName, long gamesWon, long gamesLost,
                              const QDate& today);
+
+// The player's records as the file holds them; nothing when the player has no
+// readable history.
+std::optional<std::vector<HistoryRecord>> historyRecords(const std::string& playerName);
 
 // The text of the "Game &History" message box; nothing when the player has no
 // readable history.

@@ -46,9 +46,9 @@ ScoreSheetWindow::ScoreSheetWindow(Engine& engine, QWidget* mainWindow)
     layout->addWidget(lines_);
     layout->addWidget(buttons);
 
-    // Room for about sixty characters by twenty lines in the system font.
+    // Room for about eighty characters by twenty lines in the system font.
     const QFontMetrics metrics(lines_->font());
-    resize(metrics.averageCharWidth() * 64, metrics.lineSpacing() * 24);
+    resize(metrics.averageCharWidth() * 80, metrics.lineSpacing() * 24);
 
     engine_.scoreSheet().onChange([window = QPointer<ScoreSheetWindow>(this)] {
         if (window)

@@ -3,6 +3,7 @@
 
 #include "storage/GameHistory.h"
 #include "storage/SavedGameFile.h"
+#include "ui/HistoryWindow.h"
 #include "ui/dialogs/GameConditionsDialog.h"
 #include "ui/frmDominos.h"
 
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 namespace pipwright {
@@ -86,11 +86,9 @@ void frmDominos::mnuGameHistory_Click() {
     const std::optional<QString> text = historyText(s.PlayerName);
     if (!text)
         return;
-    QMessageBox box(QMessageBox::NoIcon, fromGame(s.PlayerName + "'s Game History.."),
-                    QString(*text).replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok,
-                    this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    showGameHistory(this, fromGame(s.PlayerName + "'s Game History.."),
+                    QString(*text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                    historyRecords(s.PlayerName).value_or(std::vector<HistoryRecord>{}));
 }
 
 void frmDominos::recordTheDaysGames() {

@@ -39,6 +39,8 @@ class SelfPlay {
 public:
     SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics);
     SelfPlayResult run();
+    // The game as the last one left it, its score sheet included.
+    Engine& engine() { return engine_; }
 
 private:
     enum class Outcome { Acted, Stuck };
