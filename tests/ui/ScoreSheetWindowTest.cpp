@@ -2,6 +2,7 @@
 
 #include "GameWindowFixture.h"
 #include "game/Geometry.h"
+#include "ui/HistoryChart.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -39,6 +40,21 @@ TEST_F(ScoreSheetWindowTest, OpensByKeyAndFollowsThePlay) {
     ASSERT_GE(sheet->lines().count(), 1);
     EXPECT_EQ(sheet->lines().item(0)->text(), "Tess laid 2-1 on the left: 1 + 4 = 5, +5");
     EXPECT_TRUE(sheet->isVisible());
+}
+
+// The chart's words add every day up, a day written twice included, though
+// only the last fourteen days are drawn.
+TEST(HistoryChart, SaysTheTotalsAndTheDaysDrawn) {
+    std::vector<HistoryRecord> records;
+    for (int day = 1; day <= 15; ++day)
+        records.push_back({{2026, 3, day}, day % 3, 1});
+    records.push_back({{2026, 3, 2}, 2, 0});
+    const HistoryChart chart(records);
+    EXPECT_EQ(chart.summary(), "Won 17 and lost 15 of 32 games: 53% won.");
+    const QStringList lines = chart.description().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 15);
+    EXPECT_EQ(lines.front(), "The last 14 of 15 days played:");
+    EXPECT_TRUE(lines.back().endsWith(": 0 won, 1 lost")) << lines.back().toStdString();
 }
 
 } // namespace
