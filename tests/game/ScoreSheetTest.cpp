@@ -156,5 +156,17 @@ TEST_F(EngineTest, ARestartedRoundGoesBackToItsScoresAndNumber) {
                                         "Round restarted, back to Ann 0, Computer 15", "Round 1"}));
 }
 
+TEST_F(EngineTest, AGameOpenedFromAFileStartsTheSheetAfresh) {
+    setUpTurn({2, 5}, {{2, 0}, {1, 1}});
+    clickHand(1);
+    clickEnd(true);
+    GameState saved = s();
+    saved.PlayerScore = Variant::integer(45);
+    saved.ComputerScore = 70;
+    engine.RestoreGame(saved);
+    EXPECT_EQ(sheetText(engine),
+              std::vector<std::string>{"Opened from a file: Ann 45, Computer 70"});
+}
+
 } // namespace
 } // namespace pipwright::testing
