@@ -43,7 +43,7 @@ public:
             how = winner + " went out. ";
             break;
         case RoundEnd::ReachedTarget:
-            how = winner + " reached 200 mid-round (" + num(winnerTotal(e) - e.award) + "). ";
+            how = winner + " reached 200 mid-round" + reachedWith(winnerTotal(e) - e.award) + ". ";
             break;
         case RoundEnd::Blocked:
             how = "Blocked. ";
@@ -82,6 +82,9 @@ public:
     }
 
 private:
+    static std::string reachedWith(long score) {
+        return score == 200 ? "" : " (" + num(score) + ")";
+    }
     static long winnerTotal(const RoundAward& e) {
         return e.winner == Seat::Player ? e.playerTotal : e.computerTotal;
     }

@@ -46,9 +46,14 @@ ScoreSheetWindow::ScoreSheetWindow(Engine& engine, QWidget* mainWindow)
     layout->addWidget(lines_);
     layout->addWidget(buttons);
 
-    // Room for about eighty characters by twenty lines in the system font.
+    // Room for a round's award with the longest name, and about twenty lines,
+    // in the system font.
     const QFontMetrics metrics(lines_->font());
-    resize(metrics.averageCharWidth() * 80, metrics.lineSpacing() * 24);
+    const QString longest =
+        QStringLiteral("Computer reached 200 mid-round (205). Mmmmmmmm holds 40, "
+                       "Computer 19: 21, rounds to 20, +20 to Computer");
+    resize(metrics.horizontalAdvance(longest) + metrics.lineSpacing() * 3,
+           metrics.lineSpacing() * 24);
 
     engine_.scoreSheet().onChange([window = QPointer<ScoreSheetWindow>(this)] {
         if (window)
@@ -92,6 +97,7 @@ ScoreSheetWindow& showScoreSheet(Engine& engine, QWidget& mainWindow) {
         const QScreen* screen =
             mainWindow.screen() ? mainWindow.screen() : QGuiApplication::primaryScreen();
         const QRect room = screen ? screen->availableGeometry() : frame;
+        window->resize(window->size().boundedTo(room.size() * 9 / 10));
         int x = frame.right() + 8;
         if (x + window->width() > room.right())
             x = std::max(room.left(), room.right() - window->width());
