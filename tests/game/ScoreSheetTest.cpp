@@ -65,24 +65,7 @@ class SheetRoundTest : public EngineTest, public ::testing::WithParamInterface<R
 
 TEST_P(SheetRoundTest, WritesHowTheRoundEndedAndTheAward) {
     const RoundCase c = GetParam();
-    setUpTurn({2, 5}, {});
-    auto fill = [](HandTable& t, Integer& count, const std::vector<std::pair<int, int>>& hand) {
-        count = 1;
-        t(1, 1) = t(1, 2) = NoHalf;
-        for (std::size_t i = 0; i < hand.size(); ++i) {
-            count = static_cast<Integer>(i + 1);
-            t(count, 1) = static_cast<Integer>(hand[i].first);
-            t(count, 2) = static_cast<Integer>(hand[i].second);
-        }
-    };
-    fill(s().PlayerArray, s().Playerdom, c.playerHand);
-    fill(s().ComputerArray, s().ComputerDom, c.computerHand);
-    s().PlayerScore = Variant::whole(c.playerScore);
-    s().ComputerScore = static_cast<Integer>(c.computerScore);
-    if (c.blocked) {
-        s().PlayerCantPlay = Variant::boolean(true);
-        s().ComputerCantPlay = True;
-    }
+    setUpRoundEnd(c.playerHand, c.computerHand, c.playerScore, c.computerScore, c.blocked);
     engine.CheckForWin();
     EXPECT_EQ(sheetText(engine), c.lines);
 }
