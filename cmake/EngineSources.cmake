@@ -15,6 +15,9 @@ set(pipwright_game_sources
   game/LinePainting.cpp
   game/Invariants.cpp
   game/TableView.cpp
+  game/ScoreSheet.cpp
+  game/ScoreSheetText.cpp
+  game/SheetNotes.cpp
 )
 set(pipwright_computer_sources
   computer/MoveChoice.cpp

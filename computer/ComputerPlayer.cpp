@@ -103,10 +103,12 @@ void ComputerPlayer::ComputerSetDomino() {
 
     engine_.record(TableEvent::Kind::Laid, Seat::Computer, a, b);
     s.startLine(a, b);
+    engine_.scoreSheet().beginRound();
     engine_.setComputerPlayed(playedText(a, b));
 
     if (choice.step == SetStep::FiveOrTen || scoring::scores(a + b)) {
         s.ComputerScore = static_cast<Integer>(s.ComputerScore + a + b);
+        engine_.scoreSheet().setScored(Seat::Computer, a, b, a + b);
         if (s.ComputerScore > 0)
             engine_.showComputerScore();
     }

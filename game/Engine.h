@@ -4,6 +4,7 @@
 #include "game/GameState.h"
 #include "game/Geometry.h"
 #include "game/Random.h"
+#include "game/ScoreSheet.h"
 #include "game/TableView.h"
 #include "game/WindowPort.h"
 
@@ -129,6 +130,9 @@ public:
     // The table as one side sees it, and the round's public record behind it.
     TableView tableView(Seat seat) const;
     const RoundHistory& history() const { return history_; }
+    // Every count that scored and every award of the present game.
+    ScoreSheet& scoreSheet() { return sheet_; }
+    const ScoreSheet& scoreSheet() const { return sheet_; }
     // Notes a domino laid (a, b), a draw or a pass, with the ends open now.
     void record(TableEvent::Kind kind, Seat seat, int a = 0, int b = 0);
 
@@ -166,6 +170,8 @@ private:
     void restart();
     void clearTheTable();
     bool gameEnd(bool playerWon);
+    // Notes on the score sheet the domino just laid, which scored `points`.
+    void noteLayScored(Seat seat, long points);
     void paintLineEntry(const Placement& placement, int inner, int outer);
     void flashEnd(const Rect& rect);
     void paintBoneYard();
@@ -177,6 +183,7 @@ private:
     ComputerSeat* computer_ = nullptr;
     GameState s_;
     RoundHistory history_;
+    ScoreSheet sheet_;
     Metrics metrics_;
     int flowDepth_ = 0;
     bool draining_ = false;

@@ -206,6 +206,7 @@ void Engine::RestoreGame(const GameState& loaded) {
     }
 
     s_.RestoringGame = False;
+    sheet_.restart(SheetRestart::Why::Opened, s_);
     sayToPlayer(",  Click the Left Mouse on one of your Dominos...");
     if (s_.PlayerScore > 0)
         showPlayerScore();

@@ -42,10 +42,12 @@ void Engine::playerSetDomino(int slot) {
     const Integer b = s_.PlayerArray(slot, 2);
     record(TableEvent::Kind::Laid, Seat::Player, a, b);
     s_.startLine(a, b);
+    sheet_.beginRound();
     setPlayerPlayed(playedText(a, b));
     setComputerPlayed("");
     if (scoring::scores(a + b)) {
         s_.PlayerScore = s_.PlayerScore.plus(a + b);
+        sheet_.setScored(Seat::Player, a, b, a + b);
         showPlayerScore();
     }
     TheSetDomino();

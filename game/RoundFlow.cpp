@@ -299,6 +299,9 @@ void Engine::restart() {
         if (s_.ComputerScore > 0)
             showComputerScore();
     }
+    sheet_.restart(s_.RestartRoundOnly != False ? SheetRestart::Why::RoundRestarted
+                                                : SheetRestart::Why::GameRestarted,
+                   s_);
     s_.RestartRoundOnly = False;
 
     const bool starterKnown = s_.plae > s_.clae || s_.plae < s_.clae;

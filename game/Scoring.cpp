@@ -37,10 +37,12 @@ void Engine::DetermineTheScore() {
         return;
     if (s_.GameStatus == Phase::ComputersTurn) {
         s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + total);
+        noteLayScored(Seat::Computer, total);
         if (s_.ComputerScore > 0)
             showComputerScore();
     } else if (s_.GameStatus == Phase::PlayersTurn) {
         s_.PlayerScore = s_.PlayerScore.plus(total);
+        noteLayScored(Seat::Player, total);
         if (s_.PlayerScore > 0)
             showPlayerScore();
     }
@@ -68,6 +70,7 @@ void Engine::CheckForWin() {
     s_.ComputerPips = static_cast<Integer>(computerPips);
     MousePointerArrow();
 
+    const long d = std::labs(playerPips - computerPips);
     s_.RoundPoints = Variant::whole(scoring::roundAward(playerPips, computerPips));
     const long points = s_.RoundPoints.toLong();
 
@@ -94,6 +97,8 @@ void Engine::CheckForWin() {
     if (s_.PlayerHolds == 0) {
         PauseTimer(1);
         s_.PlayerScore = s_.PlayerScore.plus(points);
+        sheet_.roundEnds(playerCount == 0 ? RoundEnd::WentOut : RoundEnd::ReachedTarget,
+                         Seat::Player, d, points, s_);
         show(ResultWindow::PlayerWinsRound);
         showPlayerScore();
         roundStartScores();
@@ -104,6 +109,8 @@ void Engine::CheckForWin() {
     if (s_.ComputerHolds == 0) {
         PauseTimer(1);
         s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + points);
+        sheet_.roundEnds(computerCount == 0 ? RoundEnd::WentOut : RoundEnd::ReachedTarget,
+                         Seat::Computer, d, points, s_);
         roundStartScores();
         show(ResultWindow::ComputerWinsRound);
         showComputerScore();
@@ -120,6 +127,7 @@ void Engine::CheckForWin() {
         const auto winner = scoring::blockedWinner(playerPips, computerPips);
         if (winner == scoring::BlockedWinner::First) {
             s_.PlayerScore = s_.PlayerScore.plus(points);
+            sheet_.roundEnds(RoundEnd::Blocked, Seat::Player, d, points, s_);
             roundStartScores();
             PauseTimer(1);
             show(ResultWindow::PlayerScoreWins);
@@ -129,6 +137,7 @@ void Engine::CheckForWin() {
         } else if (winner == scoring::BlockedWinner::Second) {
             PauseTimer(1);
             s_.ComputerScore = static_cast<Integer>(s_.ComputerScore + points);
+            sheet_.roundEnds(RoundEnd::Blocked, Seat::Computer, d, points, s_);
             roundStartScores();
             show(ResultWindow::ComputerScoreWins);
             prepareNextRound(false);
@@ -143,6 +152,7 @@ void Engine::CheckForWin() {
             // Equal pips: no points, and the same side starts again.
             const bool playerStarted = s_.plae > s_.clae;
             PauseTimer(1);
+            sheet_.roundEnds(RoundEnd::Tie, Seat::Player, d, 0, s_);
             roundStartScores();
             show(ResultWindow::PlayerScoreTies);
             prepareNextRound(playerStarted);
@@ -171,6 +181,7 @@ void Engine::prepareNextRound(bool playerStarts) {
 bool Engine::gameEnd(bool playerWon) {
     if (!scoring::reachedTarget(playerWon ? s_.PlayerScore.toLong() : s_.ComputerScore))
         return false;
+    sheet_.gameWon(playerWon ? Seat::Player : Seat::Computer, s_);
     port_.showResultWindow(playerWon ? ResultWindow::Winner : ResultWindow::Loser, s_);
     Form_Activate();
     if (playerWon)

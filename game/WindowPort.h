@@ -28,8 +28,9 @@ enum class Menu {
     HelpFile,
     Author,
     Hint,
+    ScoreSheet,
 };
-inline constexpr std::size_t MenuCount = 10;
+inline constexpr std::size_t MenuCount = 11;
 
 enum class SelectionLabel { Player, Computer };
 

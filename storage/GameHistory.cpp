@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <utility>
 
 namespace pipwright {
 
@@ -135,7 +136,7 @@ int historyDamagedLine(const std::string& playerName) {
     return bytes ? readHistory(viewOf(*bytes)).badLine : 0;
 }
 
-std::optional<QString> historyText(const std::string& playerName) {
+std::optional<std::vector<HistoryRecord>> historyRecords(const std::string& playerName) {
     const std::optional<QString> path = historyFilePath(playerName);
     if (!path)
         return std::nullopt;
@@ -143,15 +144,22 @@ std::optional<QString> historyText(const std::string& playerName) {
     const std::optional<QByteArray> bytes = readWholeFile(*path, HistoryLimit, &reason);
     if (!bytes)
         return std::nullopt;
-    const HistoryRead read = readHistory(viewOf(*bytes));
+    HistoryRead read = readHistory(viewOf(*bytes));
     if (!read.ok)
+        return std::nullopt;
+    return std::move(read.records);
+}
+
+std::optional<QString> historyText(const std::string& playerName) {
+    const std::optional<std::vector<HistoryRecord>> records = historyRecords(playerName);
+    if (!records)
         return std::nullopt;
     const auto shortDate = [](const PlayDate& d) {
         return QLocale::system()
             .toString(QDate(d.year, d.month, d.day), QLocale::ShortFormat)
             .toStdString();
     };
-    return QString::fromStdString(formatHistory(playerName, read.records, shortDate));
+    return QString::fromStdString(formatHistory(playerName, *records, shortDate));
 }
 
 } // namespace pipwright

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "storage/HistoryFormat.h"
+
 #include <QDate>
 #include <QString>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pipwright {
 
@@ -36,6 +39,10 @@ HistoryOutcome recordHistory(const std::string& playerName, std::int64_t gamesWo
 
 // The first damaged line of the player's history file, or 0 when it reads.
 int historyDamagedLine(const std::string& playerName);
+
+// The player's records as the file holds them; nothing when the player has no
+// readable history.
+std::optional<std::vector<HistoryRecord>> historyRecords(const std::string& playerName);
 
 // The text of the "Game &History" message box; nothing when the player has no
 // readable history.

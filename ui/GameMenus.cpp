@@ -29,6 +29,8 @@ GameMenus::GameMenus(QMenuBar& bar) {
     add(restart, Menu::RestartTheGame, "mnuRestartTheGame", "&The Entire Game",
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     add(game, Menu::GameHistory, "mnuGameHistory", "Game &History");
+    add(game, Menu::ScoreSheet, "mnuScoreSheet", "S&core Sheet",
+        QKeySequence(Qt::CTRL | Qt::Key_T));
     add(game, Menu::GameConditions, "mnuGameConditions", "&Playing Conditions");
     add(game, Menu::Hint, "mnuHint", "&Hint", QKeySequence(Qt::Key_H));
     actions_[static_cast<std::size_t>(Menu::Hint)]->setEnabled(false);

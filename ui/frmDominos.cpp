@@ -6,6 +6,7 @@
 #include "ui/MessageLine.h"
 #include "ui/PauseTimer.h"
 #include "ui/PictureArea.h"
+#include "ui/ScoreSheetWindow.h"
 #include "ui/StatusPanels.h"
 #include "ui/Twips.h"
 #include "ui/WindowGeometry.h"
@@ -163,6 +164,8 @@ void frmDominos::connectMenus() {
     whenIdle(Menu::Author, [this] { mnuAuthor_Click(); });
     connect(menus_[Menu::Quit], &QAction::triggered, this, &frmDominos::mnuQuit_Click);
     connect(menus_[Menu::HelpFile], &QAction::triggered, this, &frmDominos::mnuHelpFile_Click);
+    connect(menus_[Menu::ScoreSheet], &QAction::triggered, this,
+            [this] { showScoreSheet(engine_, *this); });
     connect(menus_[Menu::Hint], &QAction::triggered, this, [this] {
         // The hinted domino is highlighted, so the player sees which one it is.
         if (const int slot = showHint(engine_, computer_.masterSeeds())) {

@@ -3,6 +3,7 @@
 
 #include "storage/GameHistory.h"
 #include "storage/SavedGameFile.h"
+#include "ui/HistoryWindow.h"
 #include "ui/dialogs/GameConditionsDialog.h"
 #include "ui/frmDominos.h"
 
@@ -107,10 +108,9 @@ void frmDominos::mnuGameHistory_Click() {
                    .arg(QDir::toNativeSeparators(historyFilePath(s.PlayerName).value_or(QString())))
                    .arg(damagedLine);
     }
-    QMessageBox box(QMessageBox::NoIcon, fromGame(s.PlayerName + "'s Game History.."),
-                    text.replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    showGameHistory(this, fromGame(s.PlayerName + "'s Game History.."),
+                    text.replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                    historyRecords(s.PlayerName).value_or(std::vector<HistoryRecord>{}));
 }
 
 void frmDominos::gameEnded() {

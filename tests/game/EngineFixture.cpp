@@ -78,4 +78,27 @@ void EngineTest::setUpTurn(std::pair<int, int> setDomino,
     window.clearHistory();
 }
 
+void EngineTest::setUpRoundEnd(const std::vector<std::pair<int, int>>& playerHand,
+                               const std::vector<std::pair<int, int>>& computerHand,
+                               long playerScore, long computerScore, bool blocked) {
+    setUpTurn({2, 5}, {});
+    auto fill = [](HandTable& t, Integer& count, const std::vector<std::pair<int, int>>& hand) {
+        count = 1;
+        t(1, 1) = t(1, 2) = NoHalf;
+        for (std::size_t i = 0; i < hand.size(); ++i) {
+            count = static_cast<Integer>(i + 1);
+            t(count, 1) = static_cast<Integer>(hand[i].first);
+            t(count, 2) = static_cast<Integer>(hand[i].second);
+        }
+    };
+    fill(s().PlayerArray, s().Playerdom, playerHand);
+    fill(s().ComputerArray, s().ComputerDom, computerHand);
+    s().PlayerScore = Variant::whole(playerScore);
+    s().ComputerScore = static_cast<Integer>(computerScore);
+    if (blocked) {
+        s().PlayerCantPlay = Variant::boolean(true);
+        s().ComputerCantPlay = True;
+    }
+}
+
 } // namespace pipwright::testing

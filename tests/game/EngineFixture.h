@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace pipwright::testing {
 
@@ -40,6 +41,11 @@ protected:
     // outward from the Set Domino; the Set Domino is set as (a, b)).
     void setUpTurn(std::pair<int, int> setDomino, std::initializer_list<std::pair<int, int>> hand,
                    std::initializer_list<std::pair<int, int>> computerHand = {{6, 6}});
+    // A round about to be checked for its end: the dominoes each side has left
+    // (an empty hand holds one empty slot), the scores, and whether both are blocked.
+    void setUpRoundEnd(const std::vector<std::pair<int, int>>& playerHand,
+                       const std::vector<std::pair<int, int>>& computerHand, long playerScore,
+                       long computerScore, bool blocked);
 
     FakeWindow window;
     ScriptedRandom random;

@@ -65,27 +65,7 @@ class CheckForWinTest : public EngineTest, public ::testing::WithParamInterface<
 
 TEST_P(CheckForWinTest, AwardsTheRoundedDifference) {
     const RoundEndCase c = GetParam();
-    setUpTurn({2, 5}, {});
-    auto fill = [](HandTable& t, Integer& count, const std::vector<std::pair<int, int>>& hand) {
-        count = 0;
-        for (auto [a, b] : hand) {
-            ++count;
-            t(count, 1) = static_cast<Integer>(a);
-            t(count, 2) = static_cast<Integer>(b);
-        }
-        if (count == 0) {
-            count = 1;
-            t(1, 1) = t(1, 2) = NoHalf;
-        }
-    };
-    fill(s().PlayerArray, s().Playerdom, c.playerHand);
-    fill(s().ComputerArray, s().ComputerDom, c.computerHand);
-    s().PlayerScore = Variant::whole(c.playerScore);
-    s().ComputerScore = static_cast<Integer>(c.computerScore);
-    if (c.blocked) {
-        s().PlayerCantPlay = Variant::boolean(true);
-        s().ComputerCantPlay = True;
-    }
+    setUpRoundEnd(c.playerHand, c.computerHand, c.playerScore, c.computerScore, c.blocked);
     engine.CheckForWin();
     ASSERT_FALSE(window.resultWindows.empty());
     EXPECT_EQ(window.resultWindows[0].window, c.window);

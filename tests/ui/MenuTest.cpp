@@ -18,6 +18,7 @@ const Entry Entries[] = {
     {Menu::RestartTheRound, "T&he Existing Round", true},
     {Menu::RestartTheGame, "&The Entire Game", false},
     {Menu::GameHistory, "Game &History", false},
+    {Menu::ScoreSheet, "S&core Sheet", true},
     {Menu::GameConditions, "&Playing Conditions", false},
     {Menu::Quit, "&Quit", true},
     {Menu::HelpFile, "&Contents", true},
@@ -37,9 +38,10 @@ TEST_F(Menus, TreeHasTheGamesCaptionsInOrder) {
     EXPECT_EQ(captions(window->menuBar()->actions()), (QStringList{"&Game Conditions", "&Help"}));
     auto* game = window->findChild<QMenu*>("mnuwaste");
     ASSERT_NE(game, nullptr);
-    EXPECT_EQ(captions(game->actions()),
-              (QStringList{"&Open a Previous Game", "&Save the Present Game", "&Restart",
-                           "Game &History", "&Playing Conditions", "&Hint", "&Quit"}));
+    EXPECT_EQ(
+        captions(game->actions()),
+        (QStringList{"&Open a Previous Game", "&Save the Present Game", "&Restart", "Game &History",
+                     "S&core Sheet", "&Playing Conditions", "&Hint", "&Quit"}));
     auto* restart = window->findChild<QMenu*>("mnutiopi");
     ASSERT_NE(restart, nullptr);
     EXPECT_EQ(captions(restart->actions()),

@@ -3,6 +3,7 @@
 #include "computer/MasterChoice.h"
 #include "computer/TimedDecision.h"
 #include "storage/SavedGame.h"
+#include "tools/selfplay/SheetCheck.h"
 
 #include <ostream>
 
@@ -52,10 +53,11 @@ SelfPlayResult SelfPlay::run() {
     return result_;
 }
 
-// Every state between actions saves to a file that opens to the same game.
+// Every state between actions saves to a file that opens to the same game. The
+// game plays on as it was, so the round the Master has seen and the score sheet
+// stay whole; the play fuzzer plays on from reopened games.
 void SelfPlay::saveAndReopen() {
-    const bool timer = window_.timer1Enabled();
-    const std::string bytes = writeSavedGame(engine_.state(), timer);
+    const std::string bytes = writeSavedGame(engine_.state(), window_.timer1Enabled());
     const LoadResult read = readSavedGame(bytes, engine_.state());
     if (!read.game) {
         violation("the saved game does not open: " + read.error);
@@ -63,9 +65,8 @@ void SelfPlay::saveAndReopen() {
     }
     if (writeSavedGame(read.game->state, read.game->timerWasRunning) != bytes)
         violation("the reopened game saves to other bytes");
-    engine_.RestoreGame(read.game->state);
-    window_.setTimer1Enabled(timer);
-    checkState("a save and reopen");
+    for (const auto& line : checkInvariants(read.game->state))
+        violation("the reopened game: " + line);
 }
 
 void SelfPlay::resultShown(ResultWindow shown) {
@@ -80,8 +81,22 @@ void SelfPlay::resultShown(ResultWindow shown) {
         ++result_.hands;
         return;
     }
+    checkSheet();
     ++result_.games;
     actionsThisGame_ = 0;
+}
+
+// The final scores still stand while the game's last window is shown.
+void SelfPlay::checkSheet() {
+    const GameState& s = engine_.state();
+    const auto faults = sheetFaults(engine_.scoreSheet(), s.PlayerScore.toLong(), s.ComputerScore);
+    if (faults.empty()) {
+        ++result_.sheetsAddedUp;
+        return;
+    }
+    if (++result_.invariantViolations <= ReportedViolations)
+        for (const auto& line : faults)
+            diagnostics_ << "game " << result_.games + 1 << ", score sheet: " << line << '\n';
 }
 
 void SelfPlay::checkState(const char* after) {

@@ -32,6 +32,7 @@ struct SelfPlayResult {
     long computerWins = 0;
     long hands = 0;
     long invariantViolations = 0;
+    long sheetsAddedUp = 0;         // finished games whose score sheet adds up to the final scores
     std::vector<double> decisionMs; // processor time of each of the Master's decisions
 };
 
@@ -42,6 +43,8 @@ class SelfPlay {
 public:
     SelfPlay(const SelfPlayOptions& options, std::ostream& diagnostics);
     SelfPlayResult run();
+    // The game as the last one left it, its score sheet included.
+    Engine& engine() { return engine_; }
 
 private:
     enum class Outcome { Acted, Stuck };
@@ -57,6 +60,7 @@ private:
     void checkState(const char* after);
     void violation(const std::string& what);
     void saveAndReopen();
+    void checkSheet();
     void abandonGame(const char* why);
 
     SelfPlayOptions options_;

@@ -115,9 +115,9 @@ int main(int argc, char** argv) {
                     result.decisionMs.size(), percentile(result.decisionMs, 0.5),
                     percentile(result.decisionMs, 0.99), result.decisionMs.back());
     }
-    std::printf("games=%ld player_wins=%ld computer_wins=%ld hands=%ld invariant_violations=%ld "
-                "games_per_second=%.0f\n",
+    std::printf("games=%ld player_wins=%ld computer_wins=%ld hands=%ld sheets_added_up=%ld "
+                "invariant_violations=%ld games_per_second=%.0f\n",
                 result.games, result.playerWins, result.computerWins, result.hands,
-                result.invariantViolations, rate);
+                result.sheetsAddedUp, result.invariantViolations, rate);
     return result.invariantViolations == 0 ? 0 : 1;
 }

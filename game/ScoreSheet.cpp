@@ -1,0 +1,71 @@
+#include "game/ScoreSheet.h"
+
+#include <utility>
+
+namespace pipwright {
+
+namespace {
+
+long playerTotal(const GameState& s) {
+    return s.PlayerScore.toLong();
+}
+
+} // namespace
+
+void ScoreSheet::add(SheetEntry entry) {
+    // A finished game stays on the sheet until the next one moves.
+    if (gameOver_)
+        startAfresh();
+    entries_.push_back(std::move(entry));
+    if (changed_)
+        changed_();
+}
+
+void ScoreSheet::startAfresh() {
+    entries_.clear();
+    ++fresh_;
+    rounds_ = 0;
+    roundOpen_ = false;
+    gameOver_ = false;
+}
+
+void ScoreSheet::beginRound() {
+    if (gameOver_)
+        startAfresh();
+    roundOpen_ = true;
+    add(RoundBegins{++rounds_});
+}
+
+void ScoreSheet::setScored(Seat seat, int a, int b, long points) {
+    add(SetScored{seat, a, b, points});
+}
+
+void ScoreSheet::layScored(const LayScored& lay) {
+    add(lay);
+}
+
+void ScoreSheet::roundEnds(RoundEnd how, Seat winner, long difference, long award,
+                           const GameState& s) {
+    roundOpen_ = false;
+    add(RoundAward{how, winner, s.PlayerPips.toLong(), s.ComputerPips, difference, award,
+                   playerTotal(s), s.ComputerScore});
+}
+
+void ScoreSheet::gameWon(Seat winner, const GameState& s) {
+    add(GameWon{winner, playerTotal(s), s.ComputerScore});
+    gameOver_ = true;
+}
+
+void ScoreSheet::restart(SheetRestart::Why why, const GameState& s) {
+    if (why == SheetRestart::Why::RoundRestarted) {
+        // The round is played again under its own number.
+        if (roundOpen_)
+            --rounds_;
+        roundOpen_ = false;
+    } else {
+        startAfresh();
+    }
+    add(SheetRestart{why, playerTotal(s), s.ComputerScore});
+}
+
+} // namespace pipwright
