@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev
   clang libclang-rt-14-dev clang-tidy
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core
+  dbus dbus-x11 at-spi2-core python3-pyatspi
   appstream desktop-file-utils
   dpkg-dev file lintian
 )

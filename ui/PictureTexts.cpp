@@ -14,22 +14,23 @@ QString dominoes(int count) {
 
 } // namespace
 
-QString handText(const GameState& s, int highlightedSlot) {
-    const long selected = s.GameStatus == Phase::PlayersTurn ? s.PlayerClicked.toLong() : 0;
-    QStringList held;
-    for (int slot = 1; slot <= s.Playerdom; ++slot) {
-        if (s.PlayerArray(slot, 1) == NoHalf)
-            continue;
-        QString domino =
-            QStringLiteral("%1-%2").arg(s.PlayerArray(slot, 1)).arg(s.PlayerArray(slot, 2));
-        if (slot == highlightedSlot)
-            domino += QStringLiteral(" (highlighted)");
-        if (slot == selected)
-            domino += QStringLiteral(" (selected)");
-        held << domino;
-    }
-    return QStringLiteral("Your dominoes: ") +
-           (held.isEmpty() ? QStringLiteral("none") : held.join(QStringLiteral(", ")));
+QString dominoText(int first, int second) {
+    return QStringLiteral("%1-%2").arg(first).arg(second);
+}
+
+QStringList lineItems(const GameState& s) {
+    QStringList items;
+    if (s.Dominoleft < 1)
+        return items;
+    // The left arm is read from its end inwards, outer half first; the Set
+    // Domino and the right arm inner half first.
+    for (int n = s.armCount(End::Left); n >= 2; --n)
+        items << dominoText(s.armCell(End::Left, n, Arm::Outer),
+                            s.armCell(End::Left, n, Arm::Inner));
+    for (int n = 1; n <= s.armCount(End::Right); ++n)
+        items << dominoText(s.armCell(End::Right, n, Arm::Inner),
+                            s.armCell(End::Right, n, Arm::Outer));
+    return items;
 }
 
 QString lineText(const GameState& s) {

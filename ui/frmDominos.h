@@ -10,6 +10,8 @@
 #include "ui/GameMenus.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainLayout.h"
+#include "ui/MainWindowPort.h"
+#include "ui/TableAccessible.h"
 #include "ui/dialogs/WindowPlacement.h"
 
 #include <QHash>
@@ -24,14 +26,15 @@ class QPushButton;
 namespace pipwright {
 
 class GameConditionsDialog;
+class GameTable;
 class MessageLine;
 class PictureArea;
 class StatusPanels;
 
-// The main window: the play field, both hands, the BoneYard, the message line,
-// the status bar, the menus and the play timer. It owns the engine and shows
-// on screen what the engine asks for.
-class frmDominos : public QMainWindow, public WindowPort {
+// The main window: its table (the play field, both hands, the BoneYard, the
+// message line and the status bar), the menus, the game's keys and the play
+// timer. It owns the engine; its port shows what the engine asks for.
+class frmDominos : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmDominos(QWidget* parent = nullptr);
@@ -39,9 +42,9 @@ public:
 
     Engine& engine() { return engine_; }
     SeededRandom& random() { return random_; }
-    const MainLayout& layout() const { return layout_; }
+    const MainLayout& layout() const;
     // The scale the designed layout is drawn at in the window's present size.
-    const DesignScale& scale() const { return scale_; }
+    const DesignScale& scale() const;
     PictureArea& picture(Picture picture) const;
     QAction* menuEntry(Menu menu) const { return menus_[menu]; }
     HelpViewer& help() { return help_; }
@@ -59,28 +62,8 @@ public:
     // Scales every pause of the game; tests shorten them.
     void setPauseScale(double scale) { pauseScale_ = scale; }
 
-    // WindowPort
-    void setMessage(std::string_view name, std::string_view text) override;
-    void setStatusPanel(int panel, std::string_view text) override;
-    void setPlayerPlayed(std::string_view text) override;
-    void setComputerPlayed(std::string_view text) override;
-    void setPlayerCaption(std::string_view text) override;
-    void showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
-                            int top) override;
-    void hideSelectionLabel(SelectionLabel label) override;
-    void clearPicture(Picture which) override;
-    void fillBox(Picture which, const Rect& rect, Fill fill) override;
-    void paintHalf(Picture which, int x, int y, int pips, bool standing) override;
-    void setMenuEnabled(Menu menu, bool enabled) override;
-    void setBusyPointer(bool busy) override;
-    void PauseTimer(double seconds) override;
-    void messageBox(std::string_view title, std::string_view text) override;
-    void showResultWindow(ResultWindow window, const GameState& state) override;
-    void showTimeOutNotice(std::string_view caption, std::string_view text) override;
-    bool timerBoxChecked() const override;
-    void setTimer1Enabled(bool enabled) override;
-    bool timer1Enabled() const override { return Timer1.isActive(); }
-    void gameEnded() override;
+    // What the engine asks of the window.
+    MainWindowPort& port() { return port_; }
 
     // Menu entries.
     void mnuOpenGame_Click();
@@ -100,39 +83,49 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class MainWindowPort;
+
     // Lays out the controls and loads the engine: first values, a shuffled BoneYard.
     void Form_Load();
     void createControls();
-    void layOut(int horizontalAllowance, int verticalAllowance);
-    // Draws the designed layout at the scale that fits the window.
-    void applyScale();
     // Where the game's own windows open: over the designed layout, at its scale.
     PlacementFrame dialogFrame() const;
-    void placeSelectionLabel(SelectionLabel which);
     // Play by keyboard.
     void moveHighlight(int step);
     void highlightNth(int n);
     void showHighlight();
     // A press at a point of a picture, in twips, and its click.
     void clickAt(Picture picture, int x, int y);
-    // The pictures' accessible names follow the game.
+    // What a screen reader reads of the pictures, and the actions, follow the game.
     void describePictures();
+    // Gives the pictures their readers, before anything asks how to read them.
+    void readThePictures();
     void describeHowToPlay();
+    PictureReading readHand() const;
+    PictureReading readLine() const;
+    // Message-line texts, score changes and the dominoes played, told to the
+    // screen reader once, together, when the present step of the game is done.
+    void announce(const QString& news);
+    void tellNews();
     void connectInput();
     void connectMenus();
-    void refreshHint();
+    // The game's keys, each an action of the window.
+    enum class GameKey { Previous, Next, Clear, Select, LayLeft, LayRight, Draw, CantPlay, Jump1 };
+    static constexpr std::size_t GameKeyCount = static_cast<std::size_t>(GameKey::Jump1) + 9;
+    void createKeyActions();
+    void updateActions();
     QLabel* selectionLabel(SelectionLabel label) const;
     QString chooseGameFile(const QString& title, bool saving);
     bool replaceAllowed(const QString& title, const QString& path);
     // A message box with the stop icon; its text is shown as it stands.
     void stopBox(const QString& title, const QString& text);
     void recordTheDaysGames();
+    // A game has ended: the history records it.
+    void gameEnded();
 
+    MainWindowPort port_{*this};
     SeededRandom random_;
     Engine engine_;
     ComputerPlayer computer_;
@@ -143,19 +136,15 @@ private:
     BlockingCalls blocking_;
     double pauseScale_ = 1;
     bool shownBefore_ = false;
-    bool backgroundPressed_ = false;
     PictureArea* acceptedPress_ = nullptr; // where the last press was taken
     bool keysUsed_ = false;
+    std::array<QAction*, GameKeyCount> keys_{};
+    std::array<bool, MenuCount> menusWanted_{};
+    QStringList news_;
+    QTimer newsTimer_;
     int highlighted_ = 0;
-    MainLayout layout_;
-    QSize designInner_; // the inner area at the designed size, in pixels
-    DesignScale scale_;
-    // Each caption's width at the designed size, in pixels; it changes with
-    // the text of the player's caption and of the two selection labels.
-    QHash<QLabel*, int> captionWidths_;
-    int captionHeight_ = 0;
-    std::array<QPoint, 2> selectionAnchors_{}; // centre and top, in play-field units
-
+    GameTable* table_ = nullptr;
+    // The table's controls, by the game's names.
     PictureArea* ViewPic = nullptr;
     QLabel* LblPlayerSelect = nullptr;
     QLabel* LblComputersSelect = nullptr;
@@ -170,6 +159,7 @@ private:
     QLabel* LblPlayer = nullptr;
     MessageLine* Label1 = nullptr;
     StatusPanels* StatusBar1 = nullptr;
+    NewsLine* News = nullptr;
     GameConditionsDialog* conditions_ = nullptr;
 };
 

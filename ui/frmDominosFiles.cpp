@@ -65,7 +65,7 @@ void frmDominos::mnuSaveGame_Click() {
     const QString path = chooseGameFile(SaveTitle, true);
     if (path.isEmpty())
         return;
-    const FileOutcome saved = savePresentGame(path, engine_.state(), timer1Enabled());
+    const FileOutcome saved = savePresentGame(path, engine_.state(), port_.timer1Enabled());
     if (!saved.ok)
         stopBox(SaveTitle, tr("The game was not saved to\n%1\n\n%2")
                                .arg(QDir::toNativeSeparators(path), saved.reason));
@@ -84,7 +84,7 @@ void frmDominos::mnuOpenGame_Click() {
     engine_.RestoreGame(opened.game->state);
     const GameState& s = engine_.state();
     // A game saved while the play timer ran opens with the timer stopped.
-    setTimer1Enabled(false);
+    port_.setTimer1Enabled(false);
     if (opened.game->timerWasRunning)
         stopBox(
             QStringLiteral("To Restart the Timer"),

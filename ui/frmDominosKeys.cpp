@@ -1,12 +1,14 @@
 // Play by keyboard, and what a screen reader is told of the pictures. Every
 // key acts through the same press and click that the mouse gives the engine.
 
+#include "computer/Hint.h"
 #include "game/Geometry.h"
 #include "ui/PictureArea.h"
 #include "ui/PictureTexts.h"
+#include "ui/TableAccessible.h"
 #include "ui/frmDominos.h"
 
-#include <QKeyEvent>
+#include <QAction>
 #include <QPushButton>
 
 namespace pipwright {
@@ -19,43 +21,81 @@ bool present(const GameState& s, int slot) {
 
 } // namespace
 
-void frmDominos::keyPressEvent(QKeyEvent* event) {
-    // Keys with Ctrl or Alt belong to the menus.
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    const GameState& s = engine_.state();
-    const int key = event->key();
-    if (key == Qt::Key_Left || key == Qt::Key_Right) {
-        moveHighlight(key == Qt::Key_Left ? -1 : 1);
-    } else if (key >= Qt::Key_1 && key <= Qt::Key_9) {
-        highlightNth(key - Qt::Key_0);
-    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+void frmDominos::createKeyActions() {
+    auto add = [this](GameKey key, const char* name, QList<QKeySequence> keys,
+                      const std::function<void()>& act) {
+        auto* action = new QAction(QString::fromLatin1(name), this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, act] {
+            act();
+            keysUsed_ = true;
+            showHighlight();
+        });
+        keys_[static_cast<std::size_t>(key)] = action;
+    };
+    add(GameKey::Previous, "keyPrevious", {QKeySequence::MoveToPreviousChar},
+        [this] { moveHighlight(-1); });
+    add(GameKey::Next, "keyNext", {QKeySequence::MoveToNextChar}, [this] { moveHighlight(1); });
+    add(GameKey::Clear, "keyClear", {QKeySequence::Cancel}, [this] { highlighted_ = 0; });
+    add(GameKey::Select, "keySelect", {Qt::Key_Return, Qt::Key_Enter}, [this] {
+        const GameState& s = engine_.state();
         if (present(s, highlighted_))
             clickAt(Picture::Players, handSlotLeft(highlighted_) + HalfSize / 2,
                     s.PlayerHandTop + HalfSize);
-    } else if (key == Qt::Key_L || key == Qt::Key_R) {
-        engine_.laySelectedOn(key == Qt::Key_L ? End::Left : End::Right);
-        refreshHint();
-    } else if (key == Qt::Key_B) {
+    });
+    for (const End end : {End::Left, End::Right})
+        add(end == End::Left ? GameKey::LayLeft : GameKey::LayRight,
+            end == End::Left ? "keyLayLeft" : "keyLayRight",
+            {end == End::Left ? Qt::Key_L : Qt::Key_R}, [this, end] {
+                engine_.laySelectedOn(end);
+                updateActions();
+            });
+    add(GameKey::Draw, "keyDraw", {Qt::Key_B}, [this] {
         // Any face-down square will do: the shuffle hid what lies where.
         if (!engine_.flowRunning())
-            if (const int slot = s.firstFaceDownSlot()) {
-                const Rect square = boneYardSquare(slot, s.BoneYardTop);
+            if (const int slot = engine_.state().firstFaceDownSlot()) {
+                const Rect square = boneYardSquare(slot, engine_.state().BoneYardTop);
                 clickAt(Picture::BoneYard, (square.left + square.right) / 2,
                         (square.top + square.bottom) / 2);
             }
-    } else if (key == Qt::Key_C) {
-        ComPlayerCantPlay->click();
-    } else if (key == Qt::Key_Escape) {
-        highlighted_ = 0;
-    } else {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    keysUsed_ = true;
-    showHighlight();
+    });
+    add(GameKey::CantPlay, "keyCantPlay", {Qt::Key_C}, [this] { ComPlayerCantPlay->click(); });
+    for (int n = 1; n <= 9; ++n)
+        add(static_cast<GameKey>(static_cast<int>(GameKey::Jump1) + n - 1),
+            QStringLiteral("keyJump%1").arg(n).toLatin1().constData(),
+            {QKeySequence(Qt::Key_0 + n)}, [this, n] { highlightNth(n); });
+}
+
+// The one place that sets what the player may use: the menu entries as the
+// game last asked, the hint in the player's turn, and each key in the phases
+// where it can act.
+void frmDominos::updateActions() {
+    for (std::size_t menu = 0; menu < menusWanted_.size(); ++menu)
+        if (menu != static_cast<std::size_t>(Menu::Hint))
+            menus_[static_cast<Menu>(menu)]->setEnabled(menusWanted_[menu]);
+    menus_[Menu::Hint]->setEnabled(hintAvailable(engine_));
+
+    const GameState& s = engine_.state();
+    bool holding = false;
+    for (int slot = 1; slot <= s.Playerdom && !holding; ++slot)
+        holding = present(s, slot);
+    const Integer phase = s.GameStatus;
+    const bool turn = phase == Phase::PlayersTurn;
+    const bool drawing = phase == Phase::DrawForFirstPlay || phase == Phase::DrawingSeven;
+    auto enable = [this](GameKey key, bool on) {
+        keys_[static_cast<std::size_t>(key)]->setEnabled(on);
+    };
+    for (GameKey key : {GameKey::Previous, GameKey::Next, GameKey::Clear})
+        enable(key, holding);
+    for (int n = 0; n < 9; ++n)
+        enable(static_cast<GameKey>(static_cast<int>(GameKey::Jump1) + n), holding);
+    enable(GameKey::Select, holding && (turn || phase == Phase::SetDomino));
+    enable(GameKey::LayLeft, turn);
+    enable(GameKey::LayRight, turn);
+    enable(GameKey::Draw, (drawing || turn) && s.faceDownCount() > 0);
+    enable(GameKey::CantPlay, turn);
 }
 
 void frmDominos::moveHighlight(int step) {
@@ -119,15 +159,59 @@ void frmDominos::clickAt(Picture picture, int x, int y) {
     case Picture::Computers:
         break;
     }
-    refreshHint();
+    updateActions();
 }
 
 void frmDominos::describePictures() {
+    updateActions();
+    for (PictureArea* area : {PlayersPic, ViewPic, BoneYardPic, ComputersPic})
+        if (PictureReader* reader = PictureReader::of(area))
+            reader->update();
+}
+
+PictureReading frmDominos::readHand() const {
     const GameState& s = engine_.state();
     const int marked = keysUsed_ ? highlighted_ : 0;
-    PlayersPic->setAccessibleName(handText(s, present(s, marked) ? marked : 0));
-    ViewPic->setAccessibleName(lineText(s));
-    BoneYardPic->setAccessibleName(boneYardText(s));
+    const long selected = s.GameStatus == Phase::PlayersTurn ? s.PlayerClicked.toLong() : 0;
+    PictureReading r;
+    r.role = QAccessible::List;
+    r.name = QStringLiteral("Your dominoes");
+    for (int slot = 1; slot <= s.Playerdom; ++slot) {
+        if (!present(s, slot))
+            continue;
+        if (slot == marked)
+            r.focusItem = int(r.items.size());
+        if (slot == selected)
+            r.selectedItem = int(r.items.size());
+        r.items << dominoText(s.PlayerArray(slot, 1), s.PlayerArray(slot, 2));
+        const int left = handSlotLeft(slot);
+        r.itemRects.push_back(
+            QRect(PlayersPic->toWidget(left, s.PlayerHandTop),
+                  PlayersPic->toWidget(left + HalfSize, s.PlayerHandTop + 2 * HalfSize)));
+    }
+    return r;
+}
+
+PictureReading frmDominos::readLine() const {
+    const GameState& s = engine_.state();
+    PictureReading r;
+    r.role = QAccessible::List;
+    r.name = lineText(s);
+    r.items = lineItems(s);
+    return r;
+}
+
+void frmDominos::readThePictures() {
+    installTableAccessibility();
+    new PictureReader(PlayersPic, [this] { return readHand(); });
+    new PictureReader(ViewPic, [this] { return readLine(); });
+    new PictureReader(BoneYardPic, [this] {
+        return PictureReading{QAccessible::Graphic, boneYardText(engine_.state()), {}, {}, -1, -1};
+    });
+    new PictureReader(ComputersPic, [] {
+        return PictureReading{
+            QAccessible::Graphic, QStringLiteral("Computer's Dominos"), {}, {}, -1, -1};
+    });
 }
 
 void frmDominos::describeHowToPlay() {
@@ -137,6 +221,13 @@ void frmDominos::describeHowToPlay() {
     ViewPic->setAccessibleDescription(
         QStringLiteral("L lays the selected domino on the left end, R on the right end"));
     BoneYardPic->setAccessibleDescription(QStringLiteral("B draws a domino"));
+    // Tab goes round the hand, "Can't Play", the line and the BoneYard.
+    for (QWidget* stop :
+         std::initializer_list<QWidget*>{PlayersPic, ComPlayerCantPlay, ViewPic, BoneYardPic})
+        stop->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(PlayersPic, ComPlayerCantPlay);
+    setTabOrder(ComPlayerCantPlay, ViewPic);
+    setTabOrder(ViewPic, BoneYardPic);
 }
 
 } // namespace pipwright

@@ -67,8 +67,8 @@ TEST_F(GameFilesTest, SavingThenOpeningRestoresTheGameAndStopsItsTimer) {
     auto& dialog = window->conditions();
     dialog.findChild<QCheckBox*>("ChkToStartTheTimer")->setChecked(true);
     dialog.findChild<QPushButton*>("Command1")->click();
-    window->setTimer1Enabled(true);
-    ASSERT_TRUE(window->timer1Enabled());
+    window->port().setTimer1Enabled(true);
+    ASSERT_TRUE(window->port().timer1Enabled());
     answerDialogs(folder.filePath("game"));
     window->mnuSaveGame_Click();
     ASSERT_TRUE(QFile::exists(path)) << "the txt extension is added";
@@ -84,7 +84,7 @@ TEST_F(GameFilesTest, SavingThenOpeningRestoresTheGameAndStopsItsTimer) {
     EXPECT_EQ(state().SecondsToPlay, 9);
     EXPECT_EQ(state().PlayLevel, True);
     EXPECT_EQ(state().BoneYardArray, saved.BoneYardArray);
-    EXPECT_FALSE(window->timer1Enabled());
+    EXPECT_FALSE(window->port().timer1Enabled());
     ASSERT_EQ(shownBoxes.size(), 1u);
     EXPECT_EQ(shownBoxes[0].first, "To Restart the Timer");
     EXPECT_EQ(shownBoxes[0].second,

@@ -101,7 +101,7 @@ TEST_F(WindowLayout, StatusPanelsShowTheirTextsWhole) {
         {5, "23:59"},
     };
     for (auto [panel, text] : texts) {
-        window->setStatusPanel(panel, text);
+        window->port().setStatusPanel(panel, text);
         const auto* label = window->findChild<QLabel*>(QStringLiteral("Panel%1").arg(panel));
         const QRect inside = label->contentsRect();
         EXPECT_GE(inside.width(), label->fontMetrics().horizontalAdvance(text)) << text;
@@ -148,7 +148,8 @@ TEST_F(WindowLayout, HandRowAndBoneYardRowLieBelowTheirCaptions) {
     EXPECT_EQ(state().BoneYardTop, textHeightTwips(lblBoneYard->font()));
     // The caption ends where the row of face-down squares begins.
     EXPECT_LE(lblBoneYard->geometry().bottom() + 1,
-              picture(Picture::BoneYard).toWidget(0, state().BoneYardTop).y());
+              picture(Picture::BoneYard).pos().y() +
+                  picture(Picture::BoneYard).toWidget(0, state().BoneYardTop).y());
 }
 
 TEST_F(WindowLayout, PlayFieldMeasuresItsInsideInOuterUnits) {

@@ -215,8 +215,8 @@ TEST_F(PaintingAgreesWithPresses, EdgesOfEveryHandSlotAndBoneYardSquare) {
         QCoreApplication::processEvents();
         ASSERT_DOUBLE_EQ(window->scale().factor, scale);
         for (int slot = 1; slot <= HandLimit; ++slot) {
-            window->paintHalf(Picture::Players, handSlotLeft(slot), s.PlayerHandTop, 6, true);
-            window->paintHalf(Picture::Players, handSlotLeft(slot), s.PlayerHandTop + 300, 0, true);
+            window->port().paintHalf(Picture::Players, handSlotLeft(slot), s.PlayerHandTop, 6, true);
+            window->port().paintHalf(Picture::Players, handSlotLeft(slot), s.PlayerHandTop + 300, 0, true);
         }
         struct Row {
             Picture picture;

@@ -1,0 +1,394 @@
+#!/usr/bin/python3
+"""Plays one round of the real program by ear.
+
+Everything the driver knows comes from the accessibility tree and its events:
+the hand's items, the line's open ends, the BoneYard's count and the news
+it is told as notifications. It acts only through keys. At the end it checks
+what a player would have heard, and prints a table of what the tree said in
+each phase.
+"""
+
+import argparse
+import os
+import re
+import subprocess
+import sys
+import time
+
+DOMINO = re.compile(r"^(\d)-(\d)$")
+ENDS = re.compile(r"left end (\d+), right end (\d+)")
+COUNT = re.compile(r"(\d+) domino")
+
+
+class Failure(Exception):
+    pass
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True)
+
+
+class Ear:
+    def __init__(self, pyatspi, deadline):
+        from gi.repository import GLib
+        self.pyatspi = pyatspi
+        self.context = GLib.MainContext.default()
+        self.events = []
+        self.deadline = time.monotonic() + deadline
+        self.last_event = time.monotonic()
+        pyatspi.Registry.registerEventListener(
+            self.heard, "object:state-changed:focused", "object:state-changed:showing",
+            "object:property-change:accessible-description",
+            "object:property-change:accessible-name", "window:activate")
+
+    def heard(self, event):
+        if event.source is None:
+            return
+        try:
+            app = event.source.getApplication()
+            if app is None or app.name != "Pipwright":
+                return
+            role, name = event.source.getRoleName(), event.source.name
+            # The bridge sends the object, not the text: read what it says now.
+            said = event.source.description if "description" in event.type else name
+        except Exception:
+            return
+        self.last_event = time.monotonic()
+        self.events.append((event.type, role, name, event.detail1, said or ""))
+
+    def news(self, mark=0):
+        """What the game told, in order: each notification as it appeared."""
+        return [e[2] for e in self.events[mark:]
+                if e[0] == "object:state-changed:showing" and e[1] == "notification" and e[3]]
+
+    def pump(self, seconds):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            while self.context.iteration(False):
+                pass
+            time.sleep(0.02)
+
+    def quiet(self, quiet=1.6, longest=20):
+        """Waits until the program has said nothing for a while."""
+        start = time.monotonic()
+        self.pump(0.1)
+        while time.monotonic() - self.last_event < quiet and time.monotonic() - start < longest:
+            self.pump(0.1)
+        if time.monotonic() > self.deadline:
+            raise Failure("the round took too long")
+
+    def since(self, mark, kind=None):
+        return [e for e in self.events[mark:] if kind is None or e[0] == kind]
+
+
+class Table:
+    """The main window's tree, read afresh each time."""
+
+    def __init__(self, pyatspi):
+        self.pyatspi = pyatspi
+
+    def app(self):
+        desktop = self.pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            child = desktop.getChildAtIndex(i)
+            if child is not None and child.name == "Pipwright":
+                return child
+        return None
+
+    def windows(self):
+        app = self.app()
+        return [app.getChildAtIndex(i) for i in range(app.childCount)] if app else []
+
+    def main(self):
+        for window in self.windows():
+            if window.getRoleName() == "frame" and window.name == "Pipwright":
+                return window
+        raise Failure("no main window in the tree")
+
+    def parts(self):
+        parts = {}
+        for filler in self.children(self.main()):
+            for part in self.children(filler):
+                role, name = part.getRoleName(), part.name or ""
+                if role == "list" and name == "Your dominoes":
+                    parts["hand"] = part
+                elif role == "list" and name.startswith("The line"):
+                    parts["line"] = part
+                elif name.startswith("BoneYard:"):
+                    parts["boneyard"] = part
+                elif role == "push button" and name == "Can't Play":
+                    parts["cantplay"] = part
+        return parts
+
+    @staticmethod
+    def children(obj):
+        return [obj.getChildAtIndex(i) for i in range(obj.childCount)] if obj else []
+
+    def read(self):
+        parts = self.parts()
+        hand = [item.name for item in self.children(parts.get("hand"))]
+        line_name = parts["line"].name
+        ends = ENDS.search(line_name)
+        count = COUNT.search(parts["boneyard"].name)
+        return {
+            "hand": hand,
+            "line": [item.name for item in self.children(parts["line"])],
+            "line_name": line_name,
+            "ends": (int(ends.group(1)), int(ends.group(2))) if ends else None,
+            "boneyard": int(count.group(1)) if count else 0,
+            "dialogs": [(w.getRoleName(), w.name) for w in self.windows()
+                        if w.getRoleName() in ("dialog", "alert")],
+        }
+
+    def focused_item(self):
+        hand = self.parts().get("hand")
+        for item in self.children(hand):
+            if item.getState().contains(self.pyatspi.STATE_FOCUSED):
+                return item
+        return None
+
+    def selected_item(self):
+        for item in self.children(self.parts().get("hand")):
+            if item.getState().contains(self.pyatspi.STATE_SELECTED):
+                return item.name
+        return None
+
+    def roles_below_window(self):
+        roles = set()
+
+        def walk(obj):
+            for child in self.children(obj):
+                roles.add(child.getRoleName())
+                walk(child)
+        walk(self.main())
+        return roles
+
+    def dialog_text(self):
+        texts = []
+
+        def walk(obj):
+            for child in self.children(obj):
+                if child.getRoleName() == "label" and child.name:
+                    texts.append(child.name)
+                walk(child)
+        for window in self.windows():
+            if window.getRoleName() in ("dialog", "alert"):
+                texts.insert(0, f"{window.getRoleName()} '{window.name}'")
+                walk(window)
+        return texts
+
+
+class Player:
+    def __init__(self, ear, table, log):
+        self.ear, self.table, self.log = ear, table, log
+        self.phases = []
+        self.focus_checks = 0
+        self.name_changes_on_moves = 0
+
+    def key(self, *keys):
+        for k in keys:
+            xdotool("key", k)
+            self.ear.pump(0.12)
+
+    def note_phase(self, label):
+        seen = self.table.read()
+        focus = self.table.focused_item()
+        row = (label, ", ".join(seen["hand"]) or "-", seen["line_name"],
+               f"{seen['boneyard']} face down", focus.name if focus else "-")
+        if not self.phases or self.phases[-1][1:] != row[1:]:
+            self.phases.append(row)
+
+    def select(self, target, count):
+        """Moves the focus with Right until the focus event names the target."""
+        self.key("Escape")
+        for _ in range(count + 1):
+            mark = len(self.ear.events)
+            self.key("Right")
+            self.ear.pump(0.2)
+            focus = [e for e in self.ear.since(mark, "object:state-changed:focused")
+                     if e[3] == 1 and e[1] == "list item"]
+            self.name_changes_on_moves += len(
+                [e for e in self.ear.since(mark, "object:property-change:accessible-name")
+                 if e[1] in ("list", "list item")])
+            if not focus:
+                raise Failure("Right moved the highlight without a focus event")
+            self.focus_checks += 1
+            if focus[-1][2] == target:
+                return
+        raise Failure(f"the focus never reached {target}")
+
+    def changed(self, before):
+        return self.table.read() != before
+
+    def attempt(self, keys, before):
+        self.key(*keys)
+        self.ear.quiet()
+        return self.changed(before)
+
+    def lay(self, index, domino, end, before):
+        self.select(domino, index)
+        self.key("Return")
+        self.ear.pump(0.3)
+        if end is None:
+            self.ear.quiet()
+            return self.changed(before)
+        if not self.table.selected_item() == domino:
+            raise Failure("Enter did not select the focused domino")
+        return self.attempt([end], before)
+
+    def move(self):
+        seen = self.table.read()
+        hand, ends = seen["hand"], seen["ends"]
+        if ends is None:
+            if len(hand) >= 7 and self.lay(0, hand[0], None, seen):
+                return "set the Set Domino"
+            return "drew" if self.attempt(["b"], seen) else None
+        for index, domino in enumerate(hand):
+            a, b = map(int, DOMINO.match(domino).groups())
+            for end, open_end in (("l", ends[0]), ("r", ends[1])):
+                if open_end in (a, b):
+                    if self.lay(index, domino, end, seen):
+                        return f"laid {domino} on the {'left' if end == 'l' else 'right'}"
+                    seen = self.table.read()
+        if seen["boneyard"] and self.attempt(["b"], seen):
+            return "drew"
+        if self.attempt(["c"], seen):
+            return "could not play"
+        return None
+
+    def play(self):
+        idle = 0
+        while True:
+            self.note_phase(self.last_prompt())
+            seen = self.table.read()
+            if any(role == "dialog" for role, _ in seen["dialogs"]):
+                return
+            if any(role == "alert" for role, _ in seen["dialogs"]):
+                self.log("an alert: Return")
+                self.key("Return")
+                self.ear.quiet()
+                continue
+            done = self.move()
+            self.log(f"{done or 'nothing happened'}: hand {len(self.table.read()['hand'])}")
+            idle = 0 if done else idle + 1
+            if idle > 4:
+                raise Failure("five tries changed nothing")
+
+    def last_prompt(self):
+        news = self.ear.news()
+        return news[-1][:60] if news else "start"
+
+
+def check_tab_order(ear, table, failures):
+    """Tab goes round the hand, Can't Play, the line and the BoneYard."""
+    stops = []
+    for _ in range(4):
+        mark = len(ear.events)
+        xdotool("key", "Tab")
+        ear.pump(0.3)
+        focus = [e for e in ear.since(mark, "object:state-changed:focused") if e[3] == 1]
+        stops.append(f"{focus[-1][1]} '{focus[-1][2]}'" if focus else "nothing")
+    print("Tab:", " -> ".join(stops))
+    expected = ["push button", "list", "image", "list"]
+    if [s.split(" '")[0] for s in stops] != expected:
+        failures.append(f"Tab order was {stops}")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--launcher", required=True)
+    parser.add_argument("--orca", help="also run the screen reader, logging to this file")
+    parser.add_argument("--deadline", type=float, default=400)
+    options = parser.parse_args()
+    started = time.monotonic()
+    helpers = [subprocess.Popen([options.launcher, "--launch-immediately"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+    time.sleep(0.5)
+    import pyatspi
+    if options.orca:
+        helpers.append(subprocess.Popen(
+            ["orca", "--disable=speech", f"--debug-file={options.orca}"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        time.sleep(3)
+    game = subprocess.Popen([options.game], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    ear = Ear(pyatspi, options.deadline)
+    table = Table(pyatspi)
+    failures = []
+    try:
+        for _ in range(100):
+            if table.app():
+                break
+            ear.pump(0.1)
+        ear.pump(0.5)
+        xdotool("search", "--sync", "--name", "^Pipwright$", "windowfocus")
+        xdotool("type", "--delay", "40", "tess")
+        xdotool("key", "Return")
+        ear.quiet()
+        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Pipwright$"],
+                                capture_output=True, text=True).stdout.split()
+        if window:
+            xdotool("windowfocus", window[-1])
+        ear.quiet()
+        roles = table.roles_below_window()
+        print("roles below the window:", ", ".join(sorted(roles)))
+        if "frame" in roles:
+            failures.append("a frame below the window")
+        check_tab_order(ear, table, failures)
+        player = Player(ear, table, lambda text: print("  " + text))
+        player.play()
+        player.note_phase("result")
+        print("the result window:", " | ".join(table.dialog_text()))
+        if not table.dialog_text() or len(table.dialog_text()) < 2:
+            failures.append("the result window has no text")
+        news = ear.news()
+        print("told:")
+        for text in news:
+            print("   ", text)
+        for earlier, later in zip(news, news[1:]):
+            if earlier == later:
+                failures.append(f"told twice in a row: {later}")
+        if not any("Computer's Selection" in text for text in news):
+            failures.append("the computer's move was never told")
+        if not any("'s Score=" in text for text in news):
+            failures.append("no score was told")
+        if player.focus_checks == 0:
+            failures.append("no focus event checked")
+        if player.name_changes_on_moves:
+            failures.append(f"{player.name_changes_on_moves} name changes while moving the focus")
+        print("\nphase | hand | line | BoneYard | focus")
+        for row in player.phases:
+            print(" | ".join(row))
+        for role, name in table.read()["dialogs"]:
+            xdotool("search", "--name", f"^{re.escape(name)}$", "windowfocus")
+            xdotool("key", "Return")
+        ear.quiet(quiet=0.8)
+        xdotool("search", "--onlyvisible", "--name", "^Pipwright$", "windowfocus")
+        xdotool("key", "ctrl+q")
+        game.wait(timeout=10)
+        if game.returncode != 0:
+            failures.append(f"the game ended with {game.returncode}")
+    except Failure as failure:
+        failures.append(str(failure))
+    finally:
+        if game.poll() is None:
+            game.kill()
+        for helper in helpers:
+            helper.terminate()
+    if options.orca and os.path.exists(options.orca):
+        spoken = [line.strip() for line in open(options.orca, errors="replace")
+                  if "SPEECH OUTPUT" in line]
+        print(f"\nthe screen reader said {len(spoken)} things")
+        said = [line.split("SPEECH OUTPUT: ", 1)[1] for line in spoken]
+        if not any(re.match(r"'\d-\d\.'", text) for text in said):
+            failures.append("the screen reader never spoke a focused domino")
+        if not any("Computer's Selection" in text for text in said):
+            failures.append("the screen reader never spoke the computer's move")
+    print(f"by ear in {time.monotonic() - started:.0f} s")
+    for failure in failures:
+        print("FAIL:", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
