@@ -35,24 +35,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-    cat "$work/xvfb.log"
-    echo "FAIL: Xvfb did not start"
-    exit 1
-fi
-export DISPLAY=":$(head -n1 "$work/display")"
-
-mkdir -p "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/home/data"
-export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+. "$here/private-display.sh"
+start_private_display || exit 1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 
 dbus-run-session -- "$python" "$here/by_ear.py" --game "$game" --launcher "$launcher" "$@"

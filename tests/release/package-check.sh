@@ -91,26 +91,16 @@ lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'running wi
 # /usr/games, must open the game's first window.
 exec_line="$(sed -n 's/^Exec=//p' "$desktop")"
 if command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1; then
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    exec 3>&-
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    mkdir -p "$work/home" "$work/runtime"
-    chmod 700 "$work/runtime"
-    HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
-        DISPLAY=":$(head -n1 "$work/display")" PATH="$root/usr/games:$PATH" \
-        $exec_line >"$work/game.log" 2>&1 &
+    . "$(dirname "$0")/private-display.sh"
+    start_private_display || exit 1
+    PATH="$root/usr/games:$PATH" $exec_line >"$work/game.log" 2>&1 &
     game_pid=$!
     # Waits for the window while the game runs, for a minute at most.
     window=""
     for _ in $(seq 600); do
         kill -0 "$game_pid" 2>/dev/null || break
-        window="$(DISPLAY=":$(head -n1 "$work/display")" xdotool search --all --onlyvisible \
-            --pid "$game_pid" --name '^Pipwright$' 2>/dev/null)" && break
+        window="$(xdotool search --all --onlyvisible --pid "$game_pid" --name '^Pipwright$' \
+            2>/dev/null)" && break
         sleep 0.1
     done
     if [ -n "$window" ]; then
