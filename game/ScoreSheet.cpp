@@ -16,7 +16,7 @@ void ScoreSheet::add(SheetEntry entry) {
     // A finished game stays on the sheet until the next one moves.
     if (gameOver_)
         startAfresh();
-    entries_.push_back(std::move(entry));
+    entries_.push_back(entry);
     if (changed_)
         changed_();
 }

@@ -17,8 +17,8 @@ void Engine::noteLayScored(Seat seat, long points) {
     }
     // The domino just laid was noted last before it went on its arm.
     if (!history_.empty() && history_.back().kind == TableEvent::Kind::Laid) {
-        lay.a = history_.back().a;
-        lay.b = history_.back().b;
+        lay.a = static_cast<unsigned char>(history_.back().a);
+        lay.b = static_cast<unsigned char>(history_.back().b);
     } else {
         lay.a = s_.innerHalf(End::Right);
         lay.b = s_.openEnd(End::Right);

@@ -22,7 +22,7 @@ bool present(const GameState& s, int slot) {
 } // namespace
 
 void frmDominos::createKeyActions() {
-    auto add = [this](GameKey key, const char* name, QList<QKeySequence> keys,
+    auto add = [this](GameKey key, const char* name, const QList<QKeySequence>& keys,
                       const std::function<void()>& act) {
         auto* action = new QAction(QString::fromLatin1(name), this);
         action->setObjectName(QString::fromLatin1(name));
@@ -185,9 +185,9 @@ PictureReading frmDominos::readHand() const {
             r.selectedItem = int(r.items.size());
         r.items << dominoText(s.PlayerArray(slot, 1), s.PlayerArray(slot, 2));
         const int left = handSlotLeft(slot);
-        r.itemRects.push_back(
-            QRect(PlayersPic->toWidget(left, s.PlayerHandTop),
-                  PlayersPic->toWidget(left + HalfSize, s.PlayerHandTop + 2 * HalfSize)));
+        r.itemRects.emplace_back(
+            PlayersPic->toWidget(left, s.PlayerHandTop),
+            PlayersPic->toWidget(left + HalfSize, s.PlayerHandTop + 2 * HalfSize));
     }
     return r;
 }

@@ -13,8 +13,8 @@ TEST(WindowPlacement, OverTheMainWindowAndWholeOnItsScreen) {
     const QRect screen(0, 0, 1600, 1000);
     enum class Place { Centred, DesignPlace, HalfDown };
     struct Case {
-        const char* name;
-        Place place;
+        const char* name = "";
+        Place place = Place::Centred;
         PlacementFrame frame;
         QPoint at;
     };

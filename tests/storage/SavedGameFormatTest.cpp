@@ -297,7 +297,7 @@ GameState midDeal() {
     s.plae = Variant::integer(3);
     s.clae = 11;
     s.PlayerHasSeven = Variant::boolean(false);
-    for (int slot : {6, 7}) {
+    for (std::size_t slot : {6, 7}) {
         s.BoneYardArray(2 * slot, 1) = s.PlayerArray(slot, 1);
         s.BoneYardArray(2 * slot, 2) = s.PlayerArray(slot, 2);
     }
@@ -315,7 +315,7 @@ TEST(SavedGameReader, RefusesDealsThatCannotFinish) {
         {"the player holds seven unmarked",
          [](GameState& s) {
              s.Playerdom = 7;
-             for (int slot : {6, 7})
+             for (std::size_t slot : {6, 7})
                  s.BoneYardArray(2 * slot, 1) = s.BoneYardArray(2 * slot, 2) = NoHalf;
          }},
         {"the computer marked though it draws second",

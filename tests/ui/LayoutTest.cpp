@@ -235,10 +235,10 @@ TEST_F(WindowLayout, ClicksLandOnTheirTargetsAtEverySize) {
 // centred.
 TEST(WindowGeometry, ReopensWhereItWasLeft) {
     struct Case {
-        const char* name;
+        const char* name = "";
         QRect left;
-        bool maximised;
-        bool screenGone;
+        bool maximised = false;
+        bool screenGone = false;
     };
     const Case cases[] = {
         {"moved and enlarged", QRect(40, 30, 700, 520), false, false},
