@@ -27,8 +27,8 @@ QString gameText(std::string_view text) {
 
 void MainWindowPort::setMessage(std::string_view name, std::string_view text) {
     const QString message = gameText(name) + gameText(text);
-    if (message != form_.Label1->text()) {
-        form_.Label1->setMessage(message);
+    if (message != form_.table_->Label1->text()) {
+        form_.table_->Label1->setMessage(message);
         form_.announce(message);
     }
     form_.describePictures();
@@ -37,24 +37,24 @@ void MainWindowPort::setMessage(std::string_view name, std::string_view text) {
 void MainWindowPort::setStatusPanel(int panel, std::string_view text) {
     const QString shown = gameText(text);
     // The scores and the games won and lost, when they change.
-    if (shown != form_.StatusBar1->panelText(panel) && panel <= 4)
+    if (shown != form_.table_->StatusBar1->panelText(panel) && panel <= 4)
         form_.announce(shown);
-    form_.StatusBar1->setPanelText(panel, shown);
+    form_.table_->StatusBar1->setPanelText(panel, shown);
 }
 
 void MainWindowPort::setPlayerPlayed(std::string_view text) {
     const QString played = gameText(text);
-    if (!played.isEmpty() && played != form_.LBLPlayerPlayed->text())
+    if (!played.isEmpty() && played != form_.table_->LBLPlayerPlayed->text())
         form_.announce(QStringLiteral("Player's Selection ") + played);
-    form_.LBLPlayerPlayed->setText(played);
+    form_.table_->LBLPlayerPlayed->setText(played);
 }
 
 void MainWindowPort::setComputerPlayed(std::string_view text) {
     const QString played = gameText(text);
     // The computer's move, which the panel shows, is told as its selection.
-    if (!played.isEmpty() && played != form_.LBLComputerPlayed->text())
+    if (!played.isEmpty() && played != form_.table_->LBLComputerPlayed->text())
         form_.announce(QStringLiteral("Computer's Selection ") + played);
-    form_.LBLComputerPlayed->setText(played);
+    form_.table_->LBLComputerPlayed->setText(played);
 }
 
 void MainWindowPort::setPlayerCaption(std::string_view text) {
@@ -110,9 +110,9 @@ void MainWindowPort::setMenuEnabled(Menu menu, bool enabled) {
 }
 
 void MainWindowPort::setBusyPointer(bool busy) {
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{&form_, form_.ViewPic, form_.PlayersPic, form_.BoneYardPic,
-                                         form_.ComputersPic, form_.StatusBar1}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             &form_, form_.table_->ViewPic, form_.table_->PlayersPic, form_.table_->BoneYardPic,
+             form_.table_->ComputersPic, form_.table_->StatusBar1}) {
         if (busy)
             widget->setCursor(Qt::WaitCursor);
         else

@@ -73,21 +73,6 @@ void frmDominos::createControls() {
     connect(table_, &GameTable::backgroundClicked, this, &frmDominos::Form_Click);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
-    ViewPic = table_->ViewPic;
-    LblPlayerSelect = table_->LblPlayerSelect;
-    LblComputersSelect = table_->LblComputersSelect;
-    ComputersPic = table_->ComputersPic;
-    LblComputer = table_->LblComputer;
-    BoneYardPic = table_->BoneYardPic;
-    LblBoneYard = table_->LblBoneYard;
-    PlayersPic = table_->PlayersPic;
-    ComPlayerCantPlay = table_->ComPlayerCantPlay;
-    LBLPlayerPlayed = table_->LBLPlayerPlayed;
-    LBLComputerPlayed = table_->LBLComputerPlayed;
-    LblPlayer = table_->LblPlayer;
-    Label1 = table_->Label1;
-    StatusBar1 = table_->StatusBar1;
-    News = table_->News;
     readThePictures();
     describeHowToPlay();
 }
@@ -103,8 +88,10 @@ void frmDominos::Form_Load() {
     openWhereLeft(*this, designed);
 
     Metrics metrics;
-    metrics.boneYardLabelHeight = static_cast<Integer>(textHeightTwips(LblBoneYard->font()));
-    metrics.computerLabelHeight = static_cast<Integer>(textHeightTwips(LblComputer->font()));
+    metrics.boneYardLabelHeight =
+        static_cast<Integer>(textHeightTwips(table_->LblBoneYard->font()));
+    metrics.computerLabelHeight =
+        static_cast<Integer>(textHeightTwips(table_->LblComputer->font()));
     metrics.playerHandTop = static_cast<Integer>(table_->layout().playerHandTop);
     engine_.Form_Load(metrics);
     help_.InitTheHelp(this);
@@ -123,9 +110,9 @@ void frmDominos::connectInput() {
         void (Engine::*click)();
     };
     for (const Route& route :
-         {Route{BoneYardPic, &Engine::BoneYardPic_MouseDown, &Engine::BoneYardPic_Click},
-          Route{PlayersPic, &Engine::PlayersPic_MouseDown, &Engine::PlayersPic_Click},
-          Route{ViewPic, &Engine::ViewPic_MouseDown, &Engine::ViewPic_Click}}) {
+         {Route{table_->BoneYardPic, &Engine::BoneYardPic_MouseDown, &Engine::BoneYardPic_Click},
+          Route{table_->PlayersPic, &Engine::PlayersPic_MouseDown, &Engine::PlayersPic_Click},
+          Route{table_->ViewPic, &Engine::ViewPic_MouseDown, &Engine::ViewPic_Click}}) {
         // A click counts only when its press was taken outside any flow, on
         // the same picture.
         connect(route.area, &PictureArea::pressed, this, [this, route](int x, int y) {
@@ -138,7 +125,7 @@ void frmDominos::connectInput() {
             updateActions();
         });
     }
-    connect(ComPlayerCantPlay, &QPushButton::clicked, this, [this] {
+    connect(table_->ComPlayerCantPlay, &QPushButton::clicked, this, [this] {
         engine_.ComPlayerCantPlay_Click();
         updateActions();
     });
@@ -201,7 +188,7 @@ void frmDominos::showEvent(QShowEvent* event) {
     if (shownBefore_)
         return;
     shownBefore_ = true;
-    PlayersPic->setFocus();
+    table_->PlayersPic->setFocus();
     engine_.Form_Activate();
 }
 
@@ -218,9 +205,9 @@ void frmDominos::closeEvent(QCloseEvent* event) {
 void frmDominos::Form_Click() {
     if (engine_.flowRunning())
         return;
-    Label1->setMessage(QStringLiteral("Width=%1   Height=%2")
-                           .arg(ViewPic->scaleWidth())
-                           .arg(ViewPic->scaleHeight()));
+    table_->Label1->setMessage(QStringLiteral("Width=%1   Height=%2")
+                                   .arg(table_->ViewPic->scaleWidth())
+                                   .arg(table_->ViewPic->scaleHeight()));
 }
 
 // --- Menu entries ---
@@ -250,7 +237,7 @@ void frmDominos::announce(const QString& news) {
     newsTimer_.start();
 }
 void frmDominos::tellNews() {
-    News->tell(news_.join(QLatin1Char(' ')));
+    table_->News->tell(news_.join(QLatin1Char(' ')));
     news_.clear();
 }
 void frmDominos::stopBox(const QString& title, const QString& text) {

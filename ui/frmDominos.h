@@ -144,22 +144,6 @@ private:
     QTimer newsTimer_;
     int highlighted_ = 0;
     GameTable* table_ = nullptr;
-    // The table's controls, by the game's names.
-    PictureArea* ViewPic = nullptr;
-    QLabel* LblPlayerSelect = nullptr;
-    QLabel* LblComputersSelect = nullptr;
-    PictureArea* ComputersPic = nullptr;
-    QLabel* LblComputer = nullptr;
-    PictureArea* BoneYardPic = nullptr;
-    QLabel* LblBoneYard = nullptr;
-    PictureArea* PlayersPic = nullptr;
-    QPushButton* ComPlayerCantPlay = nullptr;
-    QLabel* LBLPlayerPlayed = nullptr;
-    QLabel* LBLComputerPlayed = nullptr;
-    QLabel* LblPlayer = nullptr;
-    MessageLine* Label1 = nullptr;
-    StatusPanels* StatusBar1 = nullptr;
-    NewsLine* News = nullptr;
     GameConditionsDialog* conditions_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 
 #include "computer/Hint.h"
 #include "game/Geometry.h"
+#include "ui/GameTable.h"
 #include "ui/PictureArea.h"
 #include "ui/PictureTexts.h"
 #include "ui/TableAccessible.h"
@@ -61,7 +62,8 @@ void frmDominos::createKeyActions() {
                         (square.top + square.bottom) / 2);
             }
     });
-    add(GameKey::CantPlay, "keyCantPlay", {Qt::Key_C}, [this] { ComPlayerCantPlay->click(); });
+    add(GameKey::CantPlay, "keyCantPlay", {Qt::Key_C},
+        [this] { table_->ComPlayerCantPlay->click(); });
     for (int n = 1; n <= 9; ++n)
         add(static_cast<GameKey>(static_cast<int>(GameKey::Jump1) + n - 1),
             QStringLiteral("keyJump%1").arg(n).toLatin1().constData(),
@@ -132,10 +134,10 @@ void frmDominos::showHighlight() {
     const GameState& s = engine_.state();
     if (keysUsed_ && present(s, highlighted_)) {
         const int left = handSlotLeft(highlighted_);
-        PlayersPic->setHighlight(
+        table_->PlayersPic->setHighlight(
             Rect{left, s.PlayerHandTop, left + HalfSize, s.PlayerHandTop + 2 * HalfSize});
     } else {
-        PlayersPic->setHighlight(std::nullopt);
+        table_->PlayersPic->setHighlight(std::nullopt);
     }
     describePictures();
 }
@@ -164,7 +166,8 @@ void frmDominos::clickAt(Picture picture, int x, int y) {
 
 void frmDominos::describePictures() {
     updateActions();
-    for (PictureArea* area : {PlayersPic, ViewPic, BoneYardPic, ComputersPic})
+    for (PictureArea* area :
+         {table_->PlayersPic, table_->ViewPic, table_->BoneYardPic, table_->ComputersPic})
         if (PictureReader* reader = PictureReader::of(area))
             reader->update();
 }
@@ -186,8 +189,8 @@ PictureReading frmDominos::readHand() const {
         r.items << dominoText(s.PlayerArray(slot, 1), s.PlayerArray(slot, 2));
         const int left = handSlotLeft(slot);
         r.itemRects.emplace_back(
-            PlayersPic->toWidget(left, s.PlayerHandTop),
-            PlayersPic->toWidget(left + HalfSize, s.PlayerHandTop + 2 * HalfSize));
+            table_->PlayersPic->toWidget(left, s.PlayerHandTop),
+            table_->PlayersPic->toWidget(left + HalfSize, s.PlayerHandTop + 2 * HalfSize));
     }
     return r;
 }
@@ -203,31 +206,31 @@ PictureReading frmDominos::readLine() const {
 
 void frmDominos::readThePictures() {
     installTableAccessibility();
-    new PictureReader(PlayersPic, [this] { return readHand(); });
-    new PictureReader(ViewPic, [this] { return readLine(); });
-    new PictureReader(BoneYardPic, [this] {
+    new PictureReader(table_->PlayersPic, [this] { return readHand(); });
+    new PictureReader(table_->ViewPic, [this] { return readLine(); });
+    new PictureReader(table_->BoneYardPic, [this] {
         return PictureReading{QAccessible::Graphic, boneYardText(engine_.state()), {}, {}, -1, -1};
     });
-    new PictureReader(ComputersPic, [] {
+    new PictureReader(table_->ComputersPic, [] {
         return PictureReading{
             QAccessible::Graphic, QStringLiteral("Computer's Dominos"), {}, {}, -1, -1};
     });
 }
 
 void frmDominos::describeHowToPlay() {
-    PlayersPic->setAccessibleDescription(
+    table_->PlayersPic->setAccessibleDescription(
         QStringLiteral("Left and Right move the highlight, 1 to 9 jump to a domino, Enter "
                        "selects it, Escape clears the highlight, C presses Can't Play"));
-    ViewPic->setAccessibleDescription(
+    table_->ViewPic->setAccessibleDescription(
         QStringLiteral("L lays the selected domino on the left end, R on the right end"));
-    BoneYardPic->setAccessibleDescription(QStringLiteral("B draws a domino"));
+    table_->BoneYardPic->setAccessibleDescription(QStringLiteral("B draws a domino"));
     // Tab goes round the hand, "Can't Play", the line and the BoneYard.
-    for (QWidget* stop :
-         std::initializer_list<QWidget*>{PlayersPic, ComPlayerCantPlay, ViewPic, BoneYardPic})
+    for (QWidget* stop : std::initializer_list<QWidget*>{
+             table_->PlayersPic, table_->ComPlayerCantPlay, table_->ViewPic, table_->BoneYardPic})
         stop->setFocusPolicy(Qt::StrongFocus);
-    setTabOrder(PlayersPic, ComPlayerCantPlay);
-    setTabOrder(ComPlayerCantPlay, ViewPic);
-    setTabOrder(ViewPic, BoneYardPic);
+    setTabOrder(table_->PlayersPic, table_->ComPlayerCantPlay);
+    setTabOrder(table_->ComPlayerCantPlay, table_->ViewPic);
+    setTabOrder(table_->ViewPic, table_->BoneYardPic);
 }
 
 } // namespace pipwright
