@@ -2,6 +2,7 @@
 # once here for the game's build and for the fuzzers, which compile them with
 # their own instrumentation.
 set(pipwright_game_sources
+  game/Text.cpp
   game/Variant.cpp
   game/GameState.cpp
   game/Random.cpp

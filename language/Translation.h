@@ -1,0 +1,21 @@
+#pragma once
+
+#include "game/Text.h"
+
+#include <QString>
+
+class QCoreApplication;
+
+namespace pipwright {
+
+// The text in the player's language: its source translated whole in its
+// context, then its arguments, each translated the same way, filled in.
+QString translated(const Text& text);
+
+// Loads the game's translation and Qt's own for the first of the desktop's
+// languages (LANGUAGE, then LANG) that the game ships, and makes it the
+// default locale. Any other language, LANG=C among them, keeps the English
+// source texts. Returns the language chosen, empty for English.
+QString installTranslations(QCoreApplication& app);
+
+} // namespace pipwright
