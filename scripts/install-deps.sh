@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   googletest libgtest-dev
   clang libclang-rt-14-dev clang-tidy
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core

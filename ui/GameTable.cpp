@@ -49,8 +49,8 @@ int captionWidth(const QLabel* label, int designWidth, int slack) {
 }
 
 // A caption in bold blue on the system window colour.
-QLabel* captionLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+QLabel* captionLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(captionFont());
     label->setTextFormat(Qt::PlainText);
@@ -95,15 +95,15 @@ GameTable::GameTable(QWidget* parent) : QWidget(parent) {
     PlayersPic = pictureArea(this, "PlayersPic", colour::Black);
     // The controls drawn over the pictures are the table's own, so that a
     // screen reader finds the hand and the line holding their dominoes only.
-    LblPlayerSelect = captionLabel(this, "LblPlayerSelect", "Player's Selection");
-    LblComputersSelect = captionLabel(this, "LblComputersSelect", "Computer's Selection");
-    LblComputer = captionLabel(this, "LblComputer", "Computer's Dominos");
-    LblBoneYard = captionLabel(this, "LblBoneYard", "BoneYard Dominos");
-    ComPlayerCantPlay = new QPushButton(QStringLiteral("Can't Play"), this);
+    LblPlayerSelect = captionLabel(this, "LblPlayerSelect", tr("Player's Selection"));
+    LblComputersSelect = captionLabel(this, "LblComputersSelect", tr("Computer's Selection"));
+    LblComputer = captionLabel(this, "LblComputer", tr("Computer's Dominos"));
+    LblBoneYard = captionLabel(this, "LblBoneYard", tr("BoneYard Dominos"));
+    ComPlayerCantPlay = new QPushButton(tr("Can't Play"), this);
     ComPlayerCantPlay->setObjectName(QStringLiteral("ComPlayerCantPlay"));
     LBLPlayerPlayed = playedPanel(this, "LBLPlayerPlayed");
     LBLComputerPlayed = playedPanel(this, "LBLComputerPlayed");
-    LblPlayer = captionLabel(this, "LblPlayer", "Player's Dominos");
+    LblPlayer = captionLabel(this, "LblPlayer", tr("Player's Dominos"));
     captionHeight_ = toPixels(textHeightTwips(captionFont()));
     captionWidths_ = {
         {LblPlayerSelect, captionWidth(LblPlayerSelect, PlayerSelectWidth, 60)},

@@ -1,5 +1,6 @@
 #include "ui/HelpViewer.h"
 
+#include <QCoreApplication>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
@@ -17,7 +18,7 @@ void HelpViewer::ShowTheHelp() {
         browser_ = new QTextBrowser(owner_);
         browser_->setWindowFlag(Qt::Window);
         browser_->setAttribute(Qt::WA_DeleteOnClose);
-        browser_->setWindowTitle(QStringLiteral("Pipwright Help"));
+        browser_->setWindowTitle(QCoreApplication::translate("HelpViewer", "Pipwright Help"));
         browser_->setOpenExternalLinks(true);
         browser_->resize(560, 480);
         placeBesideOwner();

@@ -64,7 +64,7 @@ HistoryChart::HistoryChart(const std::vector<HistoryRecord>& records, QWidget* p
 QString HistoryChart::summary() const {
     const double games = static_cast<double>(won_) + static_cast<double>(lost_);
     const long share = games > 0 ? std::lround(100.0 * static_cast<double>(won_) / games) : 0;
-    return QStringLiteral("Won %1 and lost %2 of %3 games: %4% won.")
+    return tr("Won %1 and lost %2 of %3 games: %4% won.")
         .arg(won_)
         .arg(lost_)
         .arg(QString::number(games, 'f', 0))
@@ -74,13 +74,9 @@ QString HistoryChart::summary() const {
 QString HistoryChart::description() const {
     QStringList lines;
     if (static_cast<std::size_t>(daysPlayed_) > days_.size())
-        lines
-            << QStringLiteral("The last %1 of %2 days played:").arg(days_.size()).arg(daysPlayed_);
+        lines << tr("The last %1 of %2 days played:").arg(days_.size()).arg(daysPlayed_);
     for (const HistoryRecord& day : days_)
-        lines << QStringLiteral("%1: %2 won, %3 lost")
-                     .arg(shortDate(day.date))
-                     .arg(day.won)
-                     .arg(day.lost);
+        lines << tr("%1: %2 won, %3 lost").arg(shortDate(day.date)).arg(day.won).arg(day.lost);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -108,14 +104,14 @@ void HistoryChart::paintEvent(QPaintEvent*) {
     for (bool won : {true, false}) {
         fillBar(p, QRectF(x, line * 0.35, key, key), won);
         p.setPen(palette().text().color());
-        const QString text = won ? QStringLiteral("Won") : QStringLiteral("Lost");
+        const QString text = won ? tr("Won") : tr("Lost");
         p.drawText(QPointF(x + key + line * 0.3, line * 0.35 + m.ascent() * 0.9), text);
         x += key + line * 0.3 + m.horizontalAdvance(text) + line;
     }
     if (static_cast<std::size_t>(daysPlayed_) > days_.size())
         p.drawText(QRectF(x, line * 0.2, width() - x - line * 0.5, line * 1.2),
                    Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("The last %1 of %2 days").arg(days_.size()).arg(daysPlayed_));
+                   tr("The last %1 of %2 days").arg(days_.size()).arg(daysPlayed_));
 
     long most = 1;
     for (const HistoryRecord& day : days_)

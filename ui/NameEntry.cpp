@@ -2,6 +2,7 @@
 
 #include "game/PlayerName.h"
 
+#include <QCoreApplication>
 #include <cctype>
 
 namespace pipwright {
@@ -11,12 +12,20 @@ namespace {
 constexpr int Backspace = 8;
 constexpr int Enter = 13;
 
+// The name of a player who typed none: in the player's language when that
+// is a name the game could have made from keys, else the English one.
+std::string defaultName() {
+    const std::string name =
+        QCoreApplication::translate("NameEntry", "Player").toUtf8().toStdString();
+    return isPlayerName(name) ? name : std::string("Player");
+}
+
 } // namespace
 
 bool NameEntry::keyPress(int key) {
     if (key == Enter) {
         if (name_.empty())
-            name_ = "Player";
+            name_ = defaultName();
         for (char& c : name_)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         name_[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name_[0])));

@@ -2,14 +2,15 @@
 
 #include "game/GameState.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace pipwright {
 
 namespace {
 
-QString dominoes(int count) {
-    return count == 1 ? QStringLiteral("1 domino") : QStringLiteral("%1 dominoes").arg(count);
+QString readerText(const char* source) {
+    return QCoreApplication::translate("PictureTexts", source);
 }
 
 } // namespace
@@ -35,16 +36,23 @@ QStringList lineItems(const GameState& s) {
 
 QString lineText(const GameState& s) {
     if (!s.lineStarted())
-        return QStringLiteral("The line: no dominoes laid");
+        return readerText(QT_TRANSLATE_NOOP("PictureTexts", "The line: no dominoes laid"));
     const int laid = static_cast<int>(s.Dominoleft.toLong()) + s.DominoRight - 1;
-    return QStringLiteral("The line: left end %1, right end %2, %3 laid")
-        .arg(s.openEnd(End::Left))
-        .arg(s.openEnd(End::Right))
-        .arg(dominoes(laid));
+    const char* source =
+        laid == 1 ? QT_TRANSLATE_NOOP("PictureTexts",
+                                      "The line: left end %1, right end %2, 1 domino laid")
+                  : QT_TRANSLATE_NOOP("PictureTexts",
+                                      "The line: left end %1, right end %2, %3 dominoes laid");
+    QString text = readerText(source).arg(s.openEnd(End::Left)).arg(s.openEnd(End::Right));
+    return laid == 1 ? text : text.arg(laid);
 }
 
 QString boneYardText(const GameState& s) {
-    return QStringLiteral("BoneYard: %1 face down").arg(dominoes(s.faceDownCount()));
+    const int count = s.faceDownCount();
+    return count == 1
+               ? readerText(QT_TRANSLATE_NOOP("PictureTexts", "BoneYard: 1 domino face down"))
+               : readerText(QT_TRANSLATE_NOOP("PictureTexts", "BoneYard: %1 dominoes face down"))
+                     .arg(count);
 }
 
 } // namespace pipwright

@@ -205,7 +205,7 @@ void frmDominos::closeEvent(QCloseEvent* event) {
 void frmDominos::Form_Click() {
     if (engine_.flowRunning())
         return;
-    table_->Label1->setMessage(QStringLiteral("Width=%1   Height=%2")
+    table_->Label1->setMessage(tr("Width=%1   Height=%2")
                                    .arg(table_->ViewPic->scaleWidth())
                                    .arg(table_->ViewPic->scaleHeight()));
 }

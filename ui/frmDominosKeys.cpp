@@ -178,7 +178,7 @@ PictureReading frmDominos::readHand() const {
     const long selected = s.GameStatus == Phase::PlayersTurn ? s.PlayerClicked.toLong() : 0;
     PictureReading r;
     r.role = QAccessible::List;
-    r.name = QStringLiteral("Your dominoes");
+    r.name = tr("Your dominoes");
     for (int slot = 1; slot <= s.Playerdom; ++slot) {
         if (!present(s, slot))
             continue;
@@ -212,18 +212,17 @@ void frmDominos::readThePictures() {
         return PictureReading{QAccessible::Graphic, boneYardText(engine_.state()), {}, {}, -1, -1};
     });
     new PictureReader(table_->ComputersPic, [] {
-        return PictureReading{
-            QAccessible::Graphic, QStringLiteral("Computer's Dominos"), {}, {}, -1, -1};
+        return PictureReading{QAccessible::Graphic, tr("Computer's Dominos"), {}, {}, -1, -1};
     });
 }
 
 void frmDominos::describeHowToPlay() {
     table_->PlayersPic->setAccessibleDescription(
-        QStringLiteral("Left and Right move the highlight, 1 to 9 jump to a domino, Enter "
-                       "selects it, Escape clears the highlight, C presses Can't Play"));
+        tr("Left and Right move the highlight, 1 to 9 jump to a domino, Enter "
+           "selects it, Escape clears the highlight, C presses Can't Play"));
     table_->ViewPic->setAccessibleDescription(
-        QStringLiteral("L lays the selected domino on the left end, R on the right end"));
-    table_->BoneYardPic->setAccessibleDescription(QStringLiteral("B draws a domino"));
+        tr("L lays the selected domino on the left end, R on the right end"));
+    table_->BoneYardPic->setAccessibleDescription(tr("B draws a domino"));
     // Tab goes round the hand, "Can't Play", the line and the BoneYard.
     for (QWidget* stop : std::initializer_list<QWidget*>{
              table_->PlayersPic, table_->ComPlayerCantPlay, table_->ViewPic, table_->BoneYardPic})

@@ -49,7 +49,7 @@ frmTitle::frmTitle() : QWidget(nullptr, Qt::Tool) {
     look.setColor(QPalette::Window, QColor(255, 128, 128));
     setPalette(look);
 
-    Label1 = new QLabel(QStringLiteral("What is Your Name?"), this);
+    Label1 = new QLabel(tr("What is Your Name?"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(gameFont(24, true));
     Label1->setAutoFillBackground(true);

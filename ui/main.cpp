@@ -1,3 +1,4 @@
+#include "language/Translation.h"
 #include "ui/frmTitle.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pipwright"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pipwright.Pipwright"));
+    pipwright::installTranslations(app);
     pipwright::frmTitle title;
     title.show();
     title.activateWindow();

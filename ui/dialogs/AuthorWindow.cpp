@@ -6,6 +6,7 @@
 #include "ui/dialogs/DominoSketch.h"
 #include "ui/dialogs/PictureBox.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPainter>
@@ -25,23 +26,27 @@ struct AboutLine {
 QList<AboutLine> aboutLines() {
     return {
         {QStringLiteral("Pipwright"), 20, true, {1200, 180, 3525, 600}},
-        {QStringLiteral("Version ") + QStringLiteral(PIPWRIGHT_VERSION),
+        {QCoreApplication::translate("AuthorWindow", "Version %1")
+             .arg(QStringLiteral(PIPWRIGHT_VERSION)),
          9.75,
          true,
          {1200, 780, 3525, 300}},
-        {QStringLiteral("A game of dominoes for one player against the computer. Lay the "
-                        "double-six set end to end, score every multiple of five on the open "
-                        "ends, and be the first to reach 200 points."),
+        {QCoreApplication::translate(
+             "AuthorWindow", "A game of dominoes for one player against the computer. Lay the "
+                             "double-six set end to end, score every multiple of five on the open "
+                             "ends, and be the first to reach 200 points."),
          8.25,
          false,
          {300, 1290, 5325, 1080}},
-        {QStringLiteral("Two levels of play, an optional play timer, saved games and a record "
-                        "of the games won and lost each day."),
+        {QCoreApplication::translate(
+             "AuthorWindow", "Two levels of play, an optional play timer, saved games and a record "
+                             "of the games won and lost each day."),
          8.25,
          false,
          {300, 2430, 5325, 660}},
-        {QStringLiteral("Copyright \u00A9 the Pipwright developers.\nReleased under the MIT "
-                        "License."),
+        {QCoreApplication::translate(
+             "AuthorWindow", "Copyright \u00A9 the Pipwright developers.\nReleased under the MIT "
+                             "License."),
          8.25,
          true,
          {300, 3240, 5325, 600}},
@@ -63,7 +68,7 @@ void paintAboutDominoes(QPainter& painter, const QRectF& rect) {
 void showAuthorWindow(GameState& state, QWidget* parent, const PlacementFrame& frame) {
     QDialog dialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     dialog.setObjectName(QStringLiteral("frmAuthor"));
-    dialog.setWindowTitle(QStringLiteral("The Author of Pipwright"));
+    dialog.setWindowTitle(QCoreApplication::translate("AuthorWindow", "The Author of Pipwright"));
     dialog.setFixedSize(toPixels(QSize(5925, 4710)));
     setBackColour(&dialog, QColor(255, 128, 128));
 
@@ -81,7 +86,7 @@ void showAuthorWindow(GameState& state, QWidget* parent, const PlacementFrame& f
         placeTwips(label, line.twips.x(), line.twips.y(), line.twips.width(), line.twips.height());
     }
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), &dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("AuthorWindow", "&OK"), &dialog);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
     placeTwips(ok, 2205, 4170, 1410, 450);

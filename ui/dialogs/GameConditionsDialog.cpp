@@ -5,6 +5,7 @@
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/WrappingCheckBox.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -54,8 +55,13 @@ QCheckBox* makeBox(QWidget* parent, const char* name, const QString& caption, in
     return box;
 }
 
-QString secondsText(Single seconds) {
-    return plainNumber(seconds) + QStringLiteral(" Seconds to Play a Domino");
+// The time allowed, with or without a full stop after it.
+QString secondsText(Single seconds, bool stop = false) {
+    const char* source =
+        stop ? QT_TRANSLATE_NOOP("pipwright::GameConditionsDialog", "%1 Seconds to Play a Domino.")
+             : QT_TRANSLATE_NOOP("pipwright::GameConditionsDialog", "%1 Seconds to Play a Domino");
+    return QCoreApplication::translate("pipwright::GameConditionsDialog", source)
+        .arg(plainNumber(seconds));
 }
 
 } // namespace
@@ -63,17 +69,17 @@ QString secondsText(Single seconds) {
 GameConditionsDialog::GameConditionsDialog(GameState& state, QTimer& timer1, QWidget* parent)
     : QDialog(parent), state_(state), timer1_(timer1) {
     setObjectName(QStringLiteral("frmGameConditions"));
-    setWindowTitle(QStringLiteral("Game Conditions"));
+    setWindowTitle(tr("Game Conditions"));
     setBackColour(this, DialogColour);
 
-    Frame3 = makeFrame(this, "Frame3", QStringLiteral("Play Timers"), 300, 90, 8760, 2070);
-    ChkToStartTheTimer = makeBox(
-        Frame3, "ChkToStartTheTimer",
-        QStringLiteral("To increase the Time You or the Computer have to play a Domino, move the "
-                       "Slider to the right and to decrease the time, move it to the Left.  The "
-                       "minimum time is 1 seconds and the maximum is 12 seconds.  To start the "
-                       "Timer, Check the Box to the Left."),
-        225, 330, 8355, 795);
+    Frame3 = makeFrame(this, "Frame3", tr("Play Timers"), 300, 90, 8760, 2070);
+    ChkToStartTheTimer =
+        makeBox(Frame3, "ChkToStartTheTimer",
+                tr("To increase the Time You or the Computer have to play a Domino, move the "
+                   "Slider to the right and to decrease the time, move it to the Left.  The "
+                   "minimum time is 1 seconds and the maximum is 12 seconds.  To start the "
+                   "Timer, Check the Box to the Left."),
+                225, 330, 8355, 795);
     LblTimeToPlay = new QLabel(Frame3);
     LblTimeToPlay->setObjectName(QStringLiteral("LblTimeToPlay"));
     LblTimeToPlay->setFont(sansFont(9.75, true));
@@ -93,28 +99,26 @@ GameConditionsDialog::GameConditionsDialog(GameState& state, QTimer& timer1, QWi
     Slider1->setValue(static_cast<int>(state_.SecondsToPlay));
     placeTwips(Slider1, 3135, 1200, 5400, 630);
 
-    Frame2 = makeFrame(this, "Frame2", QStringLiteral("Level of Play"), 4230, 2340, 3180,
-                       LevelFrameHeight);
+    Frame2 = makeFrame(this, "Frame2", tr("Level of Play"), 4230, 2340, 3180, LevelFrameHeight);
     CHKNovicePlayer = makeBox(Frame2, "CHKNovicePlayer", {}, 255, 450, 2625, 720);
     CHKExpertPlayer = makeBox(Frame2, "CHKExpertPlayer", {}, 210, 1395, 2865, 945);
     CHKMasterPlayer =
         makeBox(Frame2, "CHKMasterPlayer", {}, 210, MasterBoxTop, 2865, MasterBoxHeight);
 
-    Frame1 =
-        makeFrame(this, "Frame1", QStringLiteral("Starting the Next Hand"), 285, 2340, 3780, 2550);
+    Frame1 = makeFrame(this, "Frame1", tr("Starting the Next Hand"), 285, 2340, 3780, 2550);
     ChkEachDraws = makeBox(Frame1, "ChkEachDraws", {}, 375, 420, 3285, 1020);
-    ChkWinnerStarts = makeBox(
-        Frame1, "ChkWinnerStarts",
-        QStringLiteral("The Winner of the Game will place the Set Domino on the Next Game."), 315,
-        1515, 3105, 750);
+    ChkWinnerStarts =
+        makeBox(Frame1, "ChkWinnerStarts",
+                tr("The Winner of the Game will place the Set Domino on the Next Game."), 315, 1515,
+                3105, 750);
 
     ChkGameHistory = makeBox(this, "ChkGameHistory",
-                             QStringLiteral("Check this Box if You want to record Today's Wins "
-                                            "and Losses.  The Game History of the individual "
-                                            "Player can be viewed by a Menu selection."),
+                             tr("Check this Box if You want to record Today's Wins "
+                                "and Losses.  The Game History of the individual "
+                                "Player can be viewed by a Menu selection."),
                              7620, 2415, 1350, 2865);
 
-    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1 = new QPushButton(tr("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     placeTwips(Command1, 3900, ButtonTop, 1095, 375);
@@ -157,26 +161,24 @@ void GameConditionsDialog::Form_Load() {
 }
 
 QString GameConditionsDialog::eachDrawsCaption() const {
-    return QString::fromStdString(state_.PlayerName) +
-           QStringLiteral(" and the Computer will each draw one Domino from the BoneYard and "
-                          "whoever has the Domino with the largest value will start the next "
-                          "Game.");
+    return tr("%1 and the Computer will each draw one Domino from the BoneYard and whoever has "
+              "the Domino with the largest value will start the next Game.")
+        .arg(QString::fromStdString(state_.PlayerName));
 }
 
 QString GameConditionsDialog::expertCaption() const {
-    return QStringLiteral("An Expert Player.  The Computer will provide fierce competition to ") +
-           QString::fromStdString(state_.PlayerName) + QStringLiteral(".");
+    return tr("An Expert Player.  The Computer will provide fierce competition to %1.")
+        .arg(QString::fromStdString(state_.PlayerName));
 }
 
 QString GameConditionsDialog::masterCaption() const {
-    return QStringLiteral("A Master Player.  The Computer plays to win, and never looks at ") +
-           QString::fromStdString(state_.PlayerName) + QStringLiteral("'s Dominos.");
+    return tr("A Master Player.  The Computer plays to win, and never looks at %1's Dominos.")
+        .arg(QString::fromStdString(state_.PlayerName));
 }
 
 QString GameConditionsDialog::noviceCaption() const {
-    return QStringLiteral(
-               "A Novice Player.  The Computer will not present much of a challenge to ") +
-           QString::fromStdString(state_.PlayerName) + QStringLiteral(".");
+    return tr("A Novice Player.  The Computer will not present much of a challenge to %1.")
+        .arg(QString::fromStdString(state_.PlayerName));
 }
 
 void GameConditionsDialog::showModal(const PlacementFrame& frame) {
@@ -310,7 +312,7 @@ void GameConditionsDialog::bringIntoLine(bool timerWasRunning) {
     if (timerWasRunning) {
         showSecondsOnSlider();
         ChkToStartTheTimer->setChecked(false);
-        LblTimeToPlay->setText(secondsText(state_.SecondsToPlay) + QStringLiteral("."));
+        LblTimeToPlay->setText(secondsText(state_.SecondsToPlay, true));
     }
     if (state_.KeepGameHistory == True) {
         ChkGameHistory->setChecked(true);
