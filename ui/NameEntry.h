@@ -6,8 +6,8 @@ namespace pipwright {
 
 // Builds the player's name from the keys typed at start-up. Digits, blanks,
 // most punctuation and control keys never reach the name; Backspace takes its
-// last character off. Enter finishes it: "Player" when empty, first letter
-// upper case and the rest lower, at most 8 characters.
+// last character off. Enter finishes it: "Player" (in the player's language)
+// when empty, first letter upper case and the rest lower, at most 8 characters.
 class NameEntry {
 public:
     // Takes one key code; true when it was Enter and the name is finished.

@@ -1,0 +1,147 @@
+#include "tests/translations/TranslatedWindows.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+
+namespace pipwright::test {
+namespace {
+
+// The fixed-size controls whose texts must show whole at the designed size,
+// by window and object name; "*" is every label and button of the window.
+struct Control {
+    const char* window;
+    const char* name;
+};
+
+constexpr Control Controls[] = {
+    {"main", "LblPlayerSelect"},
+    {"main", "LblComputersSelect"},
+    {"main", "LblComputer"},
+    {"main", "LblBoneYard"},
+    {"main", "LblPlayer"},
+    {"main", "ComPlayerCantPlay"},
+    {"main", "LBLPlayerPlayed"},
+    {"main", "LBLComputerPlayed"},
+    {"main", "Label1"},
+    {"main", "Panel1"},
+    {"main", "Panel2"},
+    {"main", "Panel3"},
+    {"main", "Panel4"},
+    {"main", "Panel5"},
+    {"name", "Label1"},
+    {"conditions", "Frame1"},
+    {"conditions", "Frame2"},
+    {"conditions", "Frame3"},
+    {"conditions", "ChkToStartTheTimer"},
+    {"conditions", "LblTimeToPlay"},
+    {"conditions", "CHKNovicePlayer"},
+    {"conditions", "CHKExpertPlayer"},
+    {"conditions", "CHKMasterPlayer"},
+    {"conditions", "ChkEachDraws"},
+    {"conditions", "ChkWinnerStarts"},
+    {"conditions", "ChkGameHistory"},
+    {"conditions", "Command1"},
+    {"about", "Label2"},
+    {"about", "Label3"},
+    {"about", "Label4"},
+    {"about", "Label5"},
+    {"about", "Command1"},
+    {"result", "*"},
+};
+
+// A word wider than the box is cut. The lines may overhang the box by less
+// than half a line in all, split between top and bottom when centred: a
+// line's letters stand inside its height. One line too many never fits.
+bool fitsWrapped(const QFontMetrics& m, const QRect& area, int flags, const QString& text) {
+    const QRect needed = m.boundingRect(area, flags | Qt::TextWordWrap, text);
+    return needed.width() <= area.width() && needed.height() < area.height() + m.height() / 2;
+}
+
+bool fitsLines(const QFontMetrics& m, const QRect& area, const QString& text) {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, m.horizontalAdvance(line));
+    return widest <= area.width() && m.height() * int(lines.size()) <= area.height();
+}
+
+// Whether the control's text shows whole in its own font and size.
+bool fits(QWidget* w) {
+    const QFontMetrics m(w->font());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        const QRect area = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                          -label->margin(), -label->margin());
+        return label->wordWrap() ? fitsWrapped(m, area, int(label->alignment()), label->text())
+                                 : fitsLines(m, area, label->text());
+    }
+    if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
+        const QRect area = box->rect().adjusted(indicator + 4, 0, 0, 0);
+        return fitsWrapped(m, area, Qt::AlignLeft | Qt::AlignVCenter,
+                           withoutMnemonics(box->text()));
+    }
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        return fitsLines(m, button->rect().adjusted(margin, 0, -margin, 0),
+                         withoutMnemonics(button->text()));
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxLabel, frame);
+        return title.left() >= 0 && title.right() < frame->width();
+    }
+    return true;
+}
+
+class TextFit : public TranslatedWindowTest, public testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        const QString language = QString::fromLatin1(GetParam());
+        SetUpIn(language.isEmpty() ? QString()
+                                   : QStringLiteral(":/i18n/pipwright_%1.qm").arg(language));
+    }
+};
+
+TEST_P(TextFit, EveryFixedSizeControlHoldsItsTextWhole) {
+    playToFirstResult();
+    forEachWindow([](const QString& window, QWidget* shown) {
+        for (const Control& c : Controls) {
+            if (window != QLatin1String(c.window))
+                continue;
+            QList<QWidget*> controls;
+            if (QLatin1String(c.name) == QLatin1String("*")) {
+                for (QWidget* w : shown->findChildren<QWidget*>())
+                    if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w))
+                        controls << w;
+            } else {
+                controls << shown->findChild<QWidget*>(QString::fromLatin1(c.name));
+                EXPECT_NE(controls.front(), nullptr) << c.window << " " << c.name;
+            }
+            for (QWidget* w : controls) {
+                if (!w || !w->isVisibleTo(shown))
+                    continue;
+                EXPECT_TRUE(fits(w)) << c.window << " " << w->objectName().toStdString()
+                                     << " cuts \"" << w->property("text").toString().toStdString()
+                                     << w->property("title").toString().toStdString() << "\" at "
+                                     << w->width() << "x" << w->height();
+            }
+        }
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, TextFit, testing::Values("", "es", "pt_BR", "fr", "de"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             const std::string name = info.param;
+                             return name.empty() ? std::string("en") : name;
+                         });
+
+} // namespace
+} // namespace pipwright::test
