@@ -27,7 +27,9 @@ constexpr int Clicks = 300;
 
 void stopIfBroken(const Engine& engine, int click) {
     const Integer phase = engine.state().GameStatus;
-    std::vector<std::string> broken = checkInvariants(engine.state());
+    std::vector<std::string> broken;
+    for (const Text& fault : checkInvariants(engine.state()))
+        broken.push_back(fault.english());
     if (engine.flowRunning())
         broken.emplace_back("a flow was left running");
     if (phase == Phase::ComputersTurn || phase == Phase::ComputerDrawsFirst ||
@@ -50,7 +52,7 @@ void saveAndReopen(Engine& engine, HeadlessWindow& window, int click) {
     const std::string saved = writeSavedGame(engine.state(), timer);
     const LoadResult read = readSavedGame(saved, engine.state());
     if (!read.game)
-        stop(click, "the saved game does not open: " + read.error);
+        stop(click, "the saved game does not open: " + read.error.english());
     if (writeSavedGame(read.game->state, read.game->timerWasRunning) != saved)
         stop(click, "the reopened game saves to other bytes");
     engine.RestoreGame(read.game->state);

@@ -29,20 +29,16 @@ private:
     int added_ = 0;
 };
 
-std::string slotName(const char* place, int slot) {
-    return std::string(place) + " slot " + std::to_string(slot);
-}
-
 // Slots 1 to count of a hand or of the BoneYard: each empty (7-7) or a domino.
-void addSlots(const HandTable& slots, int count, const char* place, Tally& tally,
-              std::vector<std::string>& faults) {
+void addSlots(const HandTable& slots, int count, const Text& place, Tally& tally,
+              std::vector<Text>& faults) {
     for (int i = 1; i <= count; ++i) {
         const int a = slots(i, 1), b = slots(i, 2);
         if (a < 0 || a > NoHalf || b < 0 || b > NoHalf)
-            faults.push_back(slotName(place, i) + " holds " + std::to_string(a) + "-" +
-                             std::to_string(b));
+            faults.push_back(
+                Text("SavedGame", "%1 slot %2 holds %3-%4").arg(place).arg(i).arg(a).arg(b));
         else if ((a == NoHalf) != (b == NoHalf))
-            faults.push_back(slotName(place, i) + " is half empty");
+            faults.push_back(Text("SavedGame", "%1 slot %2 is half empty").arg(place).arg(i));
         else
             tally.add(a, b);
     }
@@ -50,33 +46,35 @@ void addSlots(const HandTable& slots, int count, const char* place, Tally& tally
 
 // The entries of an arm, each matching the one before. The right arm's first
 // entry is the Set Domino again, counted once with the left arm's.
-void addArm(const GameState& s, End end, int count, Tally& tally,
-            std::vector<std::string>& faults) {
+void addArm(const GameState& s, End end, int count, Tally& tally, std::vector<Text>& faults) {
+    const bool left = end == End::Left;
     for (int n = 1; n <= count; ++n) {
-        const auto entry = [&] {
-            return std::string(end == End::Left ? "left" : "right") + " entry " + std::to_string(n);
-        };
         const int inner = s.armCell(end, n, Arm::Inner), outer = s.armCell(end, n, Arm::Outer);
         if (s.armCell(end, n, Arm::Index) != n)
-            faults.push_back(entry() + " has a wrong index");
+            faults.push_back(left ? Text("SavedGame", "left entry %1 has a wrong index").arg(n)
+                                  : Text("SavedGame", "right entry %1 has a wrong index").arg(n));
         if (n >= 2 && inner != s.armCell(end, n - 1, Arm::Outer))
-            faults.push_back(entry() + " does not match");
+            faults.push_back(left ? Text("SavedGame", "left entry %1 does not match").arg(n)
+                                  : Text("SavedGame", "right entry %1 does not match").arg(n));
         if (inner < 0 || inner > 6 || outer < 0 || outer > 6)
-            faults.push_back(entry() + " holds " + std::to_string(inner) + "-" +
-                             std::to_string(outer));
-        else if (end == End::Left || n >= 2)
+            faults.push_back((left ? Text("SavedGame", "left entry %1 holds %2-%3")
+                                   : Text("SavedGame", "right entry %1 holds %2-%3"))
+                                 .arg(n)
+                                 .arg(inner)
+                                 .arg(outer));
+        else if (left || n >= 2)
             tally.add(inner, outer);
     }
 }
 
 // Names every domino found twice; returns how many dominoes were found.
-int judge(const Tally& tally, std::vector<std::string>& faults) {
+int judge(const Tally& tally, std::vector<Text>& faults) {
     if (tally.anyTwice())
         for (int lo = 0; lo <= 6; ++lo)
             for (int hi = lo; hi <= 6; ++hi)
                 if (const int times = tally.times(lo, hi); times > 1)
-                    faults.push_back(std::to_string(lo) + "-" + std::to_string(hi) + " is in " +
-                                     std::to_string(times) + " places");
+                    faults.push_back(
+                        Text("SavedGame", "%1-%2 is in %3 places").arg(lo).arg(hi).arg(times));
     return tally.dominoes();
 }
 
@@ -97,51 +95,53 @@ bool knownPhase(Integer phase) {
 
 } // namespace
 
-std::vector<std::string> checkInvariants(const GameState& s) {
-    std::vector<std::string> faults;
+std::vector<Text> checkInvariants(const GameState& s) {
+    std::vector<Text> faults;
     const Integer phase = s.GameStatus;
     if (!knownPhase(phase))
-        faults.push_back("phase " + std::to_string(phase));
+        faults.push_back(Text("SavedGame", "phase %1").arg(phase));
     if (s.Playerdom < 0 || s.Playerdom > HandLimit)
-        faults.push_back("Playerdom " + std::to_string(s.Playerdom));
+        faults.push_back(Text("SavedGame", "Playerdom %1").arg(s.Playerdom));
     if (s.ComputerDom < 0 || s.ComputerDom > HandLimit)
-        faults.push_back("ComputerDom " + std::to_string(s.ComputerDom));
+        faults.push_back(Text("SavedGame", "ComputerDom %1").arg(s.ComputerDom));
     if (s.PlayerScore.toLong() % 5 != 0 || s.PlayerScore < 0)
-        faults.push_back("PlayerScore " + std::to_string(s.PlayerScore.toLong()));
+        faults.push_back(Text("SavedGame", "PlayerScore %1")
+                             .arg(static_cast<long long>(s.PlayerScore.toLong())));
     if (s.ComputerScore % 5 != 0 || s.ComputerScore < 0)
-        faults.push_back("ComputerScore " + std::to_string(s.ComputerScore));
+        faults.push_back(Text("SavedGame", "ComputerScore %1").arg(s.ComputerScore));
     if (!faults.empty())
         return faults;
 
     Tally tally;
-    addSlots(s.BoneYardArray, SetSize, "BoneYard", tally, faults);
+    addSlots(s.BoneYardArray, SetSize, Text("SavedGame", "BoneYard"), tally, faults);
     // While who plays first is drawn, the hands mean nothing yet.
     if (phase == Phase::DrawForFirstPlay || phase == Phase::ComputerDrawsFirst) {
         if (!drawForFirstPlayCount(SetSize - judge(tally, faults), phase))
-            faults.emplace_back("the BoneYard lacks dominoes before the draw");
+            faults.push_back(Text("SavedGame", "the BoneYard lacks dominoes before the draw"));
         return faults;
     }
-    addSlots(s.PlayerArray, s.Playerdom, "player", tally, faults);
+    addSlots(s.PlayerArray, s.Playerdom, Text("SavedGame", "player"), tally, faults);
     if (phase != Phase::DrawingSeven || s.ComputerHasSeven == True)
-        addSlots(s.ComputerArray, s.ComputerDom, "computer", tally, faults);
+        addSlots(s.ComputerArray, s.ComputerDom, Text("SavedGame", "computer"), tally, faults);
 
     if (phase == Phase::PlayersTurn || phase == Phase::ComputersTurn) {
         const long left = s.Dominoleft.toLong();
         const int right = s.DominoRight;
         if (left < 1 || left > SetSize || right < 1 || right > SetSize) {
-            faults.push_back("arm counts " + std::to_string(left) + " and " +
-                             std::to_string(right));
+            faults.push_back(Text("SavedGame", "arm counts %1 and %2")
+                                 .arg(static_cast<long long>(left))
+                                 .arg(right));
             return faults;
         }
         if (s.armCell(End::Left, 1, Arm::Inner) != s.armCell(End::Right, 1, Arm::Outer) ||
             s.armCell(End::Left, 1, Arm::Outer) != s.armCell(End::Right, 1, Arm::Inner))
-            faults.emplace_back("the two arms disagree on the Set Domino");
+            faults.push_back(Text("SavedGame", "the two arms disagree on the Set Domino"));
         addArm(s, End::Left, static_cast<int>(left), tally, faults);
         addArm(s, End::Right, right, tally, faults);
     }
     const int missing = SetSize - judge(tally, faults);
     if (missing != 0)
-        faults.push_back(std::to_string(missing) + " dominoes are missing");
+        faults.push_back(Text("SavedGame", "%1 dominoes are missing").arg(missing));
     return faults;
 }
 

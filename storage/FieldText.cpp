@@ -129,14 +129,14 @@ std::optional<Field> FieldCursor::next() {
         const std::size_t start = pos_ + 1;
         const std::size_t close = bytes_.find_first_of("\"\r\n", start);
         if (close == std::string_view::npos || bytes_[close] != '"') {
-            malformed_ = "a quoted text is not closed";
+            malformed_ = Text("SavedGame", "a quoted text is not closed");
             return std::nullopt;
         }
         field.shape = Field::Shape::Quoted;
         field.text = bytes_.substr(start, close - start);
         pos_ = close + 1;
         if (pos_ < bytes_.size() && bytes_[pos_] != ',' && !atLineEnd()) {
-            malformed_ = "text follows a closing quote";
+            malformed_ = Text("SavedGame", "text follows a closing quote");
             return std::nullopt;
         }
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Text.h"
 #include "game/Variant.h"
 
 #include <optional>
@@ -40,7 +41,7 @@ public:
     // The next field; nothing at the end of the file. A quote that is not
     // closed on its line, or text after a closing quote, sets malformed().
     std::optional<Field> next();
-    const std::string& malformed() const { return malformed_; }
+    const Text& malformed() const { return malformed_; }
     int line() const { return line_; }
 
 private:
@@ -51,7 +52,7 @@ private:
     std::size_t pos_ = 0;
     int line_ = 1;
     bool atFieldStart_ = false; // a comma was just passed: a field must follow
-    std::string malformed_;
+    Text malformed_;
 };
 
 } // namespace pipwright

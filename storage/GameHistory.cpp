@@ -1,6 +1,7 @@
 #include "storage/GameHistory.h"
 
 #include "game/PlayerName.h"
+#include "language/Translation.h"
 #include "storage/HistoryFormat.h"
 #include "storage/SavedGameFile.h"
 
@@ -86,9 +87,9 @@ HistoryOutcome recordHistory(const std::string& playerName, std::int64_t gamesWo
                              std::int64_t gamesLost, const QDate& today) {
     const std::optional<QString> path = historyFilePath(playerName);
     if (!path)
-        return failed(QStringLiteral("the player's name cannot name a file"));
+        return failed(translated(Text("History", "the player's name cannot name a file")));
     if (!today.isValid())
-        return failed(QStringLiteral("today's date is not known"));
+        return failed(translated(Text("History", "today's date is not known")));
     const bool anyGame = gamesWon >= 1 || gamesLost >= 1;
     const HistoryRecord todays{{today.year(), today.month(), today.day()},
                                std::max<GameCount>(gamesWon, 0),
@@ -96,12 +97,12 @@ HistoryOutcome recordHistory(const std::string& playerName, std::int64_t gamesWo
     if (!anyGame && !QFile::exists(*path))
         return {true, {}};
     if (!QDir().mkpath(historyFolder()))
-        return failed(QStringLiteral("the history folder cannot be created"));
+        return failed(translated(Text("History", "the history folder cannot be created")));
     // Another copy of the game may be recording for the same player: read,
     // merge and write under one lock, so neither loses the other's games.
     QLockFile lock(*path + QStringLiteral(".lock"));
     if (!lock.tryLock(LockWaitMs))
-        return failed(QStringLiteral("another copy of the game holds the history"));
+        return failed(translated(Text("History", "another copy of the game holds the history")));
     if (!QFile::exists(*path)) {
         if (!anyGame)
             return {true, {}};
@@ -115,7 +116,7 @@ HistoryOutcome recordHistory(const std::string& playerName, std::int64_t gamesWo
         read = readHistory(viewOf(*bytes));
     if (!read.ok) {
         // Keep what cannot be read as it is; today's games still go on its end.
-        HistoryOutcome outcome = failed(bytes ? QString::fromStdString(read.error) : reason);
+        HistoryOutcome outcome = failed(bytes ? translated(read.error) : reason);
         outcome.damagedLine = read.badLine;
         outcome.appendedOnly = anyGame && append(*path, todays).ok;
         return outcome;
@@ -159,7 +160,8 @@ std::optional<QString> historyText(const std::string& playerName) {
             .toString(QDate(d.year, d.month, d.day), QLocale::ShortFormat)
             .toStdString();
     };
-    return QString::fromStdString(formatHistory(playerName, *records, shortDate));
+    const auto inLanguage = [](const Text& text) { return translated(text).toStdString(); };
+    return QString::fromStdString(formatHistory(playerName, *records, shortDate, inLanguage));
 }
 
 } // namespace pipwright

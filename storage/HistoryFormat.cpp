@@ -95,7 +95,7 @@ HistoryRead readHistory(std::string_view text) {
             continue;
         const auto record = recordOf(line);
         if (!record) {
-            read.error = "line " + std::to_string(lineNumber) + " is not a date and two counts";
+            read.error = Text("History", "line %1 is not a date and two counts").arg(lineNumber);
             read.badLine = lineNumber;
             read.records.clear();
             return read;
@@ -139,9 +139,11 @@ std::vector<HistoryRecord> mergeByDate(const std::vector<HistoryRecord>& records
 }
 
 std::string formatHistory(std::string_view playerName, const std::vector<HistoryRecord>& records,
-                          const std::function<std::string(const PlayDate&)>& shortDate) {
-    std::string text(playerName);
-    text += ",  Your game history is:\r\rDate of Play       Games Won        Games Lost\r";
+                          const std::function<std::string(const PlayDate&)>& shortDate,
+                          const std::function<std::string(const Text&)>& say) {
+    std::string text =
+        say(Text("History", "%1,  Your game history is:").arg(std::string(playerName))) + "\r\r" +
+        say(Text("History", "Date of Play       Games Won        Games Lost")) + "\r";
     for (const HistoryRecord& r : records) {
         text += "  " + shortDate(r.date) + std::string(23, ' ') + std::to_string(r.won) +
                 std::string(24, ' ') + std::to_string(r.lost) + "\r";
@@ -149,8 +151,8 @@ std::string formatHistory(std::string_view playerName, const std::vector<History
     return text;
 }
 
-std::string historyTitle(std::string_view playerName) {
-    return std::string(playerName) + "'s Game History..";
+Text historyTitle(std::string_view playerName) {
+    return Text("History", "%1's Game History..").arg(std::string(playerName));
 }
 
 } // namespace pipwright

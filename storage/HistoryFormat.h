@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Text.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -33,8 +35,8 @@ struct HistoryRecord {
 struct HistoryRead {
     bool ok = false;
     std::vector<HistoryRecord> records;
-    std::string error; // the first line that cannot be read
-    int badLine = 0;   // its number, from 1
+    Text error;      // the first line that cannot be read
+    int badLine = 0; // its number, from 1
 };
 
 // All records of a history file; a single unreadable line fails the whole read.
@@ -48,9 +50,11 @@ std::string writeHistory(const std::vector<HistoryRecord>& records);
 std::vector<HistoryRecord> mergeByDate(const std::vector<HistoryRecord>& records);
 
 // The text of the history message box; shortDate writes a date as the
-// system's short date form.
+// system's short date form, and say puts each line of words into the
+// player's language.
 std::string formatHistory(std::string_view playerName, const std::vector<HistoryRecord>& records,
-                          const std::function<std::string(const PlayDate&)>& shortDate);
-std::string historyTitle(std::string_view playerName);
+                          const std::function<std::string(const PlayDate&)>& shortDate,
+                          const std::function<std::string(const Text&)>& say = &Text::english);
+Text historyTitle(std::string_view playerName);
 
 } // namespace pipwright

@@ -57,14 +57,17 @@ QString HistoryRecorder::problem(const std::string& player, const HistoryOutcome
     const std::optional<QString> path = historyFilePath(player);
     const QString file = path ? QDir::toNativeSeparators(*path) : QString::fromStdString(player);
     if (outcome.damagedLine > 0) {
-        QString text = tr("The game history %1 is damaged at line %2, and is kept as it is.")
-                           .arg(file)
-                           .arg(outcome.damagedLine);
+        const QString line = QString::number(outcome.damagedLine);
         if (appendedOnly_.count(player) != 0)
-            text += QLatin1Char(' ') + tr("Today's games were added to its end.");
-        else if (hadGames)
-            text += QLatin1Char(' ') + tr("Today's games could not be recorded.");
-        return text;
+            return tr("The game history %1 is damaged at line %2, and is kept as it is. Today's "
+                      "games were added to its end.")
+                .arg(file, line);
+        if (hadGames)
+            return tr("The game history %1 is damaged at line %2, and is kept as it is. Today's "
+                      "games could not be recorded.")
+                .arg(file, line);
+        return tr("The game history %1 is damaged at line %2, and is kept as it is.")
+            .arg(file, line);
     }
     QString text;
     if (outcome.appendedOnly)

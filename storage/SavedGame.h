@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/GameState.h"
+#include "game/Text.h"
 
 #include <optional>
 #include <string>
@@ -25,7 +26,7 @@ struct LoadedGame {
 
 struct LoadResult {
     std::optional<LoadedGame> game; // only a file that passes every check
-    std::string error;              // why the file was refused
+    Text error;                     // why the file was refused
 };
 
 // Reads a whole saved game over a copy of the current state, so the fields a

@@ -1,5 +1,7 @@
 #include "storage/SavedGameFile.h"
 
+#include "language/Translation.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -25,7 +27,7 @@ std::optional<QByteArray> readWholeFile(const QString& path, qint64 limit, QStri
         return std::nullopt;
     }
     if (bytes.size() > limit) {
-        *reason = QStringLiteral("the file is too large");
+        *reason = translated(Text("SavedGame", "the file is too large"));
         return std::nullopt;
     }
     return bytes;
@@ -45,10 +47,12 @@ FileOutcome savePresentGame(const QString& path, const GameState& state, bool ti
     // A file that would not open again to the same game is never written.
     const LoadResult check = readSavedGame(bytes, state);
     if (!check.game)
-        return {false, QStringLiteral("the game would not open again: ") +
-                           QString::fromStdString(check.error)};
+        return {
+            false,
+            translated(Text("SavedGame", "the game would not open again: %1").arg(check.error))};
     if (writeSavedGame(check.game->state, check.game->timerWasRunning) != bytes)
-        return {false, QStringLiteral("the game would not open again as it was saved")};
+        return {false,
+                translated(Text("SavedGame", "the game would not open again as it was saved"))};
     QSaveFile file(path);
     // Unbuffered, so a short write (a full disk) shows here instead of being
     // dropped when the file is committed.
@@ -73,7 +77,7 @@ OpenedGame openPreviousGame(const QString& path, const GameState& current) {
     LoadResult result = readSavedGame(
         std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), current);
     if (!result.game)
-        opened.reason = QString::fromStdString(result.error);
+        opened.reason = translated(result.error);
     opened.game = std::move(result.game);
     return opened;
 }

@@ -21,7 +21,7 @@ constexpr long TargetScore = 200;
 constexpr int ZombieLimit = SetSize + 1;
 
 struct Refusal {
-    std::string reason;
+    Text reason;
 };
 
 // Takes the fields of a saved game one after another, each into a target of
@@ -30,40 +30,40 @@ class FieldReader {
 public:
     explicit FieldReader(std::string_view bytes) : cursor_(bytes) {}
 
-    [[noreturn]] void refuse(const std::string& what) const {
-        throw Refusal{"line " + std::to_string(line_) + ": " + what};
+    [[noreturn]] void refuse(const Text& what) const {
+        throw Refusal{Text("SavedGame", "line %1: %2").arg(line_).arg(what)};
     }
 
-    Field take(const char* what) {
+    Field take(const Text& what) {
         std::optional<Field> field = cursor_.next();
         if (!field) {
             line_ = cursor_.line();
             if (!cursor_.malformed().empty())
                 refuse(cursor_.malformed());
-            refuse(std::string("the file ends before ") + what);
+            refuse(Text("SavedGame", "the file ends before %1").arg(what));
         }
         line_ = field->line;
         return *field;
     }
 
-    long whole(const char* what, long low, long high) {
+    long whole(const Text& what, long low, long high) {
         const Field f = take(what);
         if (f.shape == Field::Shape::Empty)
             return checkRange(0, what, low, high);
         if (f.shape != Field::Shape::Bare || !isNumberText(f.text))
-            refuse(std::string(what) + " is not a number");
+            refuse(Text("SavedGame", "%1 is not a number").arg(what));
         const std::optional<long long> value = wholeValue(f.text);
         if (!value)
-            refuse(std::string(what) + " is not a whole number that fits");
+            refuse(Text("SavedGame", "%1 is not a whole number that fits").arg(what));
         return checkRange(*value, what, low, high);
     }
 
-    Integer integer(const char* what) {
+    Integer integer(const Text& what) {
         return static_cast<Integer>(
             whole(what, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max()));
     }
 
-    Boolean boolean(const char* what) {
+    Boolean boolean(const Text& what) {
         const Field f = take(what);
         if (f.shape == Field::Shape::Empty)
             return False;
@@ -73,10 +73,10 @@ public:
             if (f.text == "#FALSE#" || f.text == "0")
                 return False;
         }
-        refuse(std::string(what) + " is not #TRUE# or #FALSE#");
+        refuse(Text("SavedGame", "%1 is not #TRUE# or #FALSE#").arg(what));
     }
 
-    Single single(const char* what) {
+    Single single(const Text& what) {
         const Field f = take(what);
         if (f.shape == Field::Shape::Empty)
             return 0;
@@ -87,18 +87,18 @@ public:
             if (ec == std::errc() && end == last && std::isfinite(value))
                 return value;
         }
-        refuse(std::string(what) + " is not a number that fits");
+        refuse(Text("SavedGame", "%1 is not a number that fits").arg(what));
     }
 
-    std::string text(const char* what) {
+    std::string text(const Text& what) {
         const Field f = take(what);
         if (f.shape == Field::Shape::Bare)
-            refuse(std::string(what) + " is not a quoted text");
+            refuse(Text("SavedGame", "%1 is not a quoted text").arg(what));
         return std::string(f.text);
     }
 
     // A Variant keeps the kind it was written with.
-    Variant variant(const char* what) {
+    Variant variant(const Text& what) {
         const Field f = take(what);
         switch (f.shape) {
         case Field::Shape::Empty:
@@ -111,7 +111,7 @@ public:
         if (f.text == "#TRUE#" || f.text == "#FALSE#")
             return Variant::boolean(f.text == "#TRUE#");
         if (!isNumberText(f.text))
-            refuse(std::string(what) + " is not a value");
+            refuse(Text("SavedGame", "%1 is not a value").arg(what));
         if (const std::optional<long long> value = wholeValue(f.text)) {
             checkRange(*value, what, LongMin, LongMax);
             return Variant::whole(static_cast<long>(*value));
@@ -120,31 +120,31 @@ public:
         const char* last = f.text.data() + f.text.size();
         auto [end, ec] = std::from_chars(f.text.data(), last, value);
         if (ec != std::errc() || end != last || value < LongMin || value > LongMax)
-            refuse(std::string(what) + " is not a number that fits");
+            refuse(Text("SavedGame", "%1 is not a number that fits").arg(what));
         return Variant::doubleValue(value);
     }
 
     // A Variant that the game only ever fills with a number.
-    Variant number(const char* what) {
+    Variant number(const Text& what) {
         Variant v = variant(what);
         if (!v.isEmpty() && !v.isNumeric())
-            refuse(std::string(what) + " is not a number");
+            refuse(Text("SavedGame", "%1 is not a number").arg(what));
         return v;
     }
 
     // A Variant flag: Empty, a Boolean or a number.
-    Variant flag(const char* what) {
+    Variant flag(const Text& what) {
         Variant v = variant(what);
         if (v.kind() == Variant::Kind::String)
-            refuse(std::string(what) + " is not #TRUE# or #FALSE#");
+            refuse(Text("SavedGame", "%1 is not #TRUE# or #FALSE#").arg(what));
         return v;
     }
 
     // A Variant holding a whole number in a range; Empty counts as 0.
-    Variant wholeVariant(const char* what, long low, long high) {
+    Variant wholeVariant(const Text& what, long low, long high) {
         Variant v = number(what);
         if (v.number() != std::trunc(v.number()))
-            refuse(std::string(what) + " is not a whole number");
+            refuse(Text("SavedGame", "%1 is not a whole number").arg(what));
         checkRange(v.toLong(), what, low, high);
         return v;
     }
@@ -158,10 +158,13 @@ public:
     }
 
 private:
-    long checkRange(long long value, const char* what, long low, long high) {
+    long checkRange(long long value, const Text& what, long low, long high) {
         if (value < low || value > high)
-            refuse(std::string(what) + " is " + std::to_string(value) + ", not " +
-                   std::to_string(low) + " to " + std::to_string(high));
+            refuse(Text("SavedGame", "%1 is %2, not %3 to %4")
+                       .arg(what)
+                       .arg(value)
+                       .arg(static_cast<long long>(low))
+                       .arg(static_cast<long long>(high)));
         return static_cast<long>(value);
     }
 
@@ -170,13 +173,13 @@ private:
 };
 
 // A hand or BoneYard slot holds a domino (0 to 6 twice) or nothing (7, 7).
-void readSlots(FieldReader& in, HandTable& table, int rows, const std::string& place) {
-    const std::string half = "a half in " + place;
+void readSlots(FieldReader& in, HandTable& table, int rows, const Text& place) {
+    const Text half = Text("SavedGame", "a half in %1").arg(place);
     for (int i = 1; i <= rows; ++i) {
-        const auto first = static_cast<Integer>(in.whole(half.c_str(), 0, NoHalf));
-        const auto second = static_cast<Integer>(in.whole(half.c_str(), 0, NoHalf));
+        const auto first = static_cast<Integer>(in.whole(half, 0, NoHalf));
+        const auto second = static_cast<Integer>(in.whole(half, 0, NoHalf));
         if ((first == NoHalf) != (second == NoHalf))
-            in.refuse("a slot in " + place + " holds 7 in one half only");
+            in.refuse(Text("SavedGame", "a slot in %1 holds 7 in one half only").arg(place));
         table(i, 1) = first;
         table(i, 2) = second;
     }
@@ -185,11 +188,13 @@ void readSlots(FieldReader& in, HandTable& table, int rows, const std::string& p
 void readLeftArm(FieldReader& in, GameState& s) {
     const int rows = static_cast<int>(s.Dominoleft.toLong());
     for (int i = 1; i <= rows; ++i) {
-        s.gameleftarray(i, Arm::Index) = in.number("a left arm entry");
-        s.gameleftarray(i, Arm::Inner) = in.wholeVariant("a half in the left arm", 0, NoHalf);
-        s.gameleftarray(i, Arm::Outer) = in.wholeVariant("a half in the left arm", 0, NoHalf);
+        s.gameleftarray(i, Arm::Index) = in.number(Text("SavedGame", "a left arm entry"));
+        s.gameleftarray(i, Arm::Inner) =
+            in.wholeVariant(Text("SavedGame", "a half in the left arm"), 0, NoHalf);
+        s.gameleftarray(i, Arm::Outer) =
+            in.wholeVariant(Text("SavedGame", "a half in the left arm"), 0, NoHalf);
         for (int column = Arm::Left; column <= Arm::Bottom; ++column)
-            s.gameleftarray(i, column) = in.number("a left arm rectangle");
+            s.gameleftarray(i, column) = in.number(Text("SavedGame", "a left arm rectangle"));
     }
 }
 
@@ -200,8 +205,9 @@ void readRightArm(FieldReader& in, GameState& s) {
     for (int i = 1; i <= s.DominoRight; ++i) {
         for (int column = Arm::Index; column <= Arm::Bottom; ++column) {
             const bool half = column == Arm::Inner || column == Arm::Outer;
-            const Variant v = half ? in.wholeVariant("a half in the right arm", 0, NoHalf)
-                                   : in.wholeVariant("a right arm entry", low, high);
+            const Variant v =
+                half ? in.wholeVariant(Text("SavedGame", "a half in the right arm"), 0, NoHalf)
+                     : in.wholeVariant(Text("SavedGame", "a right arm entry"), low, high);
             s.GameRightArray(i, column) = static_cast<Integer>(v.toLong());
         }
     }
@@ -217,23 +223,23 @@ bool sevenMarkedBeforeTheDraw(const GameState& s) {
 // While the hands are dealt, each "has seven" mark says whether that side
 // holds its seven, and the side that starts draws first; otherwise the deal
 // draws a hand twice or never ends. What is wrong, or nothing.
-const char* dealFault(const GameState& s) {
+std::optional<Text> dealFault(const GameState& s) {
     if (s.GameStatus != Phase::DrawingSeven)
-        return nullptr;
+        return std::nullopt;
     const bool playerMarked = s.PlayerHasSeven == True;
     const bool computerMarked = s.ComputerHasSeven == True;
     if (s.plae == s.clae)
-        return "the hands are dealt before who plays first is known";
+        return Text("SavedGame", "the hands are dealt before who plays first is known");
     if (s.ComputerDom != 7)
-        return "the computer draws other than seven dominoes";
+        return Text("SavedGame", "the computer draws other than seven dominoes");
     if (playerMarked != s.holdsSeven(s.PlayerArray, s.Playerdom) || s.Playerdom > 7)
-        return "the player's seven is marked other than the hand holds it";
+        return Text("SavedGame", "the player's seven is marked other than the hand holds it");
     if (computerMarked && !s.holdsSeven(s.ComputerArray, s.ComputerDom))
-        return "the computer's seven is marked but not in its hand";
+        return Text("SavedGame", "the computer's seven is marked but not in its hand");
     const bool playerStarts = s.plae > s.clae;
     if (playerStarts ? computerMarked && !playerMarked : playerMarked && !computerMarked)
-        return "the side that draws second holds its seven first";
-    return nullptr;
+        return Text("SavedGame", "the side that draws second holds its seven first");
+    return std::nullopt;
 }
 
 // Empty, or the two halves of a domino joined by "-".
@@ -251,48 +257,52 @@ bool scoresPlayCanReach(const GameState& s) {
 
 void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
     s.GameStatus = static_cast<Integer>(
-        in.whole("the phase code", Phase::DrawForFirstPlay, Phase::PlayersTurn));
-    s.PlayerName = in.text("the player's name");
+        in.whole(Text("SavedGame", "the phase code"), Phase::DrawForFirstPlay, Phase::PlayersTurn));
+    s.PlayerName = in.text(Text("SavedGame", "the player's name"));
     if (!isPlayerName(s.PlayerName))
-        in.refuse("the player's name is not one the start-up window makes");
-    s.Playerdom = static_cast<Integer>(in.whole("the player's domino count", 0, HandLimit));
-    s.ComputerDom = static_cast<Integer>(in.whole("the computer's domino count", 0, HandLimit));
-    s.Dominoleft = in.wholeVariant("the left arm count", 0, SetSize);
-    s.DominoRight = static_cast<Integer>(in.whole("the right arm count", 0, SetSize));
-    s.PlayerPlayedCaption = in.text("the player's played domino");
+        in.refuse(Text("SavedGame", "the player's name is not one the start-up window makes"));
+    s.Playerdom = static_cast<Integer>(
+        in.whole(Text("SavedGame", "the player's domino count"), 0, HandLimit));
+    s.ComputerDom = static_cast<Integer>(
+        in.whole(Text("SavedGame", "the computer's domino count"), 0, HandLimit));
+    s.Dominoleft = in.wholeVariant(Text("SavedGame", "the left arm count"), 0, SetSize);
+    s.DominoRight =
+        static_cast<Integer>(in.whole(Text("SavedGame", "the right arm count"), 0, SetSize));
+    s.PlayerPlayedCaption = in.text(Text("SavedGame", "the player's played domino"));
     if (!isPlayedCaption(s.PlayerPlayedCaption))
-        in.refuse("the player's played domino is not two halves joined by -");
+        in.refuse(Text("SavedGame", "the player's played domino is not two halves joined by -"));
 
-    s.LeftEndX = in.number("the left end");
-    s.LeftEndY = in.integer("the left end");
-    s.RightEndX = in.number("the right end");
-    s.RightEndY = in.integer("the right end");
-    s.plae = in.number("the player's draw");
-    s.clae = in.integer("the computer's draw");
-    s.WinnerReStartsGame = in.boolean("the winner-starts setting");
-    s.PlayerScore = in.number("the player's score");
-    s.ComputerScore = in.integer("the computer's score");
+    s.LeftEndX = in.number(Text("SavedGame", "the left end"));
+    s.LeftEndY = in.integer(Text("SavedGame", "the left end"));
+    s.RightEndX = in.number(Text("SavedGame", "the right end"));
+    s.RightEndY = in.integer(Text("SavedGame", "the right end"));
+    s.plae = in.number(Text("SavedGame", "the player's draw"));
+    s.clae = in.integer(Text("SavedGame", "the computer's draw"));
+    s.WinnerReStartsGame = in.boolean(Text("SavedGame", "the winner-starts setting"));
+    s.PlayerScore = in.number(Text("SavedGame", "the player's score"));
+    s.ComputerScore = in.integer(Text("SavedGame", "the computer's score"));
 
-    s.Zombie = static_cast<Integer>(in.whole("the computer's slot index", 0, ZombieLimit));
-    s.PlayerCantPlay = in.flag("the player's Can't Play");
-    s.ComputerCantPlay = in.boolean("the computer's Can't Play");
-    s.DrawInHand = in.integer("the drawing place");
-    s.PlayerHasSeven = in.flag("the player's seven");
-    s.ComputerHasSeven = in.boolean("the computer's seven");
-    s.ComputerPlayedCaption = in.text("the computer's played domino");
+    s.Zombie = static_cast<Integer>(
+        in.whole(Text("SavedGame", "the computer's slot index"), 0, ZombieLimit));
+    s.PlayerCantPlay = in.flag(Text("SavedGame", "the player's Can't Play"));
+    s.ComputerCantPlay = in.boolean(Text("SavedGame", "the computer's Can't Play"));
+    s.DrawInHand = in.integer(Text("SavedGame", "the drawing place"));
+    s.PlayerHasSeven = in.flag(Text("SavedGame", "the player's seven"));
+    s.ComputerHasSeven = in.boolean(Text("SavedGame", "the computer's seven"));
+    s.ComputerPlayedCaption = in.text(Text("SavedGame", "the computer's played domino"));
     if (!isPlayedCaption(s.ComputerPlayedCaption))
-        in.refuse("the computer's played domino is not two halves joined by -");
+        in.refuse(Text("SavedGame", "the computer's played domino is not two halves joined by -"));
 
-    timerRunning = in.boolean("the play timer") != False;
-    s.SecondsToPlay = in.single("the time to play");
+    timerRunning = in.boolean(Text("SavedGame", "the play timer")) != False;
+    s.SecondsToPlay = in.single(Text("SavedGame", "the time to play"));
     if (s.SecondsToPlay < FewestSeconds || s.SecondsToPlay > MostSeconds)
-        in.refuse("the time to play is not 1 to 12 seconds");
-    s.KeepGameHistory = in.boolean("the game history setting");
-    s.PlayLevel = in.boolean("the level of play");
+        in.refuse(Text("SavedGame", "the time to play is not 1 to 12 seconds"));
+    s.KeepGameHistory = in.boolean(Text("SavedGame", "the game history setting"));
+    s.PlayLevel = in.boolean(Text("SavedGame", "the level of play"));
 
-    readSlots(in, s.PlayerArray, s.Playerdom, "the player's hand");
-    readSlots(in, s.ComputerArray, s.ComputerDom, "the computer's hand");
-    readSlots(in, s.BoneYardArray, SetSize, "the BoneYard");
+    readSlots(in, s.PlayerArray, s.Playerdom, Text("SavedGame", "the player's hand"));
+    readSlots(in, s.ComputerArray, s.ComputerDom, Text("SavedGame", "the computer's hand"));
+    readSlots(in, s.BoneYardArray, SetSize, Text("SavedGame", "the BoneYard"));
     readLeftArm(in, s);
     readRightArm(in, s);
     // A Master game adds one record after the right arm; whatever else
@@ -301,15 +311,16 @@ void readGame(FieldReader& in, GameState& s, bool& timerRunning) {
 
     // The dominoes must make one set, placed as play places them; then no
     // arm can grow past its table.
-    const std::vector<std::string> faults = checkInvariants(s);
+    const std::vector<Text> faults = checkInvariants(s);
     if (!faults.empty())
-        throw Refusal{"the dominoes are not a game that can be played: " + faults.front()};
+        throw Refusal{Text("SavedGame", "the dominoes are not a game that can be played: %1")
+                          .arg(faults.front())};
     if (sevenMarkedBeforeTheDraw(s))
-        throw Refusal{"a side holds its seven before who plays first is drawn"};
-    if (const char* fault = dealFault(s))
-        throw Refusal{fault};
+        throw Refusal{Text("SavedGame", "a side holds its seven before who plays first is drawn")};
+    if (std::optional<Text> fault = dealFault(s))
+        throw Refusal{std::move(*fault)};
     if (!scoresPlayCanReach(s))
-        throw Refusal{"a score is one play cannot reach"};
+        throw Refusal{Text("SavedGame", "a score is one play cannot reach")};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The main window's file entries: saving and opening a game, and the game
 // history that "&Quit" records and "Game &History" shows.
 
+#include "language/Translation.h"
 #include "storage/GameHistory.h"
 #include "storage/SavedGameFile.h"
 #include "ui/HistoryWindow.h"
@@ -18,11 +19,16 @@ namespace pipwright {
 
 namespace {
 
-const QString SaveTitle = QStringLiteral("Save the Present Game");
-const QString OpenTitle = QStringLiteral("Open the Previous Game");
+QString saveTitle() {
+    return frmDominos::tr("Save the Present Game");
+}
 
-QString fromGame(const std::string& text) {
-    return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+QString openTitle() {
+    return frmDominos::tr("Open the Previous Game");
+}
+
+QString historyTitleOf(const GameState& s) {
+    return translated(historyTitle(s.PlayerName));
 }
 
 QString seconds(Single value) {
@@ -34,7 +40,7 @@ QString seconds(Single value) {
 QString frmDominos::chooseGameFile(const QString& title, bool saving) {
     QFileDialog dialog(this, title,
                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                       QStringLiteral("All Files (*.txt*) (*.txt)"));
+                       tr("All Files (*.txt*) (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -62,23 +68,23 @@ bool frmDominos::replaceAllowed(const QString& title, const QString& path) {
 }
 
 void frmDominos::mnuSaveGame_Click() {
-    const QString path = chooseGameFile(SaveTitle, true);
+    const QString path = chooseGameFile(saveTitle(), true);
     if (path.isEmpty())
         return;
     const FileOutcome saved = savePresentGame(path, engine_.state(), port_.timer1Enabled());
     if (!saved.ok)
-        stopBox(SaveTitle, tr("The game was not saved to\n%1\n\n%2")
-                               .arg(QDir::toNativeSeparators(path), saved.reason));
+        stopBox(saveTitle(), tr("The game was not saved to\n%1\n\n%2")
+                                 .arg(QDir::toNativeSeparators(path), saved.reason));
 }
 
 void frmDominos::mnuOpenGame_Click() {
-    const QString path = chooseGameFile(OpenTitle, false);
+    const QString path = chooseGameFile(openTitle(), false);
     if (path.isEmpty())
         return;
     const OpenedGame opened = openPreviousGame(path, engine_.state());
     if (!opened.game) {
-        stopBox(OpenTitle, tr("The file\n%1\ncould not be opened.\n\n%2")
-                               .arg(QDir::toNativeSeparators(path), opened.reason));
+        stopBox(openTitle(), tr("The file\n%1\ncould not be opened.\n\n%2")
+                                 .arg(QDir::toNativeSeparators(path), opened.reason));
         return;
     }
     engine_.RestoreGame(opened.game->state);
@@ -86,13 +92,11 @@ void frmDominos::mnuOpenGame_Click() {
     // A game saved while the play timer ran opens with the timer stopped.
     port_.setTimer1Enabled(false);
     if (opened.game->timerWasRunning)
-        stopBox(
-            QStringLiteral("To Restart the Timer"),
-            fromGame(s.PlayerName) +
-                QStringLiteral("\nYour previous game had the Play Timer set to\n") +
-                seconds(s.SecondsToPlay) +
-                QStringLiteral(" Seconds.  To Restart the Timer, select Playing\nConditions from "
-                               "the Menu and place a check mark in the\nproper Box."));
+        stopBox(tr("To Restart the Timer"),
+                tr("%1\nYour previous game had the Play Timer set to\n%2 Seconds.  To Restart the "
+                   "Timer, select Playing\nConditions from the Menu and place a check mark in "
+                   "the\nproper Box.")
+                    .arg(QString::fromStdString(s.PlayerName), seconds(s.SecondsToPlay)));
     conditions().bringIntoLine(opened.game->timerWasRunning);
 }
 
@@ -105,11 +109,10 @@ void frmDominos::mnuGameHistory_Click() {
             return;
         text = tr("The game history %1 is damaged at line %2, and is kept as it is; today's "
                   "games are still added to its end.")
-                   .arg(QDir::toNativeSeparators(historyFilePath(s.PlayerName).value_or(QString())))
-                   .arg(damagedLine);
+                   .arg(QDir::toNativeSeparators(historyFilePath(s.PlayerName).value_or(QString())),
+                        QString::number(damagedLine));
     }
-    showGameHistory(this, fromGame(s.PlayerName + "'s Game History.."),
-                    text.replace(QLatin1Char('\r'), QLatin1Char('\n')),
+    showGameHistory(this, historyTitleOf(s), text.replace(QLatin1Char('\r'), QLatin1Char('\n')),
                     historyRecords(s.PlayerName).value_or(std::vector<HistoryRecord>{}));
 }
 
@@ -121,7 +124,7 @@ void frmDominos::recordTheDaysGames() {
     const GameState& s = engine_.state();
     const QString problems = history_.quit(s, QDate::currentDate());
     if (!problems.isEmpty())
-        stopBox(fromGame(s.PlayerName + "'s Game History.."), problems);
+        stopBox(historyTitleOf(s), problems);
 }
 
 } // namespace pipwright

@@ -137,7 +137,7 @@ private:
             phase == Phase::ComputerDrawsSeven)
             return "left in the computer's phase " + std::to_string(phase);
         auto broken = checkInvariants(engine.state());
-        return broken.empty() ? std::string() : broken.front();
+        return broken.empty() ? std::string() : broken.front().english();
     }
 
 public:

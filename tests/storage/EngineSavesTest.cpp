@@ -54,7 +54,7 @@ TEST(EngineSaves, EveryStateReachedOpensAgain) {
         const bool timer = window.timer1;
         const std::string bytes = writeSavedGame(s, timer);
         const LoadResult read = readSavedGame(bytes, s);
-        ASSERT_TRUE(read.game) << read.error << "\n" << bytes;
+        ASSERT_TRUE(read.game) << read.error.english() << "\n" << bytes;
         ASSERT_EQ(writeSavedGame(read.game->state, timer), bytes);
         ++saves;
         if (s.Dominoleft.toLong() + s.DominoRight >= 4)

@@ -14,7 +14,7 @@ TEST(HistoryFormat, ReadsWhatItWrites) {
     const std::string text = writeHistory(records);
     EXPECT_EQ(text, "#2001-03-14#,3,1\r\n#2001-12-31#,0,12\r\n");
     const HistoryRead read = readHistory(text + "\r\n");
-    ASSERT_TRUE(read.ok) << read.error;
+    ASSERT_TRUE(read.ok) << read.error.english();
     EXPECT_EQ(read.records, records);
     EXPECT_TRUE(readHistory("").ok);
     EXPECT_EQ(readHistory("#2000-02-29#,1,0").records.size(), 1u) << "no line end at the end";
@@ -35,7 +35,7 @@ TEST(HistoryFormat, OneBadLineFailsTheWholeRead) {
         const HistoryRead read = readHistory(std::string("#2001-03-13#,1,1\r\n") + bad + "\r\n");
         EXPECT_FALSE(read.ok) << bad;
         EXPECT_TRUE(read.records.empty());
-        EXPECT_EQ(read.error, "line 2 is not a date and two counts");
+        EXPECT_EQ(read.error.english(), "line 2 is not a date and two counts");
         EXPECT_EQ(read.badLine, 2);
     }
 }
@@ -68,7 +68,7 @@ TEST(HistoryFormat, DisplayText) {
               "Date of Play       Games Won        Games Lost\r"
               "  3/14/01                       3                        1\r"
               "  3/15/01                       10                        0\r");
-    EXPECT_EQ(historyTitle("Ann"), "Ann's Game History..");
+    EXPECT_EQ(historyTitle("Ann").english(), "Ann's Game History..");
 }
 
 } // namespace

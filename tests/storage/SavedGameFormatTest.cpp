@@ -62,7 +62,7 @@ TEST(SavedGameWriter, SecondsWithAFraction) {
     for (Single seconds : {4.5F, 7.3F, 11.999999F, 12.0F / 7}) {
         s.SecondsToPlay = seconds;
         const LoadResult read = readSavedGame(writeSavedGame(s, false), GameState());
-        ASSERT_TRUE(read.game) << read.error;
+        ASSERT_TRUE(read.game) << read.error.english();
         EXPECT_EQ(read.game->state.SecondsToPlay, seconds);
     }
     s.SecondsToPlay = 4.5F;
@@ -88,7 +88,7 @@ TEST(SavedGameReader, EverySavedGameOpensAndSavesToTheSameBytes) {
         SCOPED_TRACE(sample.name);
         const std::string bytes = writeSavedGame(sample.make(), sample.timer);
         const LoadResult read = readSavedGame(bytes, samples::freshGame());
-        ASSERT_TRUE(read.game) << read.error;
+        ASSERT_TRUE(read.game) << read.error.english();
         EXPECT_EQ(read.game->timerWasRunning, sample.timer);
         EXPECT_EQ(writeSavedGame(read.game->state, read.game->timerWasRunning), bytes);
     }
@@ -117,7 +117,7 @@ TEST(SavedGameReader, MasterLevelIsOneRecordAfterTheRightArm) {
         GameState current = samples::freshGame();
         current.MasterLevel = True;
         const LoadResult read = readSavedGame(bytes, current);
-        ASSERT_TRUE(read.game) << read.error;
+        ASSERT_TRUE(read.game) << read.error.english();
         EXPECT_EQ(read.game->state.PlayLevel, level.play);
         EXPECT_EQ(read.game->state.MasterLevel, level.master);
         EXPECT_EQ(writeSavedGame(read.game->state, false), bytes);
@@ -136,7 +136,7 @@ TEST(SavedGameReader, MasterLevelIsOneRecordAfterTheRightArm) {
         GameState saved = samples::gameInPlay();
         saved.PlayLevel = t.play;
         const LoadResult read = readSavedGame(writeSavedGame(saved, false) + t.after, GameState());
-        ASSERT_TRUE(read.game) << read.error;
+        ASSERT_TRUE(read.game) << read.error.english();
         EXPECT_EQ(read.game->state.MasterLevel, t.master);
     }
 }
@@ -151,7 +151,7 @@ TEST(SavedGameReader, KeepsKindsAndTheFieldsNotStored) {
     current.gameleftarray(5, 2) = Variant::integer(6);
 
     const LoadResult read = readSavedGame(writeSavedGame(saved, false), current);
-    ASSERT_TRUE(read.game) << read.error;
+    ASSERT_TRUE(read.game) << read.error.english();
     const GameState& s = read.game->state;
     EXPECT_EQ(s.gameleftarray(2, 4), Variant::doubleValue(3900.25));
     EXPECT_EQ(s.gameleftarray(2, 3), Variant::integer(3));
@@ -163,7 +163,7 @@ TEST(SavedGameReader, KeepsKindsAndTheFieldsNotStored) {
     EXPECT_EQ(s.gameleftarray(5, 2), Variant::integer(6)) << "beyond the count nothing is read";
 
     const LoadResult fresh = readSavedGame(writeSavedGame(samples::freshGame(), false), current);
-    ASSERT_TRUE(fresh.game) << fresh.error;
+    ASSERT_TRUE(fresh.game) << fresh.error.english();
     EXPECT_TRUE(fresh.game->state.Dominoleft.isEmpty());
     EXPECT_TRUE(fresh.game->state.PlayerScore.isEmpty());
 }

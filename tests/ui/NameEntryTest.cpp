@@ -74,7 +74,7 @@ TEST(NameEntry, EveryNameItMakesSavesOpensAndKeepsAHistory) {
             GameState game = window.engine().state();
             game.PlayerName = name;
             const LoadResult read = readSavedGame(writeSavedGame(game, false), GameState());
-            ASSERT_TRUE(read.game) << name << ": " << read.error;
+            ASSERT_TRUE(read.game) << name << ": " << read.error.english();
             EXPECT_EQ(read.game->state.PlayerName, name);
             const std::optional<QString> path = historyFilePath(name);
             ASSERT_TRUE(path) << name;

@@ -60,13 +60,13 @@ void SelfPlay::saveAndReopen() {
     const std::string bytes = writeSavedGame(engine_.state(), window_.timer1Enabled());
     const LoadResult read = readSavedGame(bytes, engine_.state());
     if (!read.game) {
-        violation("the saved game does not open: " + read.error);
+        violation("the saved game does not open: " + read.error.english());
         return;
     }
     if (writeSavedGame(read.game->state, read.game->timerWasRunning) != bytes)
         violation("the reopened game saves to other bytes");
     for (const auto& line : checkInvariants(read.game->state))
-        violation("the reopened game: " + line);
+        violation("the reopened game: " + line.english());
 }
 
 void SelfPlay::resultShown(ResultWindow shown) {
@@ -105,8 +105,8 @@ void SelfPlay::checkState(const char* after) {
         return;
     if (++result_.invariantViolations <= ReportedViolations)
         for (const auto& line : broken)
-            diagnostics_ << "game " << result_.games + 1 << ", after " << after << ": " << line
-                         << '\n';
+            diagnostics_ << "game " << result_.games + 1 << ", after " << after << ": "
+                         << line.english() << '\n';
 }
 
 void SelfPlay::violation(const std::string& what) {
