@@ -44,6 +44,8 @@ ResultTexts resultTexts(ResultWindow window, const GameState& s) {
         t.caption = Text("Results", "%1,  You Win this Round...").arg(name);
         t.labels = {
             Text("Results", "%1,  You Win this Round...").arg(name),
+            //: This label and the next two read as one paragraph, broken at the
+            //: ends of the window's lines.
             Text("Results", "Your %1 Dominos have a value of %2.  The Computer")
                 .arg(playerCount)
                 .arg(playerPips),

@@ -22,7 +22,10 @@ public:
     explicit Writer(std::string_view playerName) : player_(playerName) {}
 
     Text seat(Seat s) const {
-        return s == Seat::Player ? Text::verbatim(player_) : Text("ScoreSheet", "Computer");
+        if (s == Seat::Player)
+            return Text::verbatim(player_);
+        //: The computer's seat, named where the player's name stands.
+        return Text("ScoreSheet", "Computer");
     }
 
     std::vector<Text> operator()(const RoundBegins& e) const {
@@ -53,6 +56,7 @@ public:
     }
     // How the round ended and what it was worth, two sentences on one line.
     std::vector<Text> operator()(const RoundAward& e) const {
+        //: How the round ended, then what it was worth: two sentences.
         return {Text("ScoreSheet", "%1 %2").arg(howItEnded(e)).arg(award(e)),
                 totals(Text("ScoreSheet", "Totals: %1 %2, Computer %3"), e.playerTotal,
                        e.computerTotal)};
