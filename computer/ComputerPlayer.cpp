@@ -7,12 +7,6 @@
 
 namespace pipwright {
 
-std::string ComputerPlayer::handLimitText(const std::string& playerName) {
-    return playerName + "\r\r" + "The Computer has exceeded the mazimum of 18\r" +
-           "Dominos and does not have one equal to either\r" +
-           "of the two target Dominos on the Screen.  It is now\r" + "your turn to Play...\r";
-}
-
 bool ComputerPlayer::expert() const {
     return engine_.state().PlayLevel == True;
 }
@@ -56,7 +50,7 @@ void ComputerPlayer::ComputerSelects7Dominos() {
     GameState& s = engine_.state();
     s.GameStatus = Phase::ComputerDrawsSeven;
     engine_.KillTheMenus();
-    engine_.say("The Computer will Select 7 Dominos from the BoneYard");
+    engine_.say(Text("Messages", "The Computer will Select 7 Dominos from the BoneYard"));
     engine_.PauseTimer(1);
     const int count = s.ComputerDom;
     for (s.Zombie = 1; s.Zombie <= count; ++s.Zombie) {
@@ -67,19 +61,19 @@ void ComputerPlayer::ComputerSelects7Dominos() {
         engine_.AddComputerDomino();
         int r = count - s.Zombie;
         if (r >= 2) {
-            engine_.say("The Computer will Draw " + std::to_string(r) +
-                        " more Dominos from the BoneYard");
+            engine_.say(Text("Messages", "The Computer will Draw %1 more Dominos from the BoneYard")
+                            .arg(r));
             engine_.PauseTimer(0.5);
         } else if (r == 1) {
-            engine_.say("The Computer will Draw 1 more Domino from the BoneYard");
+            engine_.say(Text("Messages", "The Computer will Draw 1 more Domino from the BoneYard"));
             engine_.PauseTimer(0.5);
         } else {
-            engine_.say("");
+            engine_.say(Text());
         }
     }
     s.ComputerHasSeven = True;
     if (s.plae < s.clae)
-        engine_.sayToPlayer(", Click on 7 Dominos in the BoneYard..");
+        engine_.say(Text("Messages", "%1, Click on 7 Dominos in the BoneYard..").arg(s.PlayerName));
     s.GameStatus = Phase::DrawingSeven;
 }
 
@@ -120,7 +114,8 @@ void ComputerPlayer::ComputerSetDomino() {
     if (s.GameStatus == Phase::DrawForFirstPlay || s.GameStatus == Phase::DrawingSeven)
         return;
     s.GameStatus = Phase::PlayersTurn;
-    engine_.sayToPlayer(", Click the Left Mouse on one of your Dominos..");
+    engine_.say(
+        Text("Messages", "%1, Click the Left Mouse on one of your Dominos..").arg(s.PlayerName));
 }
 
 void ComputerPlayer::GameStatus4() {
@@ -132,7 +127,7 @@ void ComputerPlayer::GameStatus4() {
     engine_.KillTheMenus();
     if (s.ComputerDom >= 2 && s.ComputerArray(s.ComputerDom, 1) == NoHalf)
         --s.ComputerDom;
-    engine_.sayToPlayer(", The Computer is Thinking..");
+    engine_.say(Text("Messages", "%1, The Computer is Thinking..").arg(s.PlayerName));
     engine_.PauseTimer(1);
     engine_.MousePointerHourglass();
 
@@ -170,7 +165,8 @@ void ComputerPlayer::lay(const Move& move) {
         return;
     }
     s.GameStatus = Phase::PlayersTurn;
-    engine_.sayToPlayer(", Click the Left Mouse on one of your Domios");
+    engine_.say(
+        Text("Messages", "%1, Click the Left Mouse on one of your Domios").arg(s.PlayerName));
     engine_.ActivateTheMenus();
     setTimer(true);
 }
@@ -183,7 +179,8 @@ void ComputerPlayer::drawUntilMove() {
         if (!engine_.boneYardHasDomino()) {
             engine_.record(TableEvent::Kind::Passed, Seat::Computer);
             s.ComputerCantPlay = True;
-            engine_.sayToPlayer(", It's Your Turn, The Computer Can't Play..");
+            engine_.say(Text("Messages", "%1, It's Your Turn, The Computer Can't Play..")
+                            .arg(s.PlayerName));
             s.GameStatus = Phase::PlayersTurn;
             engine_.CheckForWin();
             engine_.ActivateTheMenus();
@@ -199,7 +196,13 @@ void ComputerPlayer::drawUntilMove() {
         if (slot == 0) {
             if (s.ComputerDom + 1 > HandLimit) {
                 engine_.record(TableEvent::Kind::Passed, Seat::Computer);
-                engine_.port().messageBox(HandLimitTitle, handLimitText(s.PlayerName));
+                engine_.port().messageBox(
+                    Text("Messages", "The Computer Exceeded 18 Dominos.."),
+                    Text("Messages", "%1\r\rThe Computer has exceeded the mazimum of 18\r"
+                                     "Dominos and does not have one equal to either\r"
+                                     "of the two target Dominos on the Screen.  It is now\r"
+                                     "your turn to Play...\r")
+                        .arg(s.PlayerName));
                 // The domino stays in the BoneYard, face down again.
                 engine_.port().fillBox(Picture::BoneYard, boneYardSquare(n, s.BoneYardTop),
                                        Fill::Foreground);

@@ -5,7 +5,6 @@
 #include "game/ComputerSeat.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace pipwright {
@@ -24,10 +23,6 @@ public:
     void ComputerSelects7Dominos() override;
     void ComputerSetDomino() override;
     void GameStatus4() override;
-
-    // The message box shown when a draw would need a nineteenth slot.
-    static constexpr const char* HandLimitTitle = "The Computer Exceeded 18 Dominos..";
-    static std::string handLimitText(const std::string& playerName);
 
     // Keeps the processor time of each of the Master's decisions, in
     // milliseconds, while a list is given.

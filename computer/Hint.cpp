@@ -17,17 +17,21 @@ int showHint(Engine& engine, MasterSeeds& seeds) {
     const std::uint64_t seed = seeds.next();
     const TableView view = engine.tableView(Seat::Player);
     const auto move = masterMove(view, seed);
+    const std::string& name = engine.state().PlayerName;
     if (!move) {
-        engine.sayToPlayer(view.boneYardCount > 0 ? ", Hint: Draw a Domino from the BoneYard.."
-                                                  : ", Hint: No Domino fits, press Can't Play..");
+        engine.say(
+            view.boneYardCount > 0
+                ? Text("Messages", "%1, Hint: Draw a Domino from the BoneYard..").arg(name)
+                : Text("Messages", "%1, Hint: No Domino fits, press Can't Play..").arg(name));
         return 0;
     }
     engine.PlayersPic_MouseDown(handSlotLeft(move->slot) + HalfSize / 2,
                                 engine.state().PlayerHandTop + HalfSize);
     engine.PlayersPic_Click();
-    engine.sayToPlayer(move->end == End::Left
-                           ? ", Hint: Play the selected Domino on the Left End.."
-                           : ", Hint: Play the selected Domino on the Right End..");
+    engine.say(
+        move->end == End::Left
+            ? Text("Messages", "%1, Hint: Play the selected Domino on the Left End..").arg(name)
+            : Text("Messages", "%1, Hint: Play the selected Domino on the Right End..").arg(name));
     return move->slot;
 }
 

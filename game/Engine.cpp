@@ -33,7 +33,7 @@ void Engine::Form_Load(const Metrics& metrics) {
     metrics_ = metrics;
     port_.setTimer1Enabled(false);
     for (int panel = 1; panel <= 4; ++panel)
-        port_.setStatusPanel(panel, "");
+        port_.setStatusPanel(panel, Text());
     port_.hideSelectionLabel(SelectionLabel::Computer);
     port_.hideSelectionLabel(SelectionLabel::Player);
     s_.RestoringGame = False;
@@ -54,7 +54,7 @@ void Engine::Form_Load(const Metrics& metrics) {
 
 void Engine::Form_Activate() {
     if (s_.AuthorShown == 0)
-        port_.setPlayerCaption(s_.PlayerName + "'s Dominos");
+        port_.setPlayerCaption(Text("Messages", "%1's Dominos").arg(s_.PlayerName));
     s_.PlayerCantPlay = Variant();
     s_.ComputerCantPlay = False;
     // While the hands are dealt, a side that holds its seven keeps its mark:
@@ -66,7 +66,8 @@ void Engine::Form_Activate() {
     if (!dealing || s_.ComputerHasSeven != True || !s_.holdsSeven(s_.ComputerArray, s_.ComputerDom))
         s_.ComputerHasSeven = False;
     if (s_.WinnerReStartsGame == False)
-        sayToPlayer(", Click on any Domino in the BoneYard to see who Plays First..");
+        say(Text("Messages", "%1, Click on any Domino in the BoneYard to see who Plays First..")
+                .arg(s_.PlayerName));
     setPlayerPlayed("");
     setComputerPlayed("");
 }
@@ -91,12 +92,8 @@ void Engine::MousePointerArrow() {
     port_.setBusyPointer(false);
 }
 
-void Engine::say(std::string_view text) {
-    port_.setMessage({}, text);
-}
-
-void Engine::sayToPlayer(std::string_view text) {
-    port_.setMessage(s_.PlayerName, text);
+void Engine::say(const Text& text) {
+    port_.setMessage(text);
 }
 
 void Engine::setPlayerPlayed(std::string_view text) {
@@ -109,13 +106,15 @@ void Engine::setComputerPlayed(std::string_view text) {
     port_.setComputerPlayed(text);
 }
 
-void Engine::showPlayerScore(std::string_view label) {
-    port_.setStatusPanel(1, s_.PlayerName + std::string(label) +
-                                std::to_string(s_.PlayerScore.toLong()));
+void Engine::showPlayerScore(bool apostropheOnly) {
+    const long long score = s_.PlayerScore.toLong();
+    port_.setStatusPanel(1, apostropheOnly
+                                ? Text("Messages", "%1' Score=%2").arg(s_.PlayerName).arg(score)
+                                : Text("Messages", "%1's Score=%2").arg(s_.PlayerName).arg(score));
 }
 
 void Engine::showComputerScore() {
-    port_.setStatusPanel(2, "Computer's Score=" + std::to_string(s_.ComputerScore));
+    port_.setStatusPanel(2, Text("Messages", "Computer's Score=%1").arg(s_.ComputerScore));
 }
 
 bool Engine::playerCanMatch() const {

@@ -113,11 +113,12 @@ public:
     void PauseTimer(double seconds) { port_.PauseTimer(seconds); }
 
     // Messages and panels.
-    void say(std::string_view text);             // Label1 as it stands
-    void sayToPlayer(std::string_view text);     // Label1 with the name in front
-    void setPlayerPlayed(std::string_view text); // LBLPlayerPlayed
-    void setComputerPlayed(std::string_view text);
-    void showPlayerScore(std::string_view label = "'s Score=");
+    void say(const Text& text);                  // Label1
+    void setPlayerPlayed(std::string_view pips); // LBLPlayerPlayed
+    void setComputerPlayed(std::string_view pips);
+    // Panel 1, "Ann's Score=12"; after a blocked round won and on a restarted
+    // round it reads "Ann' Score=12".
+    void showPlayerScore(bool apostropheOnly = false);
     void showComputerScore();
 
     // Queries used by both sides.

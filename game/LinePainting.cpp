@@ -207,7 +207,7 @@ void Engine::RestoreGame(const GameState& loaded) {
 
     s_.RestoringGame = False;
     sheet_.restart(SheetRestart::Why::Opened, s_);
-    sayToPlayer(",  Click the Left Mouse on one of your Dominos...");
+    say(Text("Messages", "%1,  Click the Left Mouse on one of your Dominos...").arg(s_.PlayerName));
     if (s_.PlayerScore > 0)
         showPlayerScore();
     if (s_.ComputerScore > 0)

@@ -64,7 +64,8 @@ void Engine::playerSelect() {
         if (x >= left && x <= left + HalfSize && s_.PlayerArray(slot, 1) != NoHalf) {
             s_.PlayerClicked = Variant::integer(static_cast<Integer>(slot));
             s_.SelectedLeft = Variant::whole(left);
-            sayToPlayer(", Click on the corresponding Domino in the Play Field..");
+            say(Text("Messages", "%1, Click on the corresponding Domino in the Play Field..")
+                    .arg(s_.PlayerName));
             return;
         }
     }
@@ -109,7 +110,7 @@ void Engine::laySelected(bool inLeft, bool inRight) {
     else if (b == R && inRight)
         layPlayerDomino(End::Right, false);
     else
-        sayToPlayer(", Wrong Selection....");
+        say(Text("Messages", "%1, Wrong Selection....").arg(s_.PlayerName));
 }
 
 // Lays the selected domino with its first half touching (matchFirstHalf) or
@@ -163,9 +164,11 @@ void Engine::AddPlayerDomino() {
             s_.Playerdom = HandLimit;
             port_.fillBox(Picture::BoneYard, square, Fill::Foreground);
             record(TableEvent::Kind::Passed, Seat::Player);
-            port_.messageBox("You are only allowed 18 Dominos",
-                             s_.PlayerName + "\r\rYou have exceeded the maximum of 18\r" +
-                                 "Dominos.  It is now the Computer's\rturn to Play...\r");
+            port_.messageBox(Text("Messages", "You are only allowed 18 Dominos"),
+                             Text("Messages", "%1\r\rYou have exceeded the maximum of 18\r"
+                                              "Dominos.  It is now the Computer's\rturn to "
+                                              "Play...\r")
+                                 .arg(s_.PlayerName));
             s_.GameStatus = Phase::ComputersTurn;
             computer_->GameStatus4();
             if (s_.GameStatus != Phase::DrawForFirstPlay && s_.GameStatus != Phase::DrawingSeven)

@@ -12,8 +12,8 @@ namespace pipwright {
 // Windows with fixed texts carry an empty caption and no labels.
 struct ResultTexts {
     ResultWindow window = ResultWindow::Winner;
-    std::string caption;
-    std::vector<std::string> labels;
+    Text caption;
+    std::vector<Text> labels;
 };
 
 // The caption and labels of a result window, from the round-end figures.

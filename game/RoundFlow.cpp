@@ -26,8 +26,8 @@ void Engine::GameStart() {
     s_.ComputerDom = 7;
     history_.clear();
     if (s_.GamesWon == 0 && s_.GamesLost == 0) {
-        port_.setStatusPanel(3, "");
-        port_.setStatusPanel(4, "");
+        port_.setStatusPanel(3, Text());
+        port_.setStatusPanel(4, Text());
     }
     port_.hideSelectionLabel(SelectionLabel::Computer);
     port_.hideSelectionLabel(SelectionLabel::Player);
@@ -129,9 +129,10 @@ void Engine::playerDrawForFirstPlay() {
 
     s_.DrawX = Variant::integer(PlayerFirstPlayX);
     s_.DrawY = FirstPlayY;
-    const std::string playerLabel =
-        s_.PlayerName + "'s Score is " + std::to_string(s_.plae.toLong());
-    sayToPlayer(", The Computer is Thinking....");
+    const Text playerLabel = Text("Messages", "%1's Score is %2")
+                                 .arg(s_.PlayerName)
+                                 .arg(static_cast<long long>(s_.plae.toLong()));
+    say(Text("Messages", "%1, The Computer is Thinking....").arg(s_.PlayerName));
     Check();
     s_.GameStatus = Phase::ComputerDrawsFirst;
     port_.showSelectionLabel(SelectionLabel::Player, playerLabel, PlayerFirstPlayX + 150,
@@ -148,23 +149,26 @@ void Engine::playerDrawForFirstPlay() {
     s_.DrawY = FirstPlayY;
     Check();
     port_.showSelectionLabel(SelectionLabel::Computer,
-                             "Computer's Score is " + std::to_string(s_.clae),
+                             Text("Messages", "Computer's Score is %1").arg(s_.clae),
                              ComputerFirstPlayX + 150, FirstPlayY + 700);
 
     const bool playerStarts = s_.plae > s_.clae;
     if (s_.plae < s_.clae) {
-        say("The Computer has the Highest Domino, and will Start the Game..");
+        say(Text("Messages", "The Computer has the Highest Domino, and will Start the Game.."));
     } else if (playerStarts) {
-        sayToPlayer(" has the Highest Domino, and will Start the Game..");
+        say(Text("Messages", "%1 has the Highest Domino, and will Start the Game..")
+                .arg(s_.PlayerName));
     } else {
-        sayToPlayer(", You Tied with the Computer, Reselect another Domino");
+        say(Text("Messages", "%1, You Tied with the Computer, Reselect another Domino")
+                .arg(s_.PlayerName));
         PauseTimer(1.5);
         port_.hideSelectionLabel(SelectionLabel::Player);
         port_.hideSelectionLabel(SelectionLabel::Computer);
         port_.clearPicture(Picture::View);
         setPlayerPlayed("");
         setComputerPlayed("");
-        sayToPlayer(", Click on any Domino in the BoneYard to see who Plays First..");
+        say(Text("Messages", "%1, Click on any Domino in the BoneYard to see who Plays First..")
+                .arg(s_.PlayerName));
         s_.GameStatus = Phase::DrawForFirstPlay;
         s_.Playerdom = 0;
         return;
@@ -174,7 +178,7 @@ void Engine::playerDrawForFirstPlay() {
     port_.hideSelectionLabel(SelectionLabel::Player);
     port_.hideSelectionLabel(SelectionLabel::Computer);
     if (playerStarts)
-        sayToPlayer(", Click on 7 Dominos in the BoneYard..");
+        say(Text("Messages", "%1, Click on 7 Dominos in the BoneYard..").arg(s_.PlayerName));
     port_.clearPicture(Picture::View);
     s_.GameStatus = Phase::DrawingSeven;
     GameStart();
@@ -206,12 +210,14 @@ void Engine::drawSevenRules() {
     if (computerStarted && playerDone() && computerDone())
         s_.GameStatus = Phase::SetDomino;
     if (playerStarted && playerDone() && computerDone()) {
-        sayToPlayer(", Click on any Domino you wish to be played as the Set Domino..");
+        say(Text("Messages", "%1, Click on any Domino you wish to be played as the Set Domino..")
+                .arg(s_.PlayerName));
         s_.GameStatus = Phase::SetDomino;
         return;
     }
     if (computerStarted && computerDone() && playerDone() && s_.GameStatus == Phase::SetDomino) {
-        say("The Computer will now select a Domino to be used as the Set Domino..");
+        say(Text("Messages",
+                 "The Computer will now select a Domino to be used as the Set Domino.."));
         setPlayerPlayed("");
         setComputerPlayed("");
         PauseTimer(0.5);
@@ -245,11 +251,15 @@ void Engine::PlayerSelects7Dominos() {
 
     const int r = 7 - s_.Playerdom;
     if (r < 1) {
-        say("The Computer's Turn to Play....");
+        say(Text("Messages", "The Computer's Turn to Play...."));
         return;
     }
-    sayToPlayer(", Click on " + std::to_string(r) +
-                (r >= 2 ? " more Dominos in the BoneYard.." : " more Domino in the BoneYard.."));
+    say(r >= 2 ? Text("Messages", "%1, Click on %2 more Dominos in the BoneYard..")
+                     .arg(s_.PlayerName)
+                     .arg(r)
+               : Text("Messages", "%1, Click on %2 more Domino in the BoneYard..")
+                     .arg(s_.PlayerName)
+                     .arg(r));
 }
 
 void Engine::recordStarter(bool playerStarts) {
@@ -289,13 +299,13 @@ void Engine::restart() {
 
     s_.PlayerScore = Variant::integer(0);
     s_.ComputerScore = 0;
-    port_.setStatusPanel(1, "");
-    port_.setStatusPanel(2, "");
+    port_.setStatusPanel(1, Text());
+    port_.setStatusPanel(2, Text());
     if (s_.RestartRoundOnly != False) {
         s_.PlayerScore = s_.RoundStartPlayerScore;
         s_.ComputerScore = s_.RoundStartComputerScore;
         if (s_.PlayerScore > 0)
-            showPlayerScore("' Score=");
+            showPlayerScore(true);
         if (s_.ComputerScore > 0)
             showComputerScore();
     }
@@ -308,17 +318,19 @@ void Engine::restart() {
     if (s_.WinnerReStartsGame != False && starterKnown) {
         if (s_.plae > s_.clae) {
             recordStarter(true);
-            sayToPlayer(", Click on 7 Dominos from the BoneYard..");
+            say(Text("Messages", "%1, Click on 7 Dominos from the BoneYard..").arg(s_.PlayerName));
         } else {
             recordStarter(false);
-            sayToPlayer(", The Computer will Draw 7 Dominos from the BoneYard..");
+            say(Text("Messages", "%1, The Computer will Draw 7 Dominos from the BoneYard..")
+                    .arg(s_.PlayerName));
             PauseTimer(1);
             computer_->ComputerSelects7Dominos();
         }
         return;
     }
     s_.GameStatus = Phase::DrawForFirstPlay;
-    sayToPlayer(", Click on any Domino in the BoneYard to see who Plays First..");
+    say(Text("Messages", "%1, Click on any Domino in the BoneYard to see who Plays First..")
+            .arg(s_.PlayerName));
 }
 
 void Engine::Timer1_Timer() {
@@ -330,10 +342,12 @@ void Engine::Timer1_Timer() {
         seconds = std::to_string(s_.SecondsToPlay);
         seconds.erase(seconds.find_last_not_of('0') + 1);
     }
-    port_.showTimeOutNotice("Sorry " + s_.PlayerName,
-                            s_.PlayerName + ", You waited to Long.\rYour allotted Time of " +
-                                seconds +
-                                " Seconds has expired.\rIt is now the Computer's turn to Play..");
+    port_.showTimeOutNotice(Text("Messages", "Sorry %1").arg(s_.PlayerName),
+                            Text("Messages", "%1, You waited to Long.\rYour allotted Time of %2 "
+                                             "Seconds has expired.\rIt is now the Computer's "
+                                             "turn to Play..")
+                                .arg(s_.PlayerName)
+                                .arg(seconds));
     Form_Activate();
     s_.GameStatus = Phase::ComputersTurn;
     computer_->GameStatus4();

@@ -7,89 +7,132 @@ namespace pipwright {
 
 namespace {
 
-std::string num(long n) {
-    return std::to_string(n);
+long long num(long n) {
+    return n;
 }
 
+// An open end's count, "(6 + 6)" for a double, the same in every language.
 std::string counted(const CountedEnd& end) {
-    return end.isDouble ? "(" + num(end.open) + " + " + num(end.open) + ")" : num(end.open);
+    const std::string open = std::to_string(end.open);
+    return end.isDouble ? "(" + open + " + " + open + ")" : open;
 }
 
 class Writer {
 public:
     explicit Writer(std::string_view playerName) : player_(playerName) {}
 
-    std::string seat(Seat s) const { return s == Seat::Player ? player_ : "Computer"; }
+    Text seat(Seat s) const {
+        if (s == Seat::Player)
+            return Text::verbatim(player_);
+        //: The computer's seat, named where the player's name stands.
+        return Text("ScoreSheet", "Computer");
+    }
 
-    std::vector<std::string> operator()(const RoundBegins& e) const {
-        return {"Round " + num(e.number)};
+    std::vector<Text> operator()(const RoundBegins& e) const {
+        return {Text("ScoreSheet", "Round %1").arg(e.number)};
     }
-    std::vector<std::string> operator()(const SetScored& e) const {
-        return {seat(e.seat) + " set " + playedText(e.a, e.b) + ": " + num(e.a) + " + " + num(e.b) +
-                " = " + num(e.points) + ", +" + num(e.points)};
+    std::vector<Text> operator()(const SetScored& e) const {
+        return {Text("ScoreSheet", "%1 set %2: %3 + %4 = %5, +%6")
+                    .arg(seat(e.seat))
+                    .arg(playedText(e.a, e.b))
+                    .arg(e.a)
+                    .arg(e.b)
+                    .arg(num(e.points))
+                    .arg(num(e.points))};
     }
-    std::vector<std::string> operator()(const LayScored& e) const {
-        const long total =
+    std::vector<Text> operator()(const LayScored& e) const {
+        const long long total =
             (e.left.isDouble ? 2 : 1) * e.left.open + (e.right.isDouble ? 2 : 1) * e.right.open;
-        return {seat(e.seat) + " laid " + playedText(e.a, e.b) + " on the " +
-                (e.end == End::Left ? "left" : "right") + ": " + counted(e.left) + " + " +
-                counted(e.right) + " = " + num(total) + ", +" + num(e.points)};
+        Text line = e.end == End::Left
+                        ? Text("ScoreSheet", "%1 laid %2 on the left: %3 + %4 = %5, +%6")
+                        : Text("ScoreSheet", "%1 laid %2 on the right: %3 + %4 = %5, +%6");
+        line.arg(seat(e.seat))
+            .arg(playedText(e.a, e.b))
+            .arg(counted(e.left))
+            .arg(counted(e.right))
+            .arg(total)
+            .arg(num(e.points));
+        return {line};
     }
-    std::vector<std::string> operator()(const RoundAward& e) const {
-        const std::string winner = seat(e.winner);
-        std::string how;
-        switch (e.how) {
-        case RoundEnd::WentOut:
-            how = winner + " went out. ";
-            break;
-        case RoundEnd::ReachedTarget:
-            how = winner + " reached 200 mid-round" + reachedWith(winnerTotal(e) - e.award) + ". ";
-            break;
-        case RoundEnd::Blocked:
-            how = "Blocked. ";
-            break;
-        case RoundEnd::Tie:
-            how = "Blocked, a tie. ";
-            break;
-        }
-        std::string line = how + player_ + " holds " + num(e.playerPips) + ", Computer " +
-                           num(e.computerPips) + ": ";
-        if (e.how == RoundEnd::Tie)
-            line += "no points";
-        else if (e.difference == e.award)
-            line += num(e.difference) + ", +" + num(e.award) + " to " + winner;
-        else
-            line += num(e.difference) + ", rounds to " + num(e.award) + ", +" + num(e.award) +
-                    " to " + winner;
-        return {line, "Totals: " + totals(e.playerTotal, e.computerTotal)};
+    // How the round ended and what it was worth, two sentences on one line.
+    std::vector<Text> operator()(const RoundAward& e) const {
+        //: How the round ended, then what it was worth: two sentences.
+        return {Text("ScoreSheet", "%1 %2").arg(howItEnded(e)).arg(award(e)),
+                totals(Text("ScoreSheet", "Totals: %1 %2, Computer %3"), e.playerTotal,
+                       e.computerTotal)};
     }
-    std::vector<std::string> operator()(const GameWon& e) const {
+    std::vector<Text> operator()(const GameWon& e) const {
         const bool player = e.winner == Seat::Player;
-        return {seat(e.winner) + " wins the game, " +
-                num(player ? e.playerTotal : e.computerTotal) + " to " +
-                num(player ? e.computerTotal : e.playerTotal) + "."};
+        return {Text("ScoreSheet", "%1 wins the game, %2 to %3.")
+                    .arg(seat(e.winner))
+                    .arg(num(player ? e.playerTotal : e.computerTotal))
+                    .arg(num(player ? e.computerTotal : e.playerTotal))};
     }
-    std::vector<std::string> operator()(const SheetRestart& e) const {
+    std::vector<Text> operator()(const SheetRestart& e) const {
         switch (e.why) {
         case SheetRestart::Why::Opened:
-            return {"Opened from a file: " + totals(e.playerTotal, e.computerTotal)};
+            return {totals(Text("ScoreSheet", "Opened from a file: %1 %2, Computer %3"),
+                           e.playerTotal, e.computerTotal)};
         case SheetRestart::Why::RoundRestarted:
-            return {"Round restarted, back to " + totals(e.playerTotal, e.computerTotal)};
+            return {totals(Text("ScoreSheet", "Round restarted, back to %1 %2, Computer %3"),
+                           e.playerTotal, e.computerTotal)};
         case SheetRestart::Why::GameRestarted:
             break;
         }
-        return {"Game restarted: " + totals(e.playerTotal, e.computerTotal)};
+        return {totals(Text("ScoreSheet", "Game restarted: %1 %2, Computer %3"), e.playerTotal,
+                       e.computerTotal)};
     }
 
 private:
-    static std::string reachedWith(long score) {
-        return score == 200 ? "" : " (" + num(score) + ")";
+    Text howItEnded(const RoundAward& e) const {
+        switch (e.how) {
+        case RoundEnd::WentOut:
+            return Text("ScoreSheet", "%1 went out.").arg(seat(e.winner));
+        case RoundEnd::ReachedTarget: {
+            const long score = winnerTotal(e) - e.award;
+            if (score == 200)
+                return Text("ScoreSheet", "%1 reached 200 mid-round.").arg(seat(e.winner));
+            return Text("ScoreSheet", "%1 reached 200 mid-round (%2).")
+                .arg(seat(e.winner))
+                .arg(num(score));
+        }
+        case RoundEnd::Blocked:
+            return Text("ScoreSheet", "Blocked.");
+        case RoundEnd::Tie:
+            break;
+        }
+        return Text("ScoreSheet", "Blocked, a tie.");
+    }
+    Text award(const RoundAward& e) const {
+        if (e.how == RoundEnd::Tie)
+            return Text("ScoreSheet", "%1 holds %2, Computer %3: no points")
+                .arg(player_)
+                .arg(num(e.playerPips))
+                .arg(num(e.computerPips));
+        if (e.difference == e.award)
+            return Text("ScoreSheet", "%1 holds %2, Computer %3: %4, +%5 to %6")
+                .arg(player_)
+                .arg(num(e.playerPips))
+                .arg(num(e.computerPips))
+                .arg(num(e.difference))
+                .arg(num(e.award))
+                .arg(seat(e.winner));
+        return Text("ScoreSheet", "%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7")
+            .arg(player_)
+            .arg(num(e.playerPips))
+            .arg(num(e.computerPips))
+            .arg(num(e.difference))
+            .arg(num(e.award))
+            .arg(num(e.award))
+            .arg(seat(e.winner));
     }
     static long winnerTotal(const RoundAward& e) {
         return e.winner == Seat::Player ? e.playerTotal : e.computerTotal;
     }
-    std::string totals(long player, long computer) const {
-        return player_ + " " + num(player) + ", Computer " + num(computer);
+    // A source whose %1 is the player's name, %2 their total and %3 the computer's.
+    Text totals(Text source, long player, long computer) const {
+        source.arg(player_).arg(num(player)).arg(num(computer));
+        return source;
     }
 
     std::string player_;
@@ -97,7 +140,7 @@ private:
 
 } // namespace
 
-std::vector<std::string> sheetLines(const SheetEntry& entry, std::string_view playerName) {
+std::vector<Text> sheetLines(const SheetEntry& entry, std::string_view playerName) {
     return std::visit(Writer(playerName), entry);
 }
 

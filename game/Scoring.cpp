@@ -131,7 +131,7 @@ void Engine::CheckForWin() {
             roundStartScores();
             PauseTimer(1);
             show(ResultWindow::PlayerScoreWins);
-            showPlayerScore("' Score=");
+            showPlayerScore(true);
             prepareNextRound(true);
             gameEnd(true);
         } else if (winner == scoring::BlockedWinner::Second) {
@@ -144,7 +144,8 @@ void Engine::CheckForWin() {
             showComputerScore();
             gameEnd(false);
             if (s_.WinnerReStartsGame != False) {
-                sayToPlayer(", The Computer will Draw 7 Dominos from the BoneYard..");
+                say(Text("Messages", "%1, The Computer will Draw 7 Dominos from the BoneYard..")
+                        .arg(s_.PlayerName));
                 PauseTimer(1);
                 computer_->ComputerSelects7Dominos();
             }
@@ -157,7 +158,8 @@ void Engine::CheckForWin() {
             show(ResultWindow::PlayerScoreTies);
             prepareNextRound(playerStarted);
             if (s_.WinnerReStartsGame != False && !playerStarted)
-                sayToPlayer(", The Computer will Draw 7 Dominos from the BoneYard..");
+                say(Text("Messages", "%1, The Computer will Draw 7 Dominos from the BoneYard..")
+                        .arg(s_.PlayerName));
             ActivateTheMenus();
         }
         return;
@@ -171,7 +173,7 @@ void Engine::prepareNextRound(bool playerStarts) {
     if (s_.WinnerReStartsGame != False) {
         recordStarter(playerStarts);
         if (playerStarts)
-            sayToPlayer(", Click on 7 Dominos from the BoneYard..");
+            say(Text("Messages", "%1, Click on 7 Dominos from the BoneYard..").arg(s_.PlayerName));
     } else {
         s_.GameStatus = Phase::DrawForFirstPlay;
     }
@@ -192,12 +194,13 @@ bool Engine::gameEnd(bool playerWon) {
     s_.ComputerScore = 0;
     s_.RoundStartPlayerScore = Variant::integer(0);
     s_.RoundStartComputerScore = 0;
-    port_.setStatusPanel(1, "");
-    port_.setStatusPanel(2, "");
+    port_.setStatusPanel(1, Text());
+    port_.setStatusPanel(2, Text());
     if (playerWon)
-        port_.setStatusPanel(3, "Games Won=" + std::to_string(s_.GamesWon.toLong()));
+        port_.setStatusPanel(
+            3, Text("Messages", "Games Won=%1").arg(static_cast<long long>(s_.GamesWon.toLong())));
     else
-        port_.setStatusPanel(4, "Games Lost=" + std::to_string(s_.GamesLost));
+        port_.setStatusPanel(4, Text("Messages", "Games Lost=%1").arg(s_.GamesLost));
     port_.gameEnded();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Rect.h"
+#include "game/Text.h"
 
 #include <cstddef>
 #include <string_view>
@@ -51,19 +52,20 @@ class WindowPort {
 public:
     virtual ~WindowPort() = default;
 
-    // The message line Label1: the player's name when one is given, then the
-    // text. Most messages speak to the player by name.
-    virtual void setMessage(std::string_view name, std::string_view text) = 0;
+    // The message line Label1. Most messages speak to the player by name,
+    // which is one of the text's arguments.
+    virtual void setMessage(const Text& text) = 0;
     // Status-bar panels 1 to 4.
-    virtual void setStatusPanel(int panel, std::string_view text) = 0;
-    // The played-domino panels LBLPlayerPlayed and LBLComputerPlayed.
-    virtual void setPlayerPlayed(std::string_view text) = 0;
-    virtual void setComputerPlayed(std::string_view text) = 0;
+    virtual void setStatusPanel(int panel, const Text& text) = 0;
+    // The played-domino panels LBLPlayerPlayed and LBLComputerPlayed: the
+    // domino's pips, "6-4", the same in every language.
+    virtual void setPlayerPlayed(std::string_view pips) = 0;
+    virtual void setComputerPlayed(std::string_view pips) = 0;
     // The caption of LblPlayer.
-    virtual void setPlayerCaption(std::string_view text) = 0;
+    virtual void setPlayerCaption(const Text& text) = 0;
     // LblPlayerSelect and LblComputersSelect in the play field: text, placed
     // with its horizontal centre at centreX and its top at top.
-    virtual void showSelectionLabel(SelectionLabel label, std::string_view text, int centreX,
+    virtual void showSelectionLabel(SelectionLabel label, const Text& text, int centreX,
                                     int top) = 0;
     virtual void hideSelectionLabel(SelectionLabel label) = 0;
 
@@ -80,13 +82,13 @@ public:
     // Blocking: waits while the window keeps handling events.
     virtual void PauseTimer(double seconds) = 0;
     // Blocking: a message box with the stop icon.
-    virtual void messageBox(std::string_view title, std::string_view text) = 0;
+    virtual void messageBox(const Text& title, const Text& text) = 0;
     // Blocking: one of the result windows, shown modally. Its texts come from
     // the round-end figures of the state (resultTexts), built only by a window
     // that shows them.
     virtual void showResultWindow(ResultWindow window, const GameState& state) = 0;
     // Blocking: the time-out notice, which closes itself.
-    virtual void showTimeOutNotice(std::string_view caption, std::string_view text) = 0;
+    virtual void showTimeOutNotice(const Text& caption, const Text& text) = 0;
 
     // A game has ended and is counted in GamesWon or GamesLost.
     virtual void gameEnded() {}

@@ -1,5 +1,6 @@
 #include "ui/MainWindowPort.h"
 
+#include "language/Translation.h"
 #include "ui/GameTable.h"
 #include "ui/Look.h"
 #include "ui/MessageLine.h"
@@ -10,14 +11,16 @@
 #include "ui/dialogs/ResultWindows.h"
 #include "ui/frmDominos.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace pipwright {
 
 namespace {
 
-QString gameText(std::string_view text) {
-    QString out = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The text in the player's language, its line breaks as the window shows them.
+QString gameText(const Text& text) {
+    QString out = translated(text);
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
@@ -25,8 +28,8 @@ QString gameText(std::string_view text) {
 
 } // namespace
 
-void MainWindowPort::setMessage(std::string_view name, std::string_view text) {
-    const QString message = gameText(name) + gameText(text);
+void MainWindowPort::setMessage(const Text& text) {
+    const QString message = gameText(text);
     if (message != form_.table_->Label1->text()) {
         form_.table_->Label1->setMessage(message);
         form_.announce(message);
@@ -34,7 +37,7 @@ void MainWindowPort::setMessage(std::string_view name, std::string_view text) {
     form_.describePictures();
 }
 
-void MainWindowPort::setStatusPanel(int panel, std::string_view text) {
+void MainWindowPort::setStatusPanel(int panel, const Text& text) {
     const QString shown = gameText(text);
     // The scores and the games won and lost, when they change.
     if (shown != form_.table_->StatusBar1->panelText(panel) && panel <= 4)
@@ -42,26 +45,28 @@ void MainWindowPort::setStatusPanel(int panel, std::string_view text) {
     form_.table_->StatusBar1->setPanelText(panel, shown);
 }
 
-void MainWindowPort::setPlayerPlayed(std::string_view text) {
-    const QString played = gameText(text);
+void MainWindowPort::setPlayerPlayed(std::string_view pips) {
+    const QString played = QString::fromUtf8(pips.data(), static_cast<qsizetype>(pips.size()));
     if (!played.isEmpty() && played != form_.table_->LBLPlayerPlayed->text())
-        form_.announce(QStringLiteral("Player's Selection ") + played);
+        form_.announce(
+            QCoreApplication::translate("MainWindowPort", "Player's Selection %1").arg(played));
     form_.table_->LBLPlayerPlayed->setText(played);
 }
 
-void MainWindowPort::setComputerPlayed(std::string_view text) {
-    const QString played = gameText(text);
+void MainWindowPort::setComputerPlayed(std::string_view pips) {
+    const QString played = QString::fromUtf8(pips.data(), static_cast<qsizetype>(pips.size()));
     // The computer's move, which the panel shows, is told as its selection.
     if (!played.isEmpty() && played != form_.table_->LBLComputerPlayed->text())
-        form_.announce(QStringLiteral("Computer's Selection ") + played);
+        form_.announce(
+            QCoreApplication::translate("MainWindowPort", "Computer's Selection %1").arg(played));
     form_.table_->LBLComputerPlayed->setText(played);
 }
 
-void MainWindowPort::setPlayerCaption(std::string_view text) {
+void MainWindowPort::setPlayerCaption(const Text& text) {
     form_.table_->setPlayerCaption(gameText(text));
 }
 
-void MainWindowPort::showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
+void MainWindowPort::showSelectionLabel(SelectionLabel which, const Text& text, int centreX,
                                         int top) {
     form_.table_->showSelectionLabel(which, gameText(text), centreX, top);
 }
@@ -124,7 +129,7 @@ void MainWindowPort::PauseTimer(double seconds) {
     form_.blocking_.pause(seconds);
 }
 
-void MainWindowPort::messageBox(std::string_view title, std::string_view text) {
+void MainWindowPort::messageBox(const Text& title, const Text& text) {
     form_.blocking_.messageBox(gameText(title), gameText(text));
 }
 
@@ -132,7 +137,7 @@ void MainWindowPort::showResultWindow(ResultWindow window, const GameState& stat
     form_.blocking_.result(resultTexts(window, state));
 }
 
-void MainWindowPort::showTimeOutNotice(std::string_view caption, std::string_view text) {
+void MainWindowPort::showTimeOutNotice(const Text& caption, const Text& text) {
     form_.blocking_.timeOutNotice(gameText(caption), gameText(text));
 }
 

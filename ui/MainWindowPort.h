@@ -12,13 +12,12 @@ class MainWindowPort : public WindowPort {
 public:
     explicit MainWindowPort(frmDominos& form) : form_(form) {}
 
-    void setMessage(std::string_view name, std::string_view text) override;
-    void setStatusPanel(int panel, std::string_view text) override;
-    void setPlayerPlayed(std::string_view text) override;
-    void setComputerPlayed(std::string_view text) override;
-    void setPlayerCaption(std::string_view text) override;
-    void showSelectionLabel(SelectionLabel which, std::string_view text, int centreX,
-                            int top) override;
+    void setMessage(const Text& text) override;
+    void setStatusPanel(int panel, const Text& text) override;
+    void setPlayerPlayed(std::string_view pips) override;
+    void setComputerPlayed(std::string_view pips) override;
+    void setPlayerCaption(const Text& text) override;
+    void showSelectionLabel(SelectionLabel which, const Text& text, int centreX, int top) override;
     void hideSelectionLabel(SelectionLabel label) override;
     void clearPicture(Picture which) override;
     void fillBox(Picture which, const Rect& rect, Fill fill) override;
@@ -26,9 +25,9 @@ public:
     void setMenuEnabled(Menu menu, bool enabled) override;
     void setBusyPointer(bool busy) override;
     void PauseTimer(double seconds) override;
-    void messageBox(std::string_view title, std::string_view text) override;
+    void messageBox(const Text& title, const Text& text) override;
     void showResultWindow(ResultWindow window, const GameState& state) override;
-    void showTimeOutNotice(std::string_view caption, std::string_view text) override;
+    void showTimeOutNotice(const Text& caption, const Text& text) override;
     bool timerBoxChecked() const override;
     void setTimer1Enabled(bool enabled) override;
     bool timer1Enabled() const override;

@@ -2,6 +2,7 @@
 
 #include "game/Engine.h"
 #include "game/ScoreSheetText.h"
+#include "language/Translation.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -21,6 +22,11 @@ namespace {
 bool isHeading(const SheetEntry& entry) {
     return std::holds_alternative<RoundBegins>(entry) || std::holds_alternative<GameWon>(entry) ||
            std::holds_alternative<SheetRestart>(entry);
+}
+
+// A round's award ends with the totals it leaves.
+bool isTotals(const SheetEntry& entry, std::size_t line) {
+    return std::holds_alternative<RoundAward>(entry) && line > 0;
 }
 
 } // namespace
@@ -75,9 +81,10 @@ void ScoreSheetWindow::follow() {
     const std::string& name = engine_.state().PlayerName;
     for (; shown_ < sheet.entries().size(); ++shown_) {
         const SheetEntry& entry = sheet.entries()[shown_];
-        for (const std::string& line : sheetLines(entry, name)) {
-            auto* item = new QListWidgetItem(QString::fromStdString(line), lines_);
-            if (isHeading(entry) || line.starts_with("Totals:")) {
+        const std::vector<Text> lines = sheetLines(entry, name);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            auto* item = new QListWidgetItem(translated(lines[i]), lines_);
+            if (isHeading(entry) || isTotals(entry, i)) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);

@@ -139,7 +139,7 @@ TEST_P(Hint, SelectsLikeAClickAndSaysWhatToDo) {
     table.s.PlayerScore = Variant::integer(190);
     table.s.GameStatus = c.phase;
     table.s.PlayerClicked = Variant::integer(0);
-    table.engine.sayToPlayer(", before");
+    table.engine.say(Text::verbatim("Tester, before"));
     showHint(table.engine, table.computer.masterSeeds());
     EXPECT_EQ(table.s.PlayerClicked.toLong(), c.selected);
     EXPECT_EQ(table.window.message, std::string("Tester") + c.message);

@@ -14,9 +14,23 @@ namespace {
 
 using test::whenModalShows;
 
+// A result window's texts as they are shown in English.
+struct EnglishTexts {
+    ResultWindow window;
+    std::string caption;
+    std::vector<std::string> labels;
+
+    ResultTexts asTexts() const {
+        ResultTexts t{window, Text::verbatim(caption), {}};
+        for (const std::string& label : labels)
+            t.labels.push_back(Text::verbatim(label));
+        return t;
+    }
+};
+
 struct ResultCase {
     const char* name;
-    ResultTexts texts;
+    EnglishTexts texts;
     const char* objectName;
     const char* caption;
 };
@@ -49,7 +63,7 @@ TEST_P(ResultWindows, ShowCaptionAndLabelsInsideTheWindowUntilOk) {
         EXPECT_TRUE(modal->rect().contains(ok->geometry()));
         test::clickOk(modal);
     });
-    showResultWindow(c.texts, nullptr);
+    showResultWindow(c.texts.asTexts(), nullptr);
     EXPECT_TRUE(seen);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -107,8 +121,9 @@ TEST(ResultWindowsTies, ShowTheTiesPanel) {
         }
         test::clickOk(modal);
     });
-    showResultWindow({ResultWindow::PlayerScoreTies, "Ann, You and the Computer Tied", {}},
-                     nullptr);
+    showResultWindow(
+        EnglishTexts{ResultWindow::PlayerScoreTies, "Ann, You and the Computer Tied", {}}.asTexts(),
+        nullptr);
     EXPECT_EQ(panel, "Sorry, Ties Don't Count");
 }
 
@@ -122,7 +137,7 @@ TEST(ResultWindowsTexts, MissingLabelsStayEmptyAndExtraOnesAreDropped) {
         }
         test::clickOk(modal);
     });
-    showResultWindow({ResultWindow::PlayerWinsRound, "x", {"one"}}, nullptr);
+    showResultWindow(EnglishTexts{ResultWindow::PlayerWinsRound, "x", {"one"}}.asTexts(), nullptr);
     EXPECT_EQ(shown, QStringList({"one", "", ""}));
 
     shown.clear();
@@ -130,7 +145,7 @@ TEST(ResultWindowsTexts, MissingLabelsStayEmptyAndExtraOnesAreDropped) {
         shown << QString::number(modal->findChildren<QLabel*>().size());
         test::clickOk(modal);
     });
-    showResultWindow({ResultWindow::Winner, "", {"stray"}}, nullptr);
+    showResultWindow(EnglishTexts{ResultWindow::Winner, "", {"stray"}}.asTexts(), nullptr);
     EXPECT_EQ(shown, QStringList({"0"}));
 }
 

@@ -7,8 +7,8 @@ namespace {
 std::vector<std::string> sheetText(const Engine& engine) {
     std::vector<std::string> lines;
     for (const SheetEntry& entry : engine.scoreSheet().entries())
-        for (std::string& line : sheetLines(entry, "Ann"))
-            lines.push_back(std::move(line));
+        for (const Text& line : sheetLines(entry, "Ann"))
+            lines.push_back(line.english());
     return lines;
 }
 

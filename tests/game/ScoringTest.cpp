@@ -140,7 +140,7 @@ TEST_F(EngineTest, ResultWindowTextsForARoundThePlayerWins) {
     s().PlayerScore = Variant::integer(40);
     engine.CheckForWin();
     ASSERT_EQ(window.resultWindows.size(), 1u);
-    const ResultTexts& t = window.resultWindows[0];
+    const auto& t = window.resultWindows[0];
     EXPECT_EQ(t.caption, "Ann, You Win this Round...");
     EXPECT_EQ(t.labels,
               (std::vector<std::string>{"Ann,  You Win this Round.",
@@ -156,7 +156,7 @@ TEST_F(EngineTest, ResultWindowTextsForABlockedRoundTheComputerWins) {
     s().PlayerCantPlay = Variant::boolean(true);
     s().ComputerCantPlay = True;
     engine.CheckForWin();
-    const ResultTexts& t = window.resultWindows.at(0);
+    const auto& t = window.resultWindows.at(0);
     EXPECT_EQ(t.caption, "Sorry, Ann,  The Computer Won this Round...");
     EXPECT_EQ(t.labels,
               (std::vector<std::string>{"Ann,  You Lost this Round...",

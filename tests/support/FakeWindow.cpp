@@ -2,18 +2,17 @@
 
 namespace pipwright {
 
-void FakeWindow::setMessage(std::string_view name, std::string_view text) {
-    message.assign(name).append(text);
+void FakeWindow::setMessage(const Text& text) {
+    message = text.english();
     messages.push_back(message);
 }
 
-void FakeWindow::setStatusPanel(int panel, std::string_view text) {
-    panels[panel] = text;
+void FakeWindow::setStatusPanel(int panel, const Text& text) {
+    panels[panel] = text.english();
 }
 
-void FakeWindow::showSelectionLabel(SelectionLabel label, std::string_view text, int centreX,
-                                    int top) {
-    selectionLabels[label] = Label{true, std::string(text), centreX, top};
+void FakeWindow::showSelectionLabel(SelectionLabel label, const Text& text, int centreX, int top) {
+    selectionLabels[label] = Label{true, text.english(), centreX, top};
 }
 
 void FakeWindow::hideSelectionLabel(SelectionLabel label) {
@@ -38,20 +37,24 @@ void FakeWindow::PauseTimer(double seconds) {
         onPause(seconds);
 }
 
-void FakeWindow::messageBox(std::string_view title, std::string_view text) {
-    messageBoxes.emplace_back(title, text);
+void FakeWindow::messageBox(const Text& title, const Text& text) {
+    messageBoxes.emplace_back(title.english(), text.english());
     if (onMessageBox)
         onMessageBox();
 }
 
 void FakeWindow::showResultWindow(ResultWindow window, const GameState& state) {
-    resultWindows.push_back(resultTexts(window, state));
+    const ResultTexts texts = resultTexts(window, state);
+    ResultWindowShown shown{texts.window, texts.caption.english(), {}};
+    for (const Text& label : texts.labels)
+        shown.labels.push_back(label.english());
+    resultWindows.push_back(std::move(shown));
     if (onResultWindow)
         onResultWindow(window);
 }
 
-void FakeWindow::showTimeOutNotice(std::string_view, std::string_view text) {
-    timeOutNotices.emplace_back(text);
+void FakeWindow::showTimeOutNotice(const Text&, const Text& text) {
+    timeOutNotices.push_back(text.english());
 }
 
 void FakeWindow::clearHistory() {

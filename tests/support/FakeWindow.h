@@ -16,13 +16,13 @@ namespace pipwright {
 // act in the middle of a flow.
 class FakeWindow : public WindowPort {
 public:
-    void setMessage(std::string_view name, std::string_view text) override;
-    void setStatusPanel(int panel, std::string_view text) override;
-    void setPlayerPlayed(std::string_view text) override { playerPlayed = text; }
-    void setComputerPlayed(std::string_view text) override { computerPlayed = text; }
-    void setPlayerCaption(std::string_view text) override { playerCaption = text; }
-    void showSelectionLabel(SelectionLabel label, std::string_view text, int centreX,
-                            int top) override;
+    // Texts are kept in English.
+    void setMessage(const Text& text) override;
+    void setStatusPanel(int panel, const Text& text) override;
+    void setPlayerPlayed(std::string_view pips) override { playerPlayed = pips; }
+    void setComputerPlayed(std::string_view pips) override { computerPlayed = pips; }
+    void setPlayerCaption(const Text& text) override { playerCaption = text.english(); }
+    void showSelectionLabel(SelectionLabel label, const Text& text, int centreX, int top) override;
     void hideSelectionLabel(SelectionLabel label) override;
 
     void clearPicture(Picture picture) override;
@@ -33,9 +33,9 @@ public:
     void setBusyPointer(bool busy) override { busyPointer = busy; }
 
     void PauseTimer(double seconds) override;
-    void messageBox(std::string_view title, std::string_view text) override;
+    void messageBox(const Text& title, const Text& text) override;
     void showResultWindow(ResultWindow window, const GameState& state) override;
-    void showTimeOutNotice(std::string_view caption, std::string_view text) override;
+    void showTimeOutNotice(const Text& caption, const Text& text) override;
 
     bool timerBoxChecked() const override { return timerBox; }
     void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
@@ -77,7 +77,12 @@ public:
     std::vector<Picture> clears;
     std::vector<double> pauses;
     std::vector<std::pair<std::string, std::string>> messageBoxes;
-    std::vector<ResultTexts> resultWindows;
+    struct ResultWindowShown {
+        ResultWindow window = ResultWindow::Winner;
+        std::string caption;
+        std::vector<std::string> labels;
+    };
+    std::vector<ResultWindowShown> resultWindows;
     std::vector<std::string> timeOutNotices;
 
     std::function<void(double)> onPause;

@@ -101,7 +101,7 @@ TEST_F(WindowLayout, StatusPanelsShowTheirTextsWhole) {
         {5, "23:59"},
     };
     for (auto [panel, text] : texts) {
-        window->port().setStatusPanel(panel, text);
+        window->port().setStatusPanel(panel, Text::verbatim(text));
         const auto* label = window->findChild<QLabel*>(QStringLiteral("Panel%1").arg(panel));
         const QRect inside = label->contentsRect();
         EXPECT_GE(inside.width(), label->fontMetrics().horizontalAdvance(text)) << text;

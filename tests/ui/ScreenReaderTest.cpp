@@ -133,18 +133,20 @@ TEST_F(ScreenReader, TabGoesRoundTheHandCantPlayTheLineAndTheBoneYard) {
 }
 
 TEST_F(ScreenReader, EachNewMessageIsToldOnceAndAnUnchangedOneNever) {
-    engine().sayToPlayer(", Wrong Selection....");
+    engine().say(Text::verbatim("Tess, Wrong Selection...."));
     QCoreApplication::processEvents();
-    EXPECT_EQ(toldAfter([&] { engine().sayToPlayer(", Wrong Selection...."); }), 0);
+    EXPECT_EQ(toldAfter([&] { engine().say(Text::verbatim("Tess, Wrong Selection....")); }), 0);
     // A message and a score in one step are told together.
     EXPECT_EQ(toldAfter([&] {
-                  engine().sayToPlayer(", The Computer is Thinking..");
-                  window->port().setStatusPanel(2, "Computer's Score=10");
+                  engine().say(Text::verbatim("Tess, The Computer is Thinking.."));
+                  window->port().setStatusPanel(2, Text::verbatim("Computer's Score=10"));
               }),
               1);
     EXPECT_EQ(window->findChild<NewsLine*>()->accessibleName(),
               "Tess, The Computer is Thinking.. Computer's Score=10");
-    EXPECT_EQ(toldAfter([&] { window->port().setStatusPanel(2, "Computer's Score=10"); }), 0);
+    EXPECT_EQ(
+        toldAfter([&] { window->port().setStatusPanel(2, Text::verbatim("Computer's Score=10")); }),
+        0);
 }
 
 } // namespace

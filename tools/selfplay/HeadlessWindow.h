@@ -15,12 +15,12 @@ public:
     explicit HeadlessWindow(std::function<void(ResultWindow)> onResult = {})
         : onResult_(std::move(onResult)) {}
 
-    void setMessage(std::string_view, std::string_view) override {}
-    void setStatusPanel(int, std::string_view) override {}
+    void setMessage(const Text&) override {}
+    void setStatusPanel(int, const Text&) override {}
     void setPlayerPlayed(std::string_view) override {}
     void setComputerPlayed(std::string_view) override {}
-    void setPlayerCaption(std::string_view) override {}
-    void showSelectionLabel(SelectionLabel, std::string_view, int, int) override {}
+    void setPlayerCaption(const Text&) override {}
+    void showSelectionLabel(SelectionLabel, const Text&, int, int) override {}
     void hideSelectionLabel(SelectionLabel) override {}
     void clearPicture(Picture) override {}
     void fillBox(Picture, const Rect&, Fill) override {}
@@ -28,12 +28,12 @@ public:
     void setMenuEnabled(Menu, bool) override {}
     void setBusyPointer(bool) override {}
     void PauseTimer(double) override {}
-    void messageBox(std::string_view, std::string_view) override {}
+    void messageBox(const Text&, const Text&) override {}
     void showResultWindow(ResultWindow window, const GameState&) override {
         if (onResult_)
             onResult_(window);
     }
-    void showTimeOutNotice(std::string_view, std::string_view) override {}
+    void showTimeOutNotice(const Text&, const Text&) override {}
     bool timerBoxChecked() const override { return timerBox_; }
     void setTimer1Enabled(bool enabled) override { timer1_ = enabled; }
     bool timer1Enabled() const override { return timer1_; }

@@ -1,9 +1,11 @@
 #include "ui/dialogs/ResultWindows.h"
 
+#include "language/Translation.h"
 #include "ui/Twips.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/ResultPictures.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
@@ -44,7 +46,7 @@ WindowDesign designOf(ResultWindow window) {
     switch (window) {
     case ResultWindow::Winner:
         return {"frmWinner",
-                "W I N N E R",
+                QT_TRANSLATE_NOOP("ResultDialog", "W I N N E R"),
                 {6690, 4395},
                 QColor(255, 128, 255),
                 Placement::DesignPlace,
@@ -59,7 +61,7 @@ WindowDesign designOf(ResultWindow window) {
                 false};
     case ResultWindow::Loser:
         return {"frmLoser",
-                "You Lost",
+                QT_TRANSLATE_NOOP("ResultDialog", "You Lost"),
                 {6690, 4140},
                 QColor(255, 0, 0),
                 Placement::Centred,
@@ -171,7 +173,8 @@ protected:
 };
 
 QLabel* makeTiesPanel(QWidget* parent) {
-    auto* panel = new QLabel(QStringLiteral("Sorry, Ties Don't Count"), parent);
+    auto* panel =
+        new QLabel(QCoreApplication::translate("ResultDialog", "Sorry, Ties Don't Count"), parent);
     panel->setObjectName(QStringLiteral("SSPanel1"));
     panel->setFont(sansFont(18, true));
     panel->setAlignment(Qt::AlignCenter);
@@ -204,8 +207,9 @@ void showResultWindow(const ResultTexts& texts, QWidget* parent, const Placement
     const WindowDesign design = designOf(texts.window);
     ResultDialog dialog(parent);
     dialog.setObjectName(QString::fromLatin1(design.name));
-    dialog.setWindowTitle(design.fixedCaption != nullptr ? QString::fromLatin1(design.fixedCaption)
-                                                         : QString::fromStdString(texts.caption));
+    dialog.setWindowTitle(design.fixedCaption != nullptr
+                              ? QCoreApplication::translate("ResultDialog", design.fixedCaption)
+                              : translated(texts.caption));
     setBackColour(&dialog, design.back);
 
     if (design.fullPicture) {
@@ -223,7 +227,7 @@ void showResultWindow(const ResultTexts& texts, QWidget* parent, const Placement
         QLabel* label = fittingLabel(&dialog, QStringLiteral("Label%1").arg(i + 1),
                                      sansFont(12, true), design.labelLeft, design.labelTops[i]);
         if (i < texts.labels.size()) {
-            label->setText(QString::fromStdString(texts.labels[i]));
+            label->setText(translated(texts.labels[i]));
         }
         label->adjustSize();
         width = qMax(width, label->geometry().right() + 1 + margin);
@@ -242,7 +246,7 @@ void showResultWindow(const ResultTexts& texts, QWidget* parent, const Placement
         dialog.setFixedSize(width, height);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), &dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("ResultDialog", "&OK"), &dialog);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setFont(sansFont(design.buttonPoints, design.buttonBold));
     ok->setDefault(true);
