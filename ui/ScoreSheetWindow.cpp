@@ -34,14 +34,14 @@ bool isTotals(const SheetEntry& entry, std::size_t line) {
 ScoreSheetWindow::ScoreSheetWindow(Engine& engine, QWidget* mainWindow)
     : QDialog(mainWindow), engine_(engine) {
     setObjectName(QStringLiteral("frmScoreSheet"));
-    setWindowTitle(QStringLiteral("Score Sheet"));
+    setWindowTitle(tr("Score Sheet"));
     setModal(false);
 
     lines_ = new QListWidget(this);
     lines_->setObjectName(QStringLiteral("LstScoreSheet"));
-    lines_->setAccessibleName(QStringLiteral("Score Sheet"));
+    lines_->setAccessibleName(tr("Score Sheet"));
     lines_->setAccessibleDescription(
-        QStringLiteral("Every count that scored and every round's award of the present game"));
+        tr("Every count that scored and every round's award of the present game"));
     lines_->setSelectionMode(QAbstractItemView::SingleSelection);
     lines_->setWordWrap(true);
     lines_->setUniformItemSizes(false);
