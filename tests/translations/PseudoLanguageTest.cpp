@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -34,6 +35,13 @@ void collect(QAccessibleInterface* item, const QString& where, QStringList& out,
             collect(child, where + QStringLiteral("[%1]").arg(i), out, depth + 1);
 }
 
+// OK, Close and the like come with Qt's own translations.
+bool qtStandardButton(QWidget* w) {
+    auto* box = qobject_cast<QDialogButtonBox*>(w->parentWidget());
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    return box && button && box->standardButton(button) != QDialogButtonBox::NoButton;
+}
+
 // Every text of the window the player sees or hears: its title, labels,
 // buttons, frames, menus, and what a screen reader says of each control.
 QStringList unmarkedTexts(QWidget* root) {
@@ -55,7 +63,7 @@ QStringList unmarkedTexts(QWidget* root) {
                 note(action->objectName(), action->text());
             continue;
         }
-        if (w != root && !w->isVisibleTo(root))
+        if ((w != root && !w->isVisibleTo(root)) || qtStandardButton(w))
             continue;
         if (auto* label = qobject_cast<QLabel*>(w))
             note(where, label->text());
