@@ -378,7 +378,7 @@ Publicado con la licencia MIT.</translation>
     </message>
     <message>
         <source>Sorry, Ties Don&apos;t Count</source>
-        <translation>Lástima, el empate no cuenta</translation>
+        <translation>Los empates no cuentan</translation>
     </message>
     <message>
         <source>&amp;OK</source>
