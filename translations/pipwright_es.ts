@@ -834,7 +834,7 @@ Publicado con la licencia MIT.</translation>
     </message>
     <message>
         <source>Opened from a file: %1 %2, Computer %3</source>
-        <translation>Abierta desde un archivo: %1 %2, Máquina %3</translation>
+        <translation>Partida abierta desde un archivo: %1 %2, Máquina %3</translation>
     </message>
     <message>
         <source>Round restarted, back to %1 %2, Computer %3</source>
