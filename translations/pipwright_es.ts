@@ -5,794 +5,795 @@
     <name>AuthorWindow</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>A game of dominoes for one player against the computer. Lay the double-six set end to end, score every multiple of five on the open ends, and be the first to reach 200 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un juego de dominó para un jugador contra la máquina. Coloca las fichas del doble seis una tras otra, anótate cada múltiplo de cinco en los extremos abiertos y sé el primero en llegar a 200 puntos.</translation>
     </message>
     <message>
         <source>Two levels of play, an optional play timer, saved games and a record of the games won and lost each day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos niveles de juego, temporizador opcional, partidas guardadas y un registro diario de las partidas ganadas y perdidas.</translation>
     </message>
     <message>
         <source>Copyright © the Pipwright developers.
 Released under the MIT License.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © los desarrolladores de Pipwright.
+Publicado con la licencia MIT.</translation>
     </message>
     <message>
         <source>The Author of Pipwright</source>
-        <translation type="unfinished"></translation>
+        <translation>El autor de Pipwright</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>GameMenus</name>
     <message>
         <source>&amp;Game Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Condiciones de la partida</translation>
     </message>
     <message>
         <source>&amp;Open a Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir una partida anterior</translation>
     </message>
     <message>
         <source>&amp;Save the Present Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar la partida actual</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source>T&amp;he Existing Round</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;ronda actual</translation>
     </message>
     <message>
         <source>&amp;The Entire Game</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;partida entera</translation>
     </message>
     <message>
         <source>Game &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de partidas</translation>
     </message>
     <message>
         <source>S&amp;core Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de &amp;puntuación</translation>
     </message>
     <message>
         <source>&amp;Playing Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Condiciones de juego</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ista</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;About Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Dominó</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Pipwright Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Pipwright</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>the player&apos;s name cannot name a file</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del jugador no sirve como nombre de archivo</translation>
     </message>
     <message>
         <source>today&apos;s date is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>no se conoce la fecha de hoy</translation>
     </message>
     <message>
         <source>the history folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta del historial</translation>
     </message>
     <message>
         <source>another copy of the game holds the history</source>
-        <translation type="unfinished"></translation>
+        <translation>otra copia del juego está usando el historial</translation>
     </message>
     <message>
         <source>line %1 is not a date and two counts</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 no es una fecha con dos cuentas</translation>
     </message>
     <message>
         <source>%1,  Your game history is:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tu historial de partidas es:</translation>
     </message>
     <message>
         <source>Date of Play       Games Won        Games Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de juego     Ganadas          Perdidas</translation>
     </message>
     <message>
         <source>%1&apos;s Game History..</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de partidas de %1..</translation>
     </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de historial %1 está dañado en la línea %2 y se conserva tal como está.</translation>
     </message>
     <message>
         <source>Today&apos;s games were added to the end of %1, but the history could not be merged into one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las partidas de hoy se añadieron al final de %1, pero el historial no se pudo reunir en una línea por día.</translation>
     </message>
     <message>
         <source>Today&apos;s games could not be recorded in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las partidas de hoy no se pudieron registrar en %1.</translation>
     </message>
     <message>
         <source>The game history %1 could not be merged into one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de historial %1 no se pudo reunir en una línea por día.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games were added to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de historial %1 está dañado en la línea %2 y se conserva tal como está. Las partidas de hoy se añadieron al final.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de historial %1 está dañado en la línea %2 y se conserva tal como está. Las partidas de hoy no se pudieron registrar.</translation>
     </message>
 </context>
 <context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección del jugador %1</translation>
     </message>
     <message>
         <source>Computer&apos;s Selection %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección de la máquina %1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The Computer will Select 7 Dominos from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina robará 7 fichas del pozo</translation>
     </message>
     <message>
         <source>The Computer will Draw %1 more Dominos from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina robará %1 fichas más del pozo</translation>
     </message>
     <message>
         <source>The Computer will Draw 1 more Domino from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina robará 1 ficha más del pozo</translation>
     </message>
     <message>
         <source>%1, Click on 7 Dominos in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic en 7 fichas del pozo..</translation>
     </message>
     <message>
         <source>%1, Click the Left Mouse on one of your Dominos..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic izquierdo en una de tus fichas..</translation>
     </message>
     <message>
         <source>%1, The Computer is Thinking..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, la máquina está pensando..</translation>
     </message>
     <message>
         <source>%1, Click the Left Mouse on one of your Domios</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic izquierdo en una de tus fichas</translation>
     </message>
     <message>
         <source>%1, It&apos;s Your Turn, The Computer Can&apos;t Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, te toca a ti, la máquina pasa..</translation>
     </message>
     <message>
         <source>The Computer Exceeded 18 Dominos..</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina llegó a 18 fichas..</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/><byte value="xd"/>The Computer has exceeded the mazimum of 18<byte value="xd"/>Dominos and does not have one equal to either<byte value="xd"/>of the two target Dominos on the Screen.  It is now<byte value="xd"/>your turn to Play...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/><byte value="xd"/>La máquina llegó al máximo de 18<byte value="xd"/>fichas y no tiene ninguna que case con<byte value="xd"/>ninguno de los dos extremos de la mesa. Ahora<byte value="xd"/>te toca jugar a ti...<byte value="xd"/></translation>
     </message>
     <message>
         <source>%1, Hint: Draw a Domino from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pista: roba una ficha del pozo..</translation>
     </message>
     <message>
         <source>%1, Hint: No Domino fits, press Can&apos;t Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pista: no te casa ninguna ficha, pulsa Paso..</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Left End..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pista: juega la ficha elegida en el extremo izquierdo..</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Right End..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pista: juega la ficha elegida en el extremo derecho..</translation>
     </message>
     <message>
         <source>%1&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichas de %1</translation>
     </message>
     <message>
         <source>%1, Click on any Domino in the BoneYard to see who Plays First..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic en cualquier ficha del pozo para ver quién sale..</translation>
     </message>
     <message>
         <source>%1&apos; Score=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de %1=%2</translation>
     </message>
     <message>
         <source>%1&apos;s Score=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de %1=%2</translation>
     </message>
     <message>
         <source>Computer&apos;s Score=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de la máquina=%1</translation>
     </message>
     <message>
         <source>%1,  Click the Left Mouse on one of your Dominos...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic izquierdo en una de tus fichas...</translation>
     </message>
     <message>
         <source>%1, Click on the corresponding Domino in the Play Field..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic en la ficha correspondiente de la mesa..</translation>
     </message>
     <message>
         <source>%1, Wrong Selection....</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, selección incorrecta....</translation>
     </message>
     <message>
         <source>You are only allowed 18 Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo puedes tener 18 fichas</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/><byte value="xd"/>You have exceeded the maximum of 18<byte value="xd"/>Dominos.  It is now the Computer&apos;s<byte value="xd"/>turn to Play...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/><byte value="xd"/>No puedes pasar del máximo de 18<byte value="xd"/>fichas. Ahora le toca jugar<byte value="xd"/>a la máquina...<byte value="xd"/></translation>
     </message>
     <message>
         <source>%1&apos;s Score is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2 puntos</translation>
     </message>
     <message>
         <source>%1, The Computer is Thinking....</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, la máquina está pensando....</translation>
     </message>
     <message>
         <source>Computer&apos;s Score is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina tiene %1 puntos</translation>
     </message>
     <message>
         <source>The Computer has the Highest Domino, and will Start the Game..</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina tiene la ficha más alta y empieza el juego..</translation>
     </message>
     <message>
         <source>%1 has the Highest Domino, and will Start the Game..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene la ficha más alta y empieza el juego..</translation>
     </message>
     <message>
         <source>%1, You Tied with the Computer, Reselect another Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, empataste con la máquina, elige otra ficha</translation>
     </message>
     <message>
         <source>%1, Click on any Domino you wish to be played as the Set Domino..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic en la ficha que quieras jugar como ficha de salida..</translation>
     </message>
     <message>
         <source>The Computer will now select a Domino to be used as the Set Domino..</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora la máquina elegirá la ficha de salida..</translation>
     </message>
     <message>
         <source>The Computer&apos;s Turn to Play....</source>
-        <translation type="unfinished"></translation>
+        <translation>Le toca jugar a la máquina....</translation>
     </message>
     <message>
         <source>%1, Click on %2 more Dominos in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic en %2 fichas más del pozo..</translation>
     </message>
     <message>
         <source>%1, Click on %2 more Domino in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic en %2 ficha más del pozo..</translation>
     </message>
     <message>
         <source>%1, Click on 7 Dominos from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, haz clic en 7 fichas del pozo..</translation>
     </message>
     <message>
         <source>%1, The Computer will Draw 7 Dominos from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, la máquina robará 7 fichas del pozo..</translation>
     </message>
     <message>
         <source>Sorry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento, %1</translation>
     </message>
     <message>
         <source>%1, You waited to Long.<byte value="xd"/>Your allotted Time of %2 Seconds has expired.<byte value="xd"/>It is now the Computer&apos;s turn to Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tardaste demasiado.<byte value="xd"/>Se acabó tu tiempo de %2 s.<byte value="xd"/>Ahora le toca jugar a la máquina..</translation>
     </message>
     <message>
         <source>Games Won=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganadas=%1</translation>
     </message>
     <message>
         <source>Games Lost=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdidas=%1</translation>
     </message>
 </context>
 <context>
     <name>NameEntry</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
 </context>
 <context>
     <name>PictureTexts</name>
     <message>
         <source>The line: no dominoes laid</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea: ninguna ficha colocada</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, 1 domino laid</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea: extremo izquierdo %1, extremo derecho %2, 1 ficha colocada</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, %3 dominoes laid</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea: extremo izquierdo %1, extremo derecho %2, %3 fichas colocadas</translation>
     </message>
     <message>
         <source>BoneYard: 1 domino face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozo: 1 ficha boca abajo</translation>
     </message>
     <message>
         <source>BoneYard: %1 dominoes face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozo: %1 fichas boca abajo</translation>
     </message>
 </context>
 <context>
     <name>ResultDialog</name>
     <message>
         <source>W I N N E R</source>
-        <translation type="unfinished"></translation>
+        <translation>G A N A S T E</translation>
     </message>
     <message>
         <source>You Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdiste</translation>
     </message>
     <message>
         <source>Sorry, Ties Don&apos;t Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Los empates no cuentan</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>%1, You Win this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ganaste esta ronda...</translation>
     </message>
     <message>
         <source>%1,  You Win this Round.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ganaste esta ronda.</translation>
     </message>
     <message>
         <source>The Computer&apos;s Dominos have a value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fichas de la máquina suman %1 puntos</translation>
     </message>
     <message>
         <source>Your Score of %1 will be increased by %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu puntuación de %1 aumentará en %2, hasta %3</translation>
     </message>
     <message>
         <source>%1, You Lost this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, perdiste esta ronda...</translation>
     </message>
     <message>
         <source>%1,  The Computer Won this Round..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, la máquina ganó esta ronda..</translation>
     </message>
     <message>
         <source>Your Dominos have a value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus fichas suman %1 puntos</translation>
     </message>
     <message>
         <source>The Computer&apos;s Score of %1 will be increased by %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La puntuación de la máquina aumentará en %2, de %1 a %3</translation>
     </message>
     <message>
         <source>%1,  You Win this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ganaste esta ronda...</translation>
     </message>
     <message>
         <source>Your %1 Dominos have a value of %2.  The Computer</source>
         <extracomment>This label and the next two read as one paragraph, broken at the ends of the window&apos;s lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tus %1 fichas suman %2 puntos. La máquina</translation>
     </message>
     <message>
         <source>had %1 Dominos with a value of %2.  Your score of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tenía %1 fichas que sumaban %2. Tu puntuación de %3</translation>
     </message>
     <message>
         <source>will be increased by %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>aumentará en %1, hasta %2.</translation>
     </message>
     <message>
         <source>Sorry, %1,  The Computer Won this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento, %1, la máquina ganó esta ronda...</translation>
     </message>
     <message>
         <source>%1,  You Lost this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, perdiste esta ronda...</translation>
     </message>
     <message>
         <source>had %1 Dominos with a value of %2.  The Computer&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>tenía %1 fichas que sumaban %2. La puntuación de</translation>
     </message>
     <message>
         <source>Score of %1 will be increased by %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>la máquina aumentará en %2, de %1 a %3.</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with a Score of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, empataste con la máquina con una puntuación de %2</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with %2 Pips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, empataste con la máquina a %2 puntos</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>%1 slot %2 holds %3-%4</source>
-        <translation type="unfinished"></translation>
+        <translation>el hueco %2 %1 tiene el %3-%4</translation>
     </message>
     <message>
         <source>%1 slot %2 is half empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el hueco %2 %1 está medio vacío</translation>
     </message>
     <message>
         <source>left entry %1 has a wrong index</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 del brazo izquierdo tiene un índice erróneo</translation>
     </message>
     <message>
         <source>right entry %1 has a wrong index</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 del brazo derecho tiene un índice erróneo</translation>
     </message>
     <message>
         <source>left entry %1 does not match</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 del brazo izquierdo no casa</translation>
     </message>
     <message>
         <source>right entry %1 does not match</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 del brazo derecho no casa</translation>
     </message>
     <message>
         <source>left entry %1 holds %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 del brazo izquierdo tiene el %2-%3</translation>
     </message>
     <message>
         <source>right entry %1 holds %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 del brazo derecho tiene el %2-%3</translation>
     </message>
     <message>
         <source>%1-%2 is in %3 places</source>
-        <translation type="unfinished"></translation>
+        <translation>el %1-%2 está en %3 sitios</translation>
     </message>
     <message>
         <source>phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fase: %1</translation>
     </message>
     <message>
         <source>Playerdom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número de fichas del jugador: %1</translation>
     </message>
     <message>
         <source>ComputerDom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número de fichas de la máquina: %1</translation>
     </message>
     <message>
         <source>PlayerScore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>puntuación del jugador: %1</translation>
     </message>
     <message>
         <source>ComputerScore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>puntuación de la máquina: %1</translation>
     </message>
     <message>
         <source>BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>del pozo</translation>
     </message>
     <message>
         <source>the BoneYard lacks dominoes before the draw</source>
-        <translation type="unfinished"></translation>
+        <translation>al pozo le faltan fichas antes del robo</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>del jugador</translation>
     </message>
     <message>
         <source>computer</source>
-        <translation type="unfinished"></translation>
+        <translation>de la máquina</translation>
     </message>
     <message>
         <source>arm counts %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>número de fichas de los brazos: %1 y %2</translation>
     </message>
     <message>
         <source>the two arms disagree on the Set Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>los dos brazos no coinciden en la ficha de salida</translation>
     </message>
     <message>
         <source>%1 dominoes are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>faltan %1 fichas</translation>
     </message>
     <message>
         <source>a quoted text is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto entre comillas no se cierra</translation>
     </message>
     <message>
         <source>text follows a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>hay texto después de unas comillas de cierre</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es demasiado grande</translation>
     </message>
     <message>
         <source>the game would not open again: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la partida no se volvería a abrir: %1</translation>
     </message>
     <message>
         <source>the game would not open again as it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>la partida no se volvería a abrir tal como se guardó</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>the file ends before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo se acaba y falta %1</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número</translation>
     </message>
     <message>
         <source>%1 is not a whole number that fits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número entero que quepa</translation>
     </message>
     <message>
         <source>%1 is not #TRUE# or #FALSE#</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es #TRUE# ni #FALSE#</translation>
     </message>
     <message>
         <source>%1 is not a number that fits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número que quepa</translation>
     </message>
     <message>
         <source>%1 is not a quoted text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un texto entre comillas</translation>
     </message>
     <message>
         <source>%1 is not a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un valor</translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número entero</translation>
     </message>
     <message>
         <source>%1 is %2, not %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es %2, no un valor de %3 a %4</translation>
     </message>
     <message>
         <source>a half in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>una mitad en %1</translation>
     </message>
     <message>
         <source>a slot in %1 holds 7 in one half only</source>
-        <translation type="unfinished"></translation>
+        <translation>un hueco en %1 tiene un 7 en una sola mitad</translation>
     </message>
     <message>
         <source>a left arm entry</source>
-        <translation type="unfinished"></translation>
+        <translation>una entrada del brazo izquierdo</translation>
     </message>
     <message>
         <source>a half in the left arm</source>
-        <translation type="unfinished"></translation>
+        <translation>una mitad en el brazo izquierdo</translation>
     </message>
     <message>
         <source>a left arm rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>un rectángulo del brazo izquierdo</translation>
     </message>
     <message>
         <source>a half in the right arm</source>
-        <translation type="unfinished"></translation>
+        <translation>una mitad en el brazo derecho</translation>
     </message>
     <message>
         <source>a right arm entry</source>
-        <translation type="unfinished"></translation>
+        <translation>una entrada del brazo derecho</translation>
     </message>
     <message>
         <source>the hands are dealt before who plays first is known</source>
-        <translation type="unfinished"></translation>
+        <translation>las manos se reparten antes de saber quién sale</translation>
     </message>
     <message>
         <source>the computer draws other than seven dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>la máquina roba un número de fichas distinto de siete</translation>
     </message>
     <message>
         <source>the player&apos;s seven is marked other than the hand holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>la marca de las siete fichas del jugador no coincide con su mano</translation>
     </message>
     <message>
         <source>the computer&apos;s seven is marked but not in its hand</source>
-        <translation type="unfinished"></translation>
+        <translation>las siete fichas de la máquina están marcadas pero no están en su mano</translation>
     </message>
     <message>
         <source>the side that draws second holds its seven first</source>
-        <translation type="unfinished"></translation>
+        <translation>el lado que roba en segundo lugar tiene sus siete fichas antes que el otro</translation>
     </message>
     <message>
         <source>the phase code</source>
-        <translation type="unfinished"></translation>
+        <translation>el código de fase</translation>
     </message>
     <message>
         <source>the player&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del jugador</translation>
     </message>
     <message>
         <source>the player&apos;s name is not one the start-up window makes</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del jugador no es uno que pueda dar la ventana de inicio</translation>
     </message>
     <message>
         <source>the player&apos;s domino count</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de fichas del jugador</translation>
     </message>
     <message>
         <source>the computer&apos;s domino count</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de fichas de la máquina</translation>
     </message>
     <message>
         <source>the left arm count</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de fichas del brazo izquierdo</translation>
     </message>
     <message>
         <source>the right arm count</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de fichas del brazo derecho</translation>
     </message>
     <message>
         <source>the player&apos;s played domino</source>
-        <translation type="unfinished"></translation>
+        <translation>la ficha jugada por el jugador</translation>
     </message>
     <message>
         <source>the player&apos;s played domino is not two halves joined by -</source>
-        <translation type="unfinished"></translation>
+        <translation>la ficha jugada por el jugador no son dos mitades unidas por -</translation>
     </message>
     <message>
         <source>the left end</source>
-        <translation type="unfinished"></translation>
+        <translation>el extremo izquierdo</translation>
     </message>
     <message>
         <source>the right end</source>
-        <translation type="unfinished"></translation>
+        <translation>el extremo derecho</translation>
     </message>
     <message>
         <source>the player&apos;s draw</source>
-        <translation type="unfinished"></translation>
+        <translation>el robo inicial del jugador</translation>
     </message>
     <message>
         <source>the computer&apos;s draw</source>
-        <translation type="unfinished"></translation>
+        <translation>el robo inicial de la máquina</translation>
     </message>
     <message>
         <source>the winner-starts setting</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción de que salga el ganador</translation>
     </message>
     <message>
         <source>the player&apos;s score</source>
-        <translation type="unfinished"></translation>
+        <translation>la puntuación del jugador</translation>
     </message>
     <message>
         <source>the computer&apos;s score</source>
-        <translation type="unfinished"></translation>
+        <translation>la puntuación de la máquina</translation>
     </message>
     <message>
         <source>the computer&apos;s slot index</source>
-        <translation type="unfinished"></translation>
+        <translation>el índice de hueco de la máquina</translation>
     </message>
     <message>
         <source>the player&apos;s Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>el Paso del jugador</translation>
     </message>
     <message>
         <source>the computer&apos;s Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>el Paso de la máquina</translation>
     </message>
     <message>
         <source>the drawing place</source>
-        <translation type="unfinished"></translation>
+        <translation>el lugar de robo</translation>
     </message>
     <message>
         <source>the player&apos;s seven</source>
-        <translation type="unfinished"></translation>
+        <translation>la marca de las siete fichas del jugador</translation>
     </message>
     <message>
         <source>the computer&apos;s seven</source>
-        <translation type="unfinished"></translation>
+        <translation>la marca de las siete fichas de la máquina</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino</source>
-        <translation type="unfinished"></translation>
+        <translation>la ficha jugada por la máquina</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino is not two halves joined by -</source>
-        <translation type="unfinished"></translation>
+        <translation>la ficha jugada por la máquina no son dos mitades unidas por -</translation>
     </message>
     <message>
         <source>the play timer</source>
-        <translation type="unfinished"></translation>
+        <translation>el temporizador de juego</translation>
     </message>
     <message>
         <source>the time to play</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo para jugar</translation>
     </message>
     <message>
         <source>the time to play is not 1 to 12 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>el tiempo para jugar no es de 1 a 12 segundos</translation>
     </message>
     <message>
         <source>the game history setting</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción del historial de partidas</translation>
     </message>
     <message>
         <source>the level of play</source>
-        <translation type="unfinished"></translation>
+        <translation>el nivel de juego</translation>
     </message>
     <message>
         <source>the player&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>la mano del jugador</translation>
     </message>
     <message>
         <source>the computer&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>la mano de la máquina</translation>
     </message>
     <message>
         <source>the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>el pozo</translation>
     </message>
     <message>
         <source>the dominoes are not a game that can be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>las fichas no forman una partida que se pueda jugar: %1</translation>
     </message>
     <message>
         <source>a side holds its seven before who plays first is drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>un lado tiene sus siete fichas antes de saber quién sale</translation>
     </message>
     <message>
         <source>a score is one play cannot reach</source>
-        <translation type="unfinished"></translation>
+        <translation>hay una puntuación que el juego no puede alcanzar</translation>
     </message>
 </context>
 <context>
@@ -800,223 +801,227 @@ Released under the MIT License.</source>
     <message>
         <source>Computer</source>
         <extracomment>The computer&apos;s seat, named where the player&apos;s name stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Máquina</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda %1</translation>
     </message>
     <message>
         <source>%1 set %2: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salió con %2: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the left: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 colocó %2 a la izquierda: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the right: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 colocó %2 a la derecha: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>How the round ended, then what it was worth: two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Totals: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales: %1 %2, Máquina %3</translation>
     </message>
     <message>
         <source>%1 wins the game, %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gana la partida, %2 a %3.</translation>
     </message>
     <message>
         <source>Opened from a file: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida abierta desde un archivo: %1 %2, Máquina %3</translation>
     </message>
     <message>
         <source>Round restarted, back to %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda reiniciada, se vuelve a %1 %2, Máquina %3</translation>
     </message>
     <message>
         <source>Game restarted: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida reiniciada: %1 %2, Máquina %3</translation>
     </message>
     <message>
         <source>%1 went out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se quedó sin fichas.</translation>
     </message>
     <message>
         <source>%1 reached 200 mid-round.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 llegó a 200 a mitad de ronda.</translation>
     </message>
     <message>
         <source>%1 reached 200 mid-round (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 llegó a 200 a mitad de ronda (%2).</translation>
     </message>
     <message>
         <source>Blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda bloqueada.</translation>
     </message>
     <message>
         <source>Blocked, a tie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda bloqueada, empate.</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: no points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2, Máquina %3: sin puntos</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, +%5 to %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2, Máquina %3: %4, +%5 para %6</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2, Máquina %3: %4, redondeado a %5, +%6 para %7</translation>
     </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>
     <message>
         <source>%1 Seconds to Play a Domino.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por jugada: %1.</translation>
     </message>
     <message>
         <source>%1 Seconds to Play a Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por jugada: %1</translation>
     </message>
     <message>
         <source>Game Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Condiciones de la partida</translation>
     </message>
     <message>
         <source>Play Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>To increase the Time You or the Computer have to play a Domino, move the Slider to the right and to decrease the time, move it to the Left.  The minimum time is 1 seconds and the maximum is 12 seconds.  To start the Timer, Check the Box to the Left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para dar más tiempo para jugar cada ficha, a ti y a la máquina, mueve el control a la derecha; para dar menos, muévelo a la izquierda. El mínimo es 1 segundo y el máximo, 12 segundos. Para poner en marcha el temporizador, marca la casilla de la izquierda.</translation>
     </message>
     <message>
         <source>Level of Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de juego</translation>
     </message>
     <message>
         <source>Starting the Next Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la ronda</translation>
     </message>
     <message>
         <source>The Winner of the Game will place the Set Domino on the Next Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ganador de la ronda pondrá la ficha de salida en la ronda siguiente.</translation>
     </message>
     <message>
         <source>Check this Box if You want to record Today&apos;s Wins and Losses.  The Game History of the individual Player can be viewed by a Menu selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca esta casilla si quieres registrar las victorias y derrotas de hoy. El historial de partidas de cada jugador se puede ver desde el menú.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>%1 and the Computer will each draw one Domino from the BoneYard and whoever has the Domino with the largest value will start the next Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y la máquina robarán una ficha del pozo cada uno, y quien tenga la ficha de más valor empezará la ronda siguiente.</translation>
     </message>
     <message>
         <source>An Expert Player.  The Computer will provide fierce competition to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jugador experto. La máquina será un rival duro para %1.</translation>
     </message>
     <message>
         <source>A Master Player.  The Computer plays to win, and never looks at %1&apos;s Dominos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jugador maestro. La máquina juega para ganar y nunca mira las fichas de %1.</translation>
     </message>
     <message>
         <source>A Novice Player.  The Computer will not present much of a challenge to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jugador novato. La máquina no será un gran desafío para %1.</translation>
     </message>
 </context>
 <context>
     <name>pipwright::GameTable</name>
     <message>
         <source>Player&apos;s Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección del jugador</translation>
     </message>
     <message>
         <source>Computer&apos;s Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección de la máquina</translation>
     </message>
     <message>
         <source>Computer&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichas de la máquina</translation>
     </message>
     <message>
         <source>BoneYard Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichas del pozo</translation>
     </message>
     <message>
         <source>Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <source>Player&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichas del jugador</translation>
     </message>
 </context>
 <context>
     <name>pipwright::HistoryChart</name>
     <message>
         <source>Won %1 and lost %2 of %3 games: %4% won.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ganadas y %2 perdidas de %3 partidas: %4% ganadas.</translation>
     </message>
     <message>
         <source>The last %1 of %2 days played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Los últimos %1 de %2 días jugados:</translation>
     </message>
     <message>
         <source>%1: %2 won, %3 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ganadas, %3 perdidas</translation>
     </message>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganadas</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdidas</translation>
     </message>
     <message>
         <source>The last %1 of %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Los últimos %1 de %2 días</translation>
     </message>
 </context>
 <context>
     <name>pipwright::ScoreSheetWindow</name>
     <message>
         <source>Score Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de puntuación</translation>
     </message>
     <message>
         <source>Every count that scored and every round&apos;s award of the present game</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada cuenta que puntuó y lo que se anotó en cada ronda de la partida actual</translation>
     </message>
 </context>
 <context>
     <name>pipwright::frmDominos</name>
     <message>
         <source>Width=%1   Height=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho=%1   Alto=%2</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Quieres reemplazarlo?</translation>
     </message>
     <message>
         <source>The game was not saved to
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida no se guardó en
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The file
@@ -1024,47 +1029,51 @@ Do you want to replace it?</source>
 could not be opened.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo
+%1
+no se pudo abrir.
+
+%2</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is; today&apos;s games are still added to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de historial %1 está dañado en la línea %2 y se conserva tal como está; las partidas de hoy se siguen añadiendo al final.</translation>
     </message>
     <message>
         <source>Your dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus fichas</translation>
     </message>
     <message>
         <source>Computer&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichas de la máquina</translation>
     </message>
     <message>
         <source>Left and Right move the highlight, 1 to 9 jump to a domino, Enter selects it, Escape clears the highlight, C presses Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas izquierda y derecha mueven el resalte, de 1 a 9 saltan a una ficha, Enter la elige, Escape quita el resalte, C pulsa Paso</translation>
     </message>
     <message>
         <source>L lays the selected domino on the left end, R on the right end</source>
-        <translation type="unfinished"></translation>
+        <translation>L coloca la ficha elegida en el extremo izquierdo, R en el derecho</translation>
     </message>
     <message>
         <source>B draws a domino</source>
-        <translation type="unfinished"></translation>
+        <translation>B roba una ficha</translation>
     </message>
     <message>
         <source>Save the Present Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la partida actual</translation>
     </message>
     <message>
         <source>Open the Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la partida anterior</translation>
     </message>
     <message>
         <source>All Files (*.txt*) (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.txt*) (*.txt)</translation>
     </message>
     <message>
         <source>To Restart the Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivar el temporizador</translation>
     </message>
     <message>
         <source>%1
@@ -1072,14 +1081,18 @@ Your previous game had the Play Timer set to
 %2 Seconds.  To Restart the Timer, select Playing
 Conditions from the Menu and place a check mark in the
 proper Box.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Tu partida anterior tenía el temporizador de juego
+en %2 s. Para reactivarlo, elige Condiciones de
+juego en el menú y marca la casilla
+correspondiente.</translation>
     </message>
 </context>
 <context>
     <name>pipwright::frmTitle</name>
     <message>
         <source>What is Your Name?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo te llamas?</translation>
     </message>
 </context>
 </TS>
