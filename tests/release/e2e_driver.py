@@ -20,8 +20,9 @@ import time
 
 FACE_DOWN = (0, 0, 128)
 HALF_FACE = (0, 0, 0)
-RESULT_TITLES = "this Round|W I N N E R|You Lost|Tied with a Score"
-LIMIT_TITLES = "allowed 18 Dominos|Exceeded 18 Dominos"
+# The windows' titles in English; a run in another language names its own.
+RESULT_TITLES = os.environ.get("E2E_RESULT_TITLES", "this Round|W I N N E R|You Lost|Tied with a Score")
+LIMIT_TITLES = os.environ.get("E2E_LIMIT_TITLES", "allowed 18 Dominos|Exceeded 18 Dominos")
 PLAYER_NAME = "Tester"
 
 

@@ -1,7 +1,7 @@
 # Sourced by the release checks: a private X server and a private home, so a
 # run of the real game touches nothing of the user's.
 # Needs $work (a scratch folder). Sets xvfb_pid and exports DISPLAY, HOME,
-# XDG_RUNTIME_DIR, XDG_DATA_HOME and QT_QPA_PLATFORM.
+# XDG_RUNTIME_DIR, XDG_DATA_HOME, QT_QPA_PLATFORM and LANG (E2E_LANG, else English).
 
 # Starts Xvfb on a display it picks itself and reports on the given descriptor.
 start_private_display() {
@@ -23,4 +23,7 @@ start_private_display() {
     chmod 700 "$work/runtime"
     export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/home/data"
     export QT_QPA_PLATFORM=xcb
+    # The game speaks English unless a run names its language.
+    export LANG="${E2E_LANG:-C.UTF-8}"
+    unset LANGUAGE LC_ALL LC_MESSAGES
 }
