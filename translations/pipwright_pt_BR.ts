@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>A game of dominoes for one player against the computer. Lay the double-six set end to end, score every multiple of five on the open ends, and be the first to reach 200 points.</source>
-        <translation>Um jogo de dominó para um jogador contra o computador. Encaixe as pedras do dominó de seis, marque cada múltiplo de cinco nas pontas e seja o primeiro a chegar a 200 pontos.</translation>
+        <translation>Um jogo de dominó para um jogador contra o computador. Jogue as pedras ponta com ponta, marque cada múltiplo de cinco nas pontas e seja o primeiro a chegar a 200 pontos.</translation>
     </message>
     <message>
         <source>Two levels of play, an optional play timer, saved games and a record of the games won and lost each day.</source>
