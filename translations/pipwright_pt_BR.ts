@@ -5,794 +5,795 @@
     <name>AuthorWindow</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
     <message>
         <source>A game of dominoes for one player against the computer. Lay the double-six set end to end, score every multiple of five on the open ends, and be the first to reach 200 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um jogo de dominó para um jogador contra o computador. Jogue as pedras ponta com ponta, marque cada múltiplo de cinco nas pontas e seja o primeiro a chegar a 200 pontos.</translation>
     </message>
     <message>
         <source>Two levels of play, an optional play timer, saved games and a record of the games won and lost each day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dois níveis de jogo, cronômetro opcional, partidas salvas e registro das vitórias e derrotas de cada dia.</translation>
     </message>
     <message>
         <source>Copyright © the Pipwright developers.
 Released under the MIT License.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © os desenvolvedores do Pipwright.
+Distribuído sob a Licença MIT.</translation>
     </message>
     <message>
         <source>The Author of Pipwright</source>
-        <translation type="unfinished"></translation>
+        <translation>O autor do Pipwright</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>GameMenus</name>
     <message>
         <source>&amp;Game Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jogo</translation>
     </message>
     <message>
         <source>&amp;Open a Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir uma Partida Salva</translation>
     </message>
     <message>
         <source>&amp;Save the Present Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar a Partida Atual</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recomeçar</translation>
     </message>
     <message>
         <source>T&amp;he Existing Round</source>
-        <translation type="unfinished"></translation>
+        <translation>A &amp;Rodada Atual</translation>
     </message>
     <message>
         <source>&amp;The Entire Game</source>
-        <translation type="unfinished"></translation>
+        <translation>A &amp;Partida Inteira</translation>
     </message>
     <message>
         <source>Game &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Histórico de Partidas</translation>
     </message>
     <message>
         <source>S&amp;core Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sú&amp;mula</translation>
     </message>
     <message>
         <source>&amp;Playing Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Condições de Jogo</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dica</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conteúdo</translation>
     </message>
     <message>
         <source>&amp;About Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Dominó</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Pipwright Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Pipwright</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>the player&apos;s name cannot name a file</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome do jogador não serve como nome de arquivo</translation>
     </message>
     <message>
         <source>today&apos;s date is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>a data de hoje é desconhecida</translation>
     </message>
     <message>
         <source>the history folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta do histórico não pode ser criada</translation>
     </message>
     <message>
         <source>another copy of the game holds the history</source>
-        <translation type="unfinished"></translation>
+        <translation>outra cópia do jogo está usando o histórico</translation>
     </message>
     <message>
         <source>line %1 is not a date and two counts</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha %1 não tem uma data e duas contagens</translation>
     </message>
     <message>
         <source>%1,  Your game history is:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, este é o seu histórico de partidas:</translation>
     </message>
     <message>
         <source>Date of Play       Games Won        Games Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de Jogo       Vitórias         Derrotas</translation>
     </message>
     <message>
         <source>%1&apos;s Game History..</source>
-        <translation type="unfinished"></translation>
+        <translation>Histórico de Partidas de %1..</translation>
     </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>O histórico de partidas %1 está danificado na linha %2 e foi mantido como está.</translation>
     </message>
     <message>
         <source>Today&apos;s games were added to the end of %1, but the history could not be merged into one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>As partidas de hoje foram acrescentadas ao fim de %1, mas o histórico não pôde ser consolidado em uma linha por dia.</translation>
     </message>
     <message>
         <source>Today&apos;s games could not be recorded in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>As partidas de hoje não puderam ser registradas em %1.</translation>
     </message>
     <message>
         <source>The game history %1 could not be merged into one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>O histórico de partidas %1 não pôde ser consolidado em uma linha por dia.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games were added to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>O histórico de partidas %1 está danificado na linha %2 e foi mantido como está. As partidas de hoje foram acrescentadas ao fim dele.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>O histórico de partidas %1 está danificado na linha %2 e foi mantido como está. As partidas de hoje não puderam ser registradas.</translation>
     </message>
 </context>
 <context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha do Jogador %1</translation>
     </message>
     <message>
         <source>Computer&apos;s Selection %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha do Computador %1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The Computer will Select 7 Dominos from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>O Computador vai comprar 7 pedras do Monte</translation>
     </message>
     <message>
         <source>The Computer will Draw %1 more Dominos from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>O Computador vai comprar mais %1 pedras do Monte</translation>
     </message>
     <message>
         <source>The Computer will Draw 1 more Domino from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>O Computador vai comprar mais 1 pedra do Monte</translation>
     </message>
     <message>
         <source>%1, Click on 7 Dominos in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique em 7 pedras do Monte..</translation>
     </message>
     <message>
         <source>%1, Click the Left Mouse on one of your Dominos..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique em uma das suas pedras..</translation>
     </message>
     <message>
         <source>%1, The Computer is Thinking..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, o Computador está pensando..</translation>
     </message>
     <message>
         <source>%1, Click the Left Mouse on one of your Domios</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique em uma das suas pedras</translation>
     </message>
     <message>
         <source>%1, It&apos;s Your Turn, The Computer Can&apos;t Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, é a sua vez, o Computador passou..</translation>
     </message>
     <message>
         <source>The Computer Exceeded 18 Dominos..</source>
-        <translation type="unfinished"></translation>
+        <translation>O Computador passou de 18 pedras..</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/><byte value="xd"/>The Computer has exceeded the mazimum of 18<byte value="xd"/>Dominos and does not have one equal to either<byte value="xd"/>of the two target Dominos on the Screen.  It is now<byte value="xd"/>your turn to Play...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/><byte value="xd"/>O Computador ultrapassou o máximo de 18<byte value="xd"/>pedras e não tem nenhuma que encaixe<byte value="xd"/>em alguma das duas pontas da Mesa.<byte value="xd"/>Agora é a sua vez de jogar...<byte value="xd"/></translation>
     </message>
     <message>
         <source>%1, Hint: Draw a Domino from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, dica: compre uma pedra do Monte..</translation>
     </message>
     <message>
         <source>%1, Hint: No Domino fits, press Can&apos;t Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, dica: nenhuma pedra encaixa, aperte Passo..</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Left End..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, dica: jogue a pedra escolhida na ponta esquerda..</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Right End..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, dica: jogue a pedra escolhida na ponta direita..</translation>
     </message>
     <message>
         <source>%1&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedras de %1</translation>
     </message>
     <message>
         <source>%1, Click on any Domino in the BoneYard to see who Plays First..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique em qualquer pedra do Monte para ver quem sai..</translation>
     </message>
     <message>
         <source>%1&apos; Score=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos de %1=%2</translation>
     </message>
     <message>
         <source>%1&apos;s Score=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos de %1=%2</translation>
     </message>
     <message>
         <source>Computer&apos;s Score=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos do Computador=%1</translation>
     </message>
     <message>
         <source>%1,  Click the Left Mouse on one of your Dominos...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique em uma das suas pedras...</translation>
     </message>
     <message>
         <source>%1, Click on the corresponding Domino in the Play Field..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique na pedra correspondente na Mesa..</translation>
     </message>
     <message>
         <source>%1, Wrong Selection....</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, escolha errada....</translation>
     </message>
     <message>
         <source>You are only allowed 18 Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Você só pode ter 18 pedras</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/><byte value="xd"/>You have exceeded the maximum of 18<byte value="xd"/>Dominos.  It is now the Computer&apos;s<byte value="xd"/>turn to Play...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/><byte value="xd"/>Você ultrapassou o máximo de 18<byte value="xd"/>pedras. Agora é a vez<byte value="xd"/>do Computador jogar...<byte value="xd"/></translation>
     </message>
     <message>
         <source>%1&apos;s Score is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos de %1: %2</translation>
     </message>
     <message>
         <source>%1, The Computer is Thinking....</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, o Computador está pensando....</translation>
     </message>
     <message>
         <source>Computer&apos;s Score is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos do Computador: %1</translation>
     </message>
     <message>
         <source>The Computer has the Highest Domino, and will Start the Game..</source>
-        <translation type="unfinished"></translation>
+        <translation>O Computador tirou a pedra mais alta e começa o jogo..</translation>
     </message>
     <message>
         <source>%1 has the Highest Domino, and will Start the Game..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tirou a pedra mais alta e começa o jogo..</translation>
     </message>
     <message>
         <source>%1, You Tied with the Computer, Reselect another Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, você empatou com o Computador, escolha outra pedra</translation>
     </message>
     <message>
         <source>%1, Click on any Domino you wish to be played as the Set Domino..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique na pedra que quer jogar como Pedra de Saída..</translation>
     </message>
     <message>
         <source>The Computer will now select a Domino to be used as the Set Domino..</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora o Computador vai escolher a Pedra de Saída..</translation>
     </message>
     <message>
         <source>The Computer&apos;s Turn to Play....</source>
-        <translation type="unfinished"></translation>
+        <translation>É a vez do Computador jogar....</translation>
     </message>
     <message>
         <source>%1, Click on %2 more Dominos in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique em mais %2 pedras do Monte..</translation>
     </message>
     <message>
         <source>%1, Click on %2 more Domino in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique em mais %2 pedra do Monte..</translation>
     </message>
     <message>
         <source>%1, Click on 7 Dominos from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, clique em 7 pedras do Monte..</translation>
     </message>
     <message>
         <source>%1, The Computer will Draw 7 Dominos from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, o Computador vai comprar 7 pedras do Monte..</translation>
     </message>
     <message>
         <source>Sorry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito, %1</translation>
     </message>
     <message>
         <source>%1, You waited to Long.<byte value="xd"/>Your allotted Time of %2 Seconds has expired.<byte value="xd"/>It is now the Computer&apos;s turn to Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, você demorou demais.<byte value="xd"/>Seu tempo para jogar (%2 s) acabou.<byte value="xd"/>Agora é a vez do Computador jogar..</translation>
     </message>
     <message>
         <source>Games Won=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitórias=%1</translation>
     </message>
     <message>
         <source>Games Lost=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrotas=%1</translation>
     </message>
 </context>
 <context>
     <name>NameEntry</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador</translation>
     </message>
 </context>
 <context>
     <name>PictureTexts</name>
     <message>
         <source>The line: no dominoes laid</source>
-        <translation type="unfinished"></translation>
+        <translation>A fileira: nenhuma pedra jogada</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, 1 domino laid</source>
-        <translation type="unfinished"></translation>
+        <translation>A fileira: ponta esquerda %1, ponta direita %2, 1 pedra jogada</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, %3 dominoes laid</source>
-        <translation type="unfinished"></translation>
+        <translation>A fileira: ponta esquerda %1, ponta direita %2, %3 pedras jogadas</translation>
     </message>
     <message>
         <source>BoneYard: 1 domino face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte: 1 pedra virada para baixo</translation>
     </message>
     <message>
         <source>BoneYard: %1 dominoes face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte: %1 pedras viradas para baixo</translation>
     </message>
 </context>
 <context>
     <name>ResultDialog</name>
     <message>
         <source>W I N N E R</source>
-        <translation type="unfinished"></translation>
+        <translation>V I T Ó R I A</translation>
     </message>
     <message>
         <source>You Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrota</translation>
     </message>
     <message>
         <source>Sorry, Ties Don&apos;t Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Desculpe, empate não conta</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>%1, You Win this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, você ganhou a rodada...</translation>
     </message>
     <message>
         <source>%1,  You Win this Round.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, você ganhou a rodada.</translation>
     </message>
     <message>
         <source>The Computer&apos;s Dominos have a value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>As pedras do Computador somam %1 pontos</translation>
     </message>
     <message>
         <source>Your Score of %1 will be increased by %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu placar de %1 sobe %2 pontos e vai para %3</translation>
     </message>
     <message>
         <source>%1, You Lost this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, você perdeu a rodada...</translation>
     </message>
     <message>
         <source>%1,  The Computer Won this Round..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, o Computador ganhou a rodada..</translation>
     </message>
     <message>
         <source>Your Dominos have a value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas pedras somam %1 pontos</translation>
     </message>
     <message>
         <source>The Computer&apos;s Score of %1 will be increased by %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>O placar de %1 do Computador sobe %2 pontos e vai para %3</translation>
     </message>
     <message>
         <source>%1,  You Win this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, você ganhou a rodada...</translation>
     </message>
     <message>
         <source>Your %1 Dominos have a value of %2.  The Computer</source>
         <extracomment>This label and the next two read as one paragraph, broken at the ends of the window&apos;s lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suas %1 pedras somam %2 pontos. O Computador</translation>
     </message>
     <message>
         <source>had %1 Dominos with a value of %2.  Your score of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tem %1 pedras que somam %2 pontos. Seu placar de %3</translation>
     </message>
     <message>
         <source>will be increased by %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>sobe %1 pontos e vai para %2.</translation>
     </message>
     <message>
         <source>Sorry, %1,  The Computer Won this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito, %1, o Computador ganhou a rodada...</translation>
     </message>
     <message>
         <source>%1,  You Lost this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, você perdeu a rodada...</translation>
     </message>
     <message>
         <source>had %1 Dominos with a value of %2.  The Computer&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>tem %1 pedras que somam %2 pontos. O placar do</translation>
     </message>
     <message>
         <source>Score of %1 will be increased by %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Computador, de %1, sobe %2 pontos e vai para %3.</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with a Score of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, empate com o Computador no placar: %2</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with %2 Pips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, empate com o Computador: %2 pontos na mão</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>%1 slot %2 holds %3-%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, posição %2, tem %3-%4</translation>
     </message>
     <message>
         <source>%1 slot %2 is half empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, posição %2, está meio vazia</translation>
     </message>
     <message>
         <source>left entry %1 has a wrong index</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada %1 do lado esquerdo tem o índice errado</translation>
     </message>
     <message>
         <source>right entry %1 has a wrong index</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada %1 do lado direito tem o índice errado</translation>
     </message>
     <message>
         <source>left entry %1 does not match</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada %1 do lado esquerdo não encaixa</translation>
     </message>
     <message>
         <source>right entry %1 does not match</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada %1 do lado direito não encaixa</translation>
     </message>
     <message>
         <source>left entry %1 holds %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada %1 do lado esquerdo tem %2-%3</translation>
     </message>
     <message>
         <source>right entry %1 holds %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada %1 do lado direito tem %2-%3</translation>
     </message>
     <message>
         <source>%1-%2 is in %3 places</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1-%2 está em %3 lugares</translation>
     </message>
     <message>
         <source>phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fase %1</translation>
     </message>
     <message>
         <source>Playerdom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número de pedras do jogador (%1)</translation>
     </message>
     <message>
         <source>ComputerDom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número de pedras do computador (%1)</translation>
     </message>
     <message>
         <source>PlayerScore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>placar do jogador (%1)</translation>
     </message>
     <message>
         <source>ComputerScore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>placar do computador (%1)</translation>
     </message>
     <message>
         <source>BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte</translation>
     </message>
     <message>
         <source>the BoneYard lacks dominoes before the draw</source>
-        <translation type="unfinished"></translation>
+        <translation>faltam pedras no Monte antes do sorteio de quem sai</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>mão do jogador</translation>
     </message>
     <message>
         <source>computer</source>
-        <translation type="unfinished"></translation>
+        <translation>mão do computador</translation>
     </message>
     <message>
         <source>arm counts %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>contagens dos lados: %1 e %2</translation>
     </message>
     <message>
         <source>the two arms disagree on the Set Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>os dois lados discordam sobre a Pedra de Saída</translation>
     </message>
     <message>
         <source>%1 dominoes are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>faltam %1 pedras</translation>
     </message>
     <message>
         <source>a quoted text is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>um texto entre aspas não foi fechado</translation>
     </message>
     <message>
         <source>text follows a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>há texto depois das aspas de fechamento</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo é grande demais</translation>
     </message>
     <message>
         <source>the game would not open again: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a partida não abriria de novo: %1</translation>
     </message>
     <message>
         <source>the game would not open again as it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>a partida não abriria de novo como foi salva</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: %2</translation>
     </message>
     <message>
         <source>the file ends before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo termina sem %1</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um número</translation>
     </message>
     <message>
         <source>%1 is not a whole number that fits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um número inteiro dentro dos limites</translation>
     </message>
     <message>
         <source>%1 is not #TRUE# or #FALSE#</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é #TRUE# nem #FALSE#</translation>
     </message>
     <message>
         <source>%1 is not a number that fits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um número dentro dos limites</translation>
     </message>
     <message>
         <source>%1 is not a quoted text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um texto entre aspas</translation>
     </message>
     <message>
         <source>%1 is not a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um valor</translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um número inteiro</translation>
     </message>
     <message>
         <source>%1 is %2, not %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é %2, e não de %3 a %4</translation>
     </message>
     <message>
         <source>a half in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uma metade %1</translation>
     </message>
     <message>
         <source>a slot in %1 holds 7 in one half only</source>
-        <translation type="unfinished"></translation>
+        <translation>uma posição %1 tem 7 em só uma das metades</translation>
     </message>
     <message>
         <source>a left arm entry</source>
-        <translation type="unfinished"></translation>
+        <translation>uma entrada do lado esquerdo</translation>
     </message>
     <message>
         <source>a half in the left arm</source>
-        <translation type="unfinished"></translation>
+        <translation>uma metade no lado esquerdo</translation>
     </message>
     <message>
         <source>a left arm rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>um retângulo do lado esquerdo</translation>
     </message>
     <message>
         <source>a half in the right arm</source>
-        <translation type="unfinished"></translation>
+        <translation>uma metade no lado direito</translation>
     </message>
     <message>
         <source>a right arm entry</source>
-        <translation type="unfinished"></translation>
+        <translation>uma entrada do lado direito</translation>
     </message>
     <message>
         <source>the hands are dealt before who plays first is known</source>
-        <translation type="unfinished"></translation>
+        <translation>as mãos foram distribuídas antes de se saber quem sai</translation>
     </message>
     <message>
         <source>the computer draws other than seven dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>o computador compra um número de pedras diferente de sete</translation>
     </message>
     <message>
         <source>the player&apos;s seven is marked other than the hand holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>a marca de sete pedras do jogador não corresponde à mão dele</translation>
     </message>
     <message>
         <source>the computer&apos;s seven is marked but not in its hand</source>
-        <translation type="unfinished"></translation>
+        <translation>as sete pedras do computador estão marcadas, mas não estão na mão dele</translation>
     </message>
     <message>
         <source>the side that draws second holds its seven first</source>
-        <translation type="unfinished"></translation>
+        <translation>o lado que compra depois tem as suas sete primeiro</translation>
     </message>
     <message>
         <source>the phase code</source>
-        <translation type="unfinished"></translation>
+        <translation>o código da fase</translation>
     </message>
     <message>
         <source>the player&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome do jogador</translation>
     </message>
     <message>
         <source>the player&apos;s name is not one the start-up window makes</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome do jogador não é um que a janela de início aceite</translation>
     </message>
     <message>
         <source>the player&apos;s domino count</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de pedras do jogador</translation>
     </message>
     <message>
         <source>the computer&apos;s domino count</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de pedras do computador</translation>
     </message>
     <message>
         <source>the left arm count</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de pedras do lado esquerdo</translation>
     </message>
     <message>
         <source>the right arm count</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de pedras do lado direito</translation>
     </message>
     <message>
         <source>the player&apos;s played domino</source>
-        <translation type="unfinished"></translation>
+        <translation>a última pedra do jogador</translation>
     </message>
     <message>
         <source>the player&apos;s played domino is not two halves joined by -</source>
-        <translation type="unfinished"></translation>
+        <translation>a última pedra do jogador não tem a forma de duas metades unidas por -</translation>
     </message>
     <message>
         <source>the left end</source>
-        <translation type="unfinished"></translation>
+        <translation>a ponta esquerda</translation>
     </message>
     <message>
         <source>the right end</source>
-        <translation type="unfinished"></translation>
+        <translation>a ponta direita</translation>
     </message>
     <message>
         <source>the player&apos;s draw</source>
-        <translation type="unfinished"></translation>
+        <translation>o sorteio do jogador</translation>
     </message>
     <message>
         <source>the computer&apos;s draw</source>
-        <translation type="unfinished"></translation>
+        <translation>o sorteio do computador</translation>
     </message>
     <message>
         <source>the winner-starts setting</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção de saída do vencedor</translation>
     </message>
     <message>
         <source>the player&apos;s score</source>
-        <translation type="unfinished"></translation>
+        <translation>o placar do jogador</translation>
     </message>
     <message>
         <source>the computer&apos;s score</source>
-        <translation type="unfinished"></translation>
+        <translation>o placar do computador</translation>
     </message>
     <message>
         <source>the computer&apos;s slot index</source>
-        <translation type="unfinished"></translation>
+        <translation>o índice de posição do computador</translation>
     </message>
     <message>
         <source>the player&apos;s Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>o Passo do jogador</translation>
     </message>
     <message>
         <source>the computer&apos;s Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>o Passo do computador</translation>
     </message>
     <message>
         <source>the drawing place</source>
-        <translation type="unfinished"></translation>
+        <translation>o lugar da compra</translation>
     </message>
     <message>
         <source>the player&apos;s seven</source>
-        <translation type="unfinished"></translation>
+        <translation>a marca de sete pedras do jogador</translation>
     </message>
     <message>
         <source>the computer&apos;s seven</source>
-        <translation type="unfinished"></translation>
+        <translation>a marca de sete pedras do computador</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino</source>
-        <translation type="unfinished"></translation>
+        <translation>a última pedra do computador</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino is not two halves joined by -</source>
-        <translation type="unfinished"></translation>
+        <translation>a última pedra do computador não tem a forma de duas metades unidas por -</translation>
     </message>
     <message>
         <source>the play timer</source>
-        <translation type="unfinished"></translation>
+        <translation>o cronômetro de jogada</translation>
     </message>
     <message>
         <source>the time to play</source>
-        <translation type="unfinished"></translation>
+        <translation>o tempo para jogar</translation>
     </message>
     <message>
         <source>the time to play is not 1 to 12 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>o tempo para jogar não está entre 1 e 12 segundos</translation>
     </message>
     <message>
         <source>the game history setting</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção de histórico de partidas</translation>
     </message>
     <message>
         <source>the level of play</source>
-        <translation type="unfinished"></translation>
+        <translation>o nível de jogo</translation>
     </message>
     <message>
         <source>the player&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>da mão do jogador</translation>
     </message>
     <message>
         <source>the computer&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>da mão do computador</translation>
     </message>
     <message>
         <source>the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>do Monte</translation>
     </message>
     <message>
         <source>the dominoes are not a game that can be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>as pedras não formam uma partida jogável: %1</translation>
     </message>
     <message>
         <source>a side holds its seven before who plays first is drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>um lado tem as suas sete antes do sorteio de quem sai</translation>
     </message>
     <message>
         <source>a score is one play cannot reach</source>
-        <translation type="unfinished"></translation>
+        <translation>um dos placares não pode ser alcançado no jogo</translation>
     </message>
 </context>
 <context>
@@ -800,223 +801,227 @@ Released under the MIT License.</source>
     <message>
         <source>Computer</source>
         <extracomment>The computer&apos;s seat, named where the player&apos;s name stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Computador</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodada %1</translation>
     </message>
     <message>
         <source>%1 set %2: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 saiu com %2: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the left: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jogou %2 à esquerda: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the right: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jogou %2 à direita: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>How the round ended, then what it was worth: two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Totals: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Totais: %1 %2, Computador %3</translation>
     </message>
     <message>
         <source>%1 wins the game, %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ganha a partida por %2 a %3.</translation>
     </message>
     <message>
         <source>Opened from a file: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida aberta de um arquivo: %1 %2, Computador %3</translation>
     </message>
     <message>
         <source>Round restarted, back to %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodada recomeçada, de volta a %1 %2, Computador %3</translation>
     </message>
     <message>
         <source>Game restarted: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida recomeçada: %1 %2, Computador %3</translation>
     </message>
     <message>
         <source>%1 went out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bateu.</translation>
     </message>
     <message>
         <source>%1 reached 200 mid-round.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chegou a 200 no meio da rodada.</translation>
     </message>
     <message>
         <source>%1 reached 200 mid-round (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chegou a 200 no meio da rodada (%2).</translation>
     </message>
     <message>
         <source>Blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo trancado.</translation>
     </message>
     <message>
         <source>Blocked, a tie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo trancado, empate.</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: no points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem %2, Computador %3: sem pontos</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, +%5 to %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem %2, Computador %3: %4, +%5 para %6</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem %2, Computador %3: %4, arredonda para %5, +%6 para %7</translation>
     </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>
     <message>
         <source>%1 Seconds to Play a Domino.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por jogada: %1.</translation>
     </message>
     <message>
         <source>%1 Seconds to Play a Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por jogada: %1</translation>
     </message>
     <message>
         <source>Game Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Condições de Jogo</translation>
     </message>
     <message>
         <source>Play Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronômetro</translation>
     </message>
     <message>
         <source>To increase the Time You or the Computer have to play a Domino, move the Slider to the right and to decrease the time, move it to the Left.  The minimum time is 1 seconds and the maximum is 12 seconds.  To start the Timer, Check the Box to the Left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para aumentar o tempo que você ou o Computador têm para jogar uma pedra, mova o controle para a direita; para diminuir, mova-o para a esquerda. O mínimo é 1 segundo e o máximo, 12 segundos. Para ligar o cronômetro, marque a caixa à esquerda.</translation>
     </message>
     <message>
         <source>Level of Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível de Jogo</translation>
     </message>
     <message>
         <source>Starting the Next Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Início da Próxima Mão</translation>
     </message>
     <message>
         <source>The Winner of the Game will place the Set Domino on the Next Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quem vencer a mão coloca a Pedra de Saída na próxima mão.</translation>
     </message>
     <message>
         <source>Check this Box if You want to record Today&apos;s Wins and Losses.  The Game History of the individual Player can be viewed by a Menu selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque esta caixa se quiser registrar as vitórias e derrotas de hoje. O Histórico de Partidas de cada jogador pode ser visto pelo menu.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>%1 and the Computer will each draw one Domino from the BoneYard and whoever has the Domino with the largest value will start the next Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e o Computador compram uma pedra do Monte cada um, e quem tiver a pedra de maior valor sai na próxima mão.</translation>
     </message>
     <message>
         <source>An Expert Player.  The Computer will provide fierce competition to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador Experiente. O Computador vai dar muito trabalho a %1.</translation>
     </message>
     <message>
         <source>A Master Player.  The Computer plays to win, and never looks at %1&apos;s Dominos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador Mestre. O Computador joga para ganhar e nunca olha as pedras de %1.</translation>
     </message>
     <message>
         <source>A Novice Player.  The Computer will not present much of a challenge to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador Iniciante. O Computador não vai ser um grande desafio para %1.</translation>
     </message>
 </context>
 <context>
     <name>pipwright::GameTable</name>
     <message>
         <source>Player&apos;s Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha do Jogador</translation>
     </message>
     <message>
         <source>Computer&apos;s Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha do Computador</translation>
     </message>
     <message>
         <source>Computer&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedras do Computador</translation>
     </message>
     <message>
         <source>BoneYard Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedras do Monte</translation>
     </message>
     <message>
         <source>Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo</translation>
     </message>
     <message>
         <source>Player&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedras do Jogador</translation>
     </message>
 </context>
 <context>
     <name>pipwright::HistoryChart</name>
     <message>
         <source>Won %1 and lost %2 of %3 games: %4% won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você ganhou %1 e perdeu %2 de %3 partidas: %4% de vitórias.</translation>
     </message>
     <message>
         <source>The last %1 of %2 days played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Os últimos %1 de %2 dias jogados:</translation>
     </message>
     <message>
         <source>%1: %2 won, %3 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ganhou %2, perdeu %3</translation>
     </message>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitórias</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrotas</translation>
     </message>
     <message>
         <source>The last %1 of %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Os últimos %1 de %2 dias</translation>
     </message>
 </context>
 <context>
     <name>pipwright::ScoreSheetWindow</name>
     <message>
         <source>Score Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Súmula</translation>
     </message>
     <message>
         <source>Every count that scored and every round&apos;s award of the present game</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as somas que marcaram pontos e os pontos ganhos em cada rodada da partida atual</translation>
     </message>
 </context>
 <context>
     <name>pipwright::frmDominos</name>
     <message>
         <source>Width=%1   Height=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura=%1   Altura=%2</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>The game was not saved to
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A partida não foi salva em
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The file
@@ -1024,47 +1029,51 @@ Do you want to replace it?</source>
 could not be opened.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo
+%1
+não pôde ser aberto.
+
+%2</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is; today&apos;s games are still added to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>O histórico de partidas %1 está danificado na linha %2 e foi mantido como está; as partidas de hoje continuam sendo acrescentadas ao fim dele.</translation>
     </message>
     <message>
         <source>Your dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas pedras</translation>
     </message>
     <message>
         <source>Computer&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedras do Computador</translation>
     </message>
     <message>
         <source>Left and Right move the highlight, 1 to 9 jump to a domino, Enter selects it, Escape clears the highlight, C presses Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>As setas para a esquerda e para a direita movem o destaque, 1 a 9 saltam para uma pedra, Enter a escolhe, Escape tira o destaque, C aperta Passo</translation>
     </message>
     <message>
         <source>L lays the selected domino on the left end, R on the right end</source>
-        <translation type="unfinished"></translation>
+        <translation>L coloca a pedra escolhida na ponta esquerda, R na ponta direita</translation>
     </message>
     <message>
         <source>B draws a domino</source>
-        <translation type="unfinished"></translation>
+        <translation>B compra uma pedra</translation>
     </message>
     <message>
         <source>Save the Present Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a Partida Atual</translation>
     </message>
     <message>
         <source>Open the Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir uma Partida Salva</translation>
     </message>
     <message>
         <source>All Files (*.txt*) (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os Arquivos (*.txt*) (*.txt)</translation>
     </message>
     <message>
         <source>To Restart the Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Para religar o cronômetro</translation>
     </message>
     <message>
         <source>%1
@@ -1072,14 +1081,18 @@ Your previous game had the Play Timer set to
 %2 Seconds.  To Restart the Timer, select Playing
 Conditions from the Menu and place a check mark in the
 proper Box.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Na sua partida anterior, o cronômetro de jogada
+estava em %2 s. Para religá-lo, escolha Condições
+de Jogo no menu e marque a caixa
+correspondente.</translation>
     </message>
 </context>
 <context>
     <name>pipwright::frmTitle</name>
     <message>
         <source>What is Your Name?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qual é o seu nome?</translation>
     </message>
 </context>
 </TS>
