@@ -1,5 +1,6 @@
 """Translation files: the pseudo language for the widget tests, and the check
 that every shipped language translates every text the sources mark."""
+import re
 import subprocess
 import sys
 import tempfile
@@ -40,8 +41,14 @@ def complete(lupdate, sources_list, ts_files):
             held.add((context, source))
             translation = message.find("translation")
             kind = translation.get("type", "")
-            if kind or not (translation.text or "").strip():
+            text = translation.text or ""
+            if kind or not text.strip():
                 faults.append(f"{Path(ts).name}: {context}: {source!r} is {kind or 'empty'}")
+            elif sorted(re.findall(r"%[1-9]", text)) != sorted(re.findall(r"%[1-9]", source)):
+                faults.append(f"{Path(ts).name}: {context}: {text!r} does not place the "
+                              f"arguments of {source!r} once each")
+            elif source.count("&") == 1 and text.count("&") != 1:
+                faults.append(f"{Path(ts).name}: {context}: {text!r} needs one & mnemonic")
         faults += [f"{Path(ts).name}: lacks {c}: {s!r}" for c, s in sorted(marked - held)]
         faults += [f"{Path(ts).name}: no longer in the sources {c}: {s!r}"
                    for c, s in sorted(held - marked)]
