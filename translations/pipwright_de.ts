@@ -905,7 +905,7 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>Starting the Next Hand</source>
-        <translation>Beginn der nächsten Runde</translation>
+        <translation>Wer beginnt?</translation>
     </message>
     <message>
         <source>The Winner of the Game will place the Set Domino on the Next Game.</source>
@@ -913,7 +913,7 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>Check this Box if You want to record Today&apos;s Wins and Losses.  The Game History of the individual Player can be viewed by a Menu selection.</source>
-        <translation>Kreuze dieses Kästchen an, um die heutigen Siege und Niederlagen festzuhalten.  Die Spielchronik jedes Spielers kannst du über das Menü ansehen.</translation>
+        <translation>Kreuze an, um heute Siege und Verluste zu notieren.  Das Menü zeigt die Chronik jedes Spielers.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
