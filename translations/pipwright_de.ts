@@ -205,7 +205,7 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>The Computer Exceeded 18 Dominos..</source>
-        <translation>Der Computer hat 18 Steine..</translation>
+        <translation>Der Computer hat schon 18 Steine..</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/><byte value="xd"/>The Computer has exceeded the mazimum of 18<byte value="xd"/>Dominos and does not have one equal to either<byte value="xd"/>of the two target Dominos on the Screen.  It is now<byte value="xd"/>your turn to Play...<byte value="xd"/></source>
@@ -645,15 +645,15 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>the player&apos;s seven is marked other than the hand holds it</source>
-        <translation>die Sieben des Spielers ist anders vermerkt, als die Hand sie hält</translation>
+        <translation>die sieben Steine des Spielers sind anders vermerkt, als die Hand sie hält</translation>
     </message>
     <message>
         <source>the computer&apos;s seven is marked but not in its hand</source>
-        <translation>die Sieben des Computers ist vermerkt, aber nicht in seiner Hand</translation>
+        <translation>die sieben Steine des Computers sind vermerkt, aber nicht in seiner Hand</translation>
     </message>
     <message>
         <source>the side that draws second holds its seven first</source>
-        <translation>die Seite, die als zweite zieht, hat ihre sieben zuerst</translation>
+        <translation>die Seite, die als zweite zieht, hat ihre sieben Steine zuerst</translation>
     </message>
     <message>
         <source>the phase code</source>
@@ -737,11 +737,11 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>the player&apos;s seven</source>
-        <translation>die Sieben des Spielers</translation>
+        <translation>der Vermerk „sieben gezogen“ des Spielers</translation>
     </message>
     <message>
         <source>the computer&apos;s seven</source>
-        <translation>die Sieben des Computers</translation>
+        <translation>der Vermerk „sieben gezogen“ des Computers</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino</source>
@@ -789,7 +789,7 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>a side holds its seven before who plays first is drawn</source>
-        <translation>eine Seite hat ihre sieben, bevor ausgelost ist, wer beginnt</translation>
+        <translation>eine Seite hat ihre sieben Steine, bevor ausgelost ist, wer beginnt</translation>
     </message>
     <message>
         <source>a score is one play cannot reach</source>
