@@ -1,798 +1,799 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>AuthorWindow</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A game of dominoes for one player against the computer. Lay the double-six set end to end, score every multiple of five on the open ends, and be the first to reach 200 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Dominospiel für einen Spieler gegen den Computer. Lege den Doppel-Sechs-Satz Ende an Ende, punkte mit jedem Vielfachen von fünf an den offenen Enden und erreiche als Erster 200 Punkte.</translation>
     </message>
     <message>
         <source>Two levels of play, an optional play timer, saved games and a record of the games won and lost each day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Spielstärken, eine Bedenkzeit nach Wahl, gespeicherte Spiele und eine Chronik der Siege und Niederlagen je Tag.</translation>
     </message>
     <message>
         <source>Copyright © the Pipwright developers.
 Released under the MIT License.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © die Pipwright-Entwickler.
+Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>The Author of Pipwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Autor von Pipwright</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>GameMenus</name>
     <message>
         <source>&amp;Game Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;Open a Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Früheres Spiel &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Save the Present Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Spiel &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu starten</translation>
     </message>
     <message>
         <source>T&amp;he Existing Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufende &amp;Runde</translation>
     </message>
     <message>
         <source>&amp;The Entire Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ganze &amp;Spiel</translation>
     </message>
     <message>
         <source>Game &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel&amp;chronik</translation>
     </message>
     <message>
         <source>S&amp;core Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punktezettel</translation>
     </message>
     <message>
         <source>&amp;Playing Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel&amp;einstellungen</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Domino</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Pipwright Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipwright-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>the player&apos;s name cannot name a file</source>
-        <translation type="unfinished"></translation>
+        <translation>aus dem Namen des Spielers lässt sich kein Dateiname bilden</translation>
     </message>
     <message>
         <source>today&apos;s date is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>das heutige Datum ist nicht bekannt</translation>
     </message>
     <message>
         <source>the history folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner für die Chronik lässt sich nicht anlegen</translation>
     </message>
     <message>
         <source>another copy of the game holds the history</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes laufendes Spiel hält die Chronik offen</translation>
     </message>
     <message>
         <source>line %1 is not a date and two counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist kein Datum mit zwei Zahlen</translation>
     </message>
     <message>
         <source>%1,  Your game history is:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1,  deine Spielchronik:</translation>
     </message>
     <message>
         <source>Date of Play       Games Won        Games Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieltag           Gewonnen         Verloren</translation>
     </message>
     <message>
         <source>%1&apos;s Game History..</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielchronik von %1..</translation>
     </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielchronik %1 ist in Zeile %2 beschädigt und bleibt, wie sie ist.</translation>
     </message>
     <message>
         <source>Today&apos;s games were added to the end of %1, but the history could not be merged into one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die heutigen Spiele wurden an das Ende von %1 angehängt, aber die Chronik ließ sich nicht zu einer Zeile pro Tag zusammenfassen.</translation>
     </message>
     <message>
         <source>Today&apos;s games could not be recorded in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die heutigen Spiele ließen sich nicht in %1 eintragen.</translation>
     </message>
     <message>
         <source>The game history %1 could not be merged into one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielchronik %1 ließ sich nicht zu einer Zeile pro Tag zusammenfassen.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games were added to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielchronik %1 ist in Zeile %2 beschädigt und bleibt, wie sie ist. Die heutigen Spiele wurden an ihr Ende angehängt.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielchronik %1 ist in Zeile %2 beschädigt und bleibt, wie sie ist. Die heutigen Spiele ließen sich nicht eintragen.</translation>
     </message>
 </context>
 <context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielerauswahl %1</translation>
     </message>
     <message>
         <source>Computer&apos;s Selection %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerauswahl %1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The Computer will Select 7 Dominos from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wählt 7 Steine aus dem Vorrat</translation>
     </message>
     <message>
         <source>The Computer will Draw %1 more Dominos from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer zieht %1 weitere Steine aus dem Vorrat</translation>
     </message>
     <message>
         <source>The Computer will Draw 1 more Domino from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer zieht 1 weiteren Stein aus dem Vorrat</translation>
     </message>
     <message>
         <source>%1, Click on 7 Dominos in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, klicke auf 7 Steine im Vorrat..</translation>
     </message>
     <message>
         <source>%1, Click the Left Mouse on one of your Dominos..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Linksklick auf einen deiner Steine..</translation>
     </message>
     <message>
         <source>%1, The Computer is Thinking..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, der Computer denkt nach..</translation>
     </message>
     <message>
         <source>%1, Click the Left Mouse on one of your Domios</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Linksklick auf einen deiner Steine</translation>
     </message>
     <message>
         <source>%1, It&apos;s Your Turn, The Computer Can&apos;t Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, du bist am Zug, der Computer muss passen..</translation>
     </message>
     <message>
         <source>The Computer Exceeded 18 Dominos..</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer hat schon 18 Steine..</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/><byte value="xd"/>The Computer has exceeded the mazimum of 18<byte value="xd"/>Dominos and does not have one equal to either<byte value="xd"/>of the two target Dominos on the Screen.  It is now<byte value="xd"/>your turn to Play...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/><byte value="xd"/>Der Computer hat die Höchstzahl von 18 Steinen<byte value="xd"/>erreicht und keinen Stein, der an eines der<byte value="xd"/>beiden offenen Enden auf dem Bildschirm passt.  Jetzt<byte value="xd"/>bist du am Zug...<byte value="xd"/></translation>
     </message>
     <message>
         <source>%1, Hint: Draw a Domino from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Tipp: Ziehe einen Stein aus dem Vorrat..</translation>
     </message>
     <message>
         <source>%1, Hint: No Domino fits, press Can&apos;t Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Tipp: Kein Stein passt, drücke Passen..</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Left End..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Tipp: Lege den gewählten Stein links an..</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Right End..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Tipp: Lege den gewählten Stein rechts an..</translation>
     </message>
     <message>
         <source>%1&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine von %1</translation>
     </message>
     <message>
         <source>%1, Click on any Domino in the BoneYard to see who Plays First..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, klicke auf einen Stein im Vorrat, um zu sehen, wer beginnt..</translation>
     </message>
     <message>
         <source>%1&apos; Score=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte von %1=%2</translation>
     </message>
     <message>
         <source>%1&apos;s Score=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte von %1=%2</translation>
     </message>
     <message>
         <source>Computer&apos;s Score=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerpunkte=%1</translation>
     </message>
     <message>
         <source>%1,  Click the Left Mouse on one of your Dominos...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1,  Linksklick auf einen deiner Steine...</translation>
     </message>
     <message>
         <source>%1, Click on the corresponding Domino in the Play Field..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, klicke auf den passenden Stein im Spielfeld..</translation>
     </message>
     <message>
         <source>%1, Wrong Selection....</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, falsche Wahl....</translation>
     </message>
     <message>
         <source>You are only allowed 18 Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Du darfst höchstens 18 Steine haben</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/><byte value="xd"/>You have exceeded the maximum of 18<byte value="xd"/>Dominos.  It is now the Computer&apos;s<byte value="xd"/>turn to Play...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/><byte value="xd"/>Du hast die Höchstzahl von 18 Steinen<byte value="xd"/>erreicht.  Jetzt ist der Computer<byte value="xd"/>am Zug...<byte value="xd"/></translation>
     </message>
     <message>
         <source>%1&apos;s Score is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Augen von %1: %2</translation>
     </message>
     <message>
         <source>%1, The Computer is Thinking....</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, der Computer denkt nach....</translation>
     </message>
     <message>
         <source>Computer&apos;s Score is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Augen des Computers: %1</translation>
     </message>
     <message>
         <source>The Computer has the Highest Domino, and will Start the Game..</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer hat den höchsten Stein und beginnt das Spiel..</translation>
     </message>
     <message>
         <source>%1 has the Highest Domino, and will Start the Game..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den höchsten Stein und beginnt das Spiel..</translation>
     </message>
     <message>
         <source>%1, You Tied with the Computer, Reselect another Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Gleichstand mit dem Computer, wähle einen anderen Stein</translation>
     </message>
     <message>
         <source>%1, Click on any Domino you wish to be played as the Set Domino..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, klicke auf den Stein, den du als Startstein legen willst..</translation>
     </message>
     <message>
         <source>The Computer will now select a Domino to be used as the Set Domino..</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wählt jetzt einen Stein als Startstein..</translation>
     </message>
     <message>
         <source>The Computer&apos;s Turn to Play....</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer ist am Zug....</translation>
     </message>
     <message>
         <source>%1, Click on %2 more Dominos in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, klicke auf %2 weitere Steine im Vorrat..</translation>
     </message>
     <message>
         <source>%1, Click on %2 more Domino in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, klicke auf %2 weiteren Stein im Vorrat..</translation>
     </message>
     <message>
         <source>%1, Click on 7 Dominos from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ziehe 7 Steine aus dem Vorrat..</translation>
     </message>
     <message>
         <source>%1, The Computer will Draw 7 Dominos from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, der Computer zieht 7 Steine aus dem Vorrat..</translation>
     </message>
     <message>
         <source>Sorry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schade, %1</translation>
     </message>
     <message>
         <source>%1, You waited to Long.<byte value="xd"/>Your allotted Time of %2 Seconds has expired.<byte value="xd"/>It is now the Computer&apos;s turn to Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, du hast zu lange gewartet.<byte value="xd"/>Deine Bedenkzeit von %2 Sek. ist abgelaufen.<byte value="xd"/>Jetzt ist der Computer am Zug..</translation>
     </message>
     <message>
         <source>Games Won=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen=%1</translation>
     </message>
     <message>
         <source>Games Lost=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren=%1</translation>
     </message>
 </context>
 <context>
     <name>NameEntry</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>
     <name>PictureTexts</name>
     <message>
         <source>The line: no dominoes laid</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reihe: noch kein Stein gelegt</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, 1 domino laid</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reihe: linkes Ende %1, rechtes Ende %2, 1 Stein gelegt</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, %3 dominoes laid</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reihe: linkes Ende %1, rechtes Ende %2, %3 Steine gelegt</translation>
     </message>
     <message>
         <source>BoneYard: 1 domino face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrat: 1 Stein verdeckt</translation>
     </message>
     <message>
         <source>BoneYard: %1 dominoes face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrat: %1 Steine verdeckt</translation>
     </message>
 </context>
 <context>
     <name>ResultDialog</name>
     <message>
         <source>W I N N E R</source>
-        <translation type="unfinished"></translation>
+        <translation>S I E G E R</translation>
     </message>
     <message>
         <source>You Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren</translation>
     </message>
     <message>
         <source>Sorry, Ties Don&apos;t Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichstand zählt nicht</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>%1, You Win this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, du gewinnst die Runde...</translation>
     </message>
     <message>
         <source>%1,  You Win this Round.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1,  du gewinnst die Runde.</translation>
     </message>
     <message>
         <source>The Computer&apos;s Dominos have a value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Steine des Computers sind %1 wert</translation>
     </message>
     <message>
         <source>Your Score of %1 will be increased by %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Punktestand von %1 steigt um %2 auf %3</translation>
     </message>
     <message>
         <source>%1, You Lost this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, du verlierst die Runde...</translation>
     </message>
     <message>
         <source>%1,  The Computer Won this Round..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1,  der Computer gewinnt die Runde..</translation>
     </message>
     <message>
         <source>Your Dominos have a value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Steine sind %1 wert</translation>
     </message>
     <message>
         <source>The Computer&apos;s Score of %1 will be increased by %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Punktestand des Computers von %1 steigt um %2 auf %3</translation>
     </message>
     <message>
         <source>%1,  You Win this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1,  du gewinnst die Runde...</translation>
     </message>
     <message>
         <source>Your %1 Dominos have a value of %2.  The Computer</source>
         <extracomment>This label and the next two read as one paragraph, broken at the ends of the window&apos;s lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deine Steine (%1 Stück) sind %2 wert.  Der Computer</translation>
     </message>
     <message>
         <source>had %1 Dominos with a value of %2.  Your score of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>hatte %1 Stück im Wert von %2.  Dein Punktestand von %3</translation>
     </message>
     <message>
         <source>will be increased by %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>steigt um %1 auf %2.</translation>
     </message>
     <message>
         <source>Sorry, %1,  The Computer Won this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schade, %1,  der Computer gewinnt die Runde...</translation>
     </message>
     <message>
         <source>%1,  You Lost this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1,  du verlierst die Runde...</translation>
     </message>
     <message>
         <source>had %1 Dominos with a value of %2.  The Computer&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>hatte %1 Stück im Wert von %2.  Der Punktestand</translation>
     </message>
     <message>
         <source>Score of %1 will be increased by %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>des Computers von %1 steigt um %2 auf %3.</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with a Score of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, du und der Computer habt beide %2 Punkte</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with %2 Pips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, du und der Computer habt beide die Augenzahl %2</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>%1 slot %2 holds %3-%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %2 (%1) enthält %3-%4</translation>
     </message>
     <message>
         <source>%1 slot %2 is half empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %2 (%1) ist halb leer</translation>
     </message>
     <message>
         <source>left entry %1 has a wrong index</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 im linken Arm hat einen falschen Index</translation>
     </message>
     <message>
         <source>right entry %1 has a wrong index</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 im rechten Arm hat einen falschen Index</translation>
     </message>
     <message>
         <source>left entry %1 does not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 im linken Arm passt nicht</translation>
     </message>
     <message>
         <source>right entry %1 does not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 im rechten Arm passt nicht</translation>
     </message>
     <message>
         <source>left entry %1 holds %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 im linken Arm enthält %2-%3</translation>
     </message>
     <message>
         <source>right entry %1 holds %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 im rechten Arm enthält %2-%3</translation>
     </message>
     <message>
         <source>%1-%2 is in %3 places</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2 liegt an %3 Stellen</translation>
     </message>
     <message>
         <source>phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase %1</translation>
     </message>
     <message>
         <source>Playerdom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Playerdom %1</translation>
     </message>
     <message>
         <source>ComputerDom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ComputerDom %1</translation>
     </message>
     <message>
         <source>PlayerScore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PlayerScore %1</translation>
     </message>
     <message>
         <source>ComputerScore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ComputerScore %1</translation>
     </message>
     <message>
         <source>BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrat</translation>
     </message>
     <message>
         <source>the BoneYard lacks dominoes before the draw</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Vorrat fehlen vor dem Ziehen Steine</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand des Spielers</translation>
     </message>
     <message>
         <source>computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand des Computers</translation>
     </message>
     <message>
         <source>arm counts %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Armlängen %1 und %2</translation>
     </message>
     <message>
         <source>the two arms disagree on the Set Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>die beiden Arme haben verschiedene Startsteine</translation>
     </message>
     <message>
         <source>%1 dominoes are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlende Steine: %1</translation>
     </message>
     <message>
         <source>a quoted text is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text in Anführungszeichen ist nicht geschlossen</translation>
     </message>
     <message>
         <source>text follows a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>nach einem schließenden Anführungszeichen folgt Text</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist zu groß</translation>
     </message>
     <message>
         <source>the game would not open again: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel ließe sich nicht wieder laden: %1</translation>
     </message>
     <message>
         <source>the game would not open again as it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel ließe sich nicht so laden, wie es gespeichert wurde</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>the file ends before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet zu früh, es fehlt %1</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl</translation>
     </message>
     <message>
         <source>%1 is not a whole number that fits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine passende ganze Zahl</translation>
     </message>
     <message>
         <source>%1 is not #TRUE# or #FALSE#</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist weder #TRUE# noch #FALSE#</translation>
     </message>
     <message>
         <source>%1 is not a number that fits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine passende Zahl</translation>
     </message>
     <message>
         <source>%1 is not a quoted text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Text in Anführungszeichen</translation>
     </message>
     <message>
         <source>%1 is not a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Wert</translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine ganze Zahl</translation>
     </message>
     <message>
         <source>%1 is %2, not %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2, nicht %3 bis %4</translation>
     </message>
     <message>
         <source>a half in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Hälfte in %1</translation>
     </message>
     <message>
         <source>a slot in %1 holds 7 in one half only</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Platz in %1 hat nur in einer Hälfte eine 7</translation>
     </message>
     <message>
         <source>a left arm entry</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Eintrag im linken Arm</translation>
     </message>
     <message>
         <source>a half in the left arm</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Hälfte im linken Arm</translation>
     </message>
     <message>
         <source>a left arm rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Rechteck im linken Arm</translation>
     </message>
     <message>
         <source>a half in the right arm</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Hälfte im rechten Arm</translation>
     </message>
     <message>
         <source>a right arm entry</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Eintrag im rechten Arm</translation>
     </message>
     <message>
         <source>the hands are dealt before who plays first is known</source>
-        <translation type="unfinished"></translation>
+        <translation>die Hände sind verteilt, bevor feststeht, wer beginnt</translation>
     </message>
     <message>
         <source>the computer draws other than seven dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>der Computer zieht nicht genau sieben Steine</translation>
     </message>
     <message>
         <source>the player&apos;s seven is marked other than the hand holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>die sieben Steine des Spielers sind anders vermerkt, als die Hand sie hält</translation>
     </message>
     <message>
         <source>the computer&apos;s seven is marked but not in its hand</source>
-        <translation type="unfinished"></translation>
+        <translation>die sieben Steine des Computers sind vermerkt, aber nicht in seiner Hand</translation>
     </message>
     <message>
         <source>the side that draws second holds its seven first</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seite, die als zweite zieht, hat ihre sieben Steine zuerst</translation>
     </message>
     <message>
         <source>the phase code</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spielphase</translation>
     </message>
     <message>
         <source>the player&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name des Spielers</translation>
     </message>
     <message>
         <source>the player&apos;s name is not one the start-up window makes</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name des Spielers ist keiner, den das Startfenster bildet</translation>
     </message>
     <message>
         <source>the player&apos;s domino count</source>
-        <translation type="unfinished"></translation>
+        <translation>die Steinzahl des Spielers</translation>
     </message>
     <message>
         <source>the computer&apos;s domino count</source>
-        <translation type="unfinished"></translation>
+        <translation>die Steinzahl des Computers</translation>
     </message>
     <message>
         <source>the left arm count</source>
-        <translation type="unfinished"></translation>
+        <translation>die Länge des linken Arms</translation>
     </message>
     <message>
         <source>the right arm count</source>
-        <translation type="unfinished"></translation>
+        <translation>die Länge des rechten Arms</translation>
     </message>
     <message>
         <source>the player&apos;s played domino</source>
-        <translation type="unfinished"></translation>
+        <translation>der gelegte Stein des Spielers</translation>
     </message>
     <message>
         <source>the player&apos;s played domino is not two halves joined by -</source>
-        <translation type="unfinished"></translation>
+        <translation>der gelegte Stein des Spielers ist nicht zwei mit - verbundene Hälften</translation>
     </message>
     <message>
         <source>the left end</source>
-        <translation type="unfinished"></translation>
+        <translation>das linke Ende</translation>
     </message>
     <message>
         <source>the right end</source>
-        <translation type="unfinished"></translation>
+        <translation>das rechte Ende</translation>
     </message>
     <message>
         <source>the player&apos;s draw</source>
-        <translation type="unfinished"></translation>
+        <translation>der gezogene Stein des Spielers</translation>
     </message>
     <message>
         <source>the computer&apos;s draw</source>
-        <translation type="unfinished"></translation>
+        <translation>der gezogene Stein des Computers</translation>
     </message>
     <message>
         <source>the winner-starts setting</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellung „Gewinner beginnt“</translation>
     </message>
     <message>
         <source>the player&apos;s score</source>
-        <translation type="unfinished"></translation>
+        <translation>der Punktestand des Spielers</translation>
     </message>
     <message>
         <source>the computer&apos;s score</source>
-        <translation type="unfinished"></translation>
+        <translation>der Punktestand des Computers</translation>
     </message>
     <message>
         <source>the computer&apos;s slot index</source>
-        <translation type="unfinished"></translation>
+        <translation>der Platzindex des Computers</translation>
     </message>
     <message>
         <source>the player&apos;s Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passen des Spielers</translation>
     </message>
     <message>
         <source>the computer&apos;s Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passen des Computers</translation>
     </message>
     <message>
         <source>the drawing place</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ziehplatz</translation>
     </message>
     <message>
         <source>the player&apos;s seven</source>
-        <translation type="unfinished"></translation>
+        <translation>der Vermerk „sieben gezogen“ des Spielers</translation>
     </message>
     <message>
         <source>the computer&apos;s seven</source>
-        <translation type="unfinished"></translation>
+        <translation>der Vermerk „sieben gezogen“ des Computers</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino</source>
-        <translation type="unfinished"></translation>
+        <translation>der gelegte Stein des Computers</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino is not two halves joined by -</source>
-        <translation type="unfinished"></translation>
+        <translation>der gelegte Stein des Computers ist nicht zwei mit - verbundene Hälften</translation>
     </message>
     <message>
         <source>the play timer</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bedenkzeit</translation>
     </message>
     <message>
         <source>the time to play</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit für einen Zug</translation>
     </message>
     <message>
         <source>the time to play is not 1 to 12 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit für einen Zug liegt nicht zwischen 1 und 12 Sekunden</translation>
     </message>
     <message>
         <source>the game history setting</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellung zur Spielchronik</translation>
     </message>
     <message>
         <source>the level of play</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spielstärke</translation>
     </message>
     <message>
         <source>the player&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hand des Spielers</translation>
     </message>
     <message>
         <source>the computer&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hand des Computers</translation>
     </message>
     <message>
         <source>the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Vorrat</translation>
     </message>
     <message>
         <source>the dominoes are not a game that can be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Steine ergeben kein spielbares Spiel: %1</translation>
     </message>
     <message>
         <source>a side holds its seven before who plays first is drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Seite hat ihre sieben Steine, bevor ausgelost ist, wer beginnt</translation>
     </message>
     <message>
         <source>a score is one play cannot reach</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Punktestand ist im Spiel nicht erreichbar</translation>
     </message>
 </context>
 <context>
@@ -800,223 +801,227 @@ Released under the MIT License.</source>
     <message>
         <source>Computer</source>
         <extracomment>The computer&apos;s seat, named where the player&apos;s name stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde %1</translation>
     </message>
     <message>
         <source>%1 set %2: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 setzt %2: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the left: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 legt %2 links an: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the right: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 legt %2 rechts an: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>How the round ended, then what it was worth: two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Totals: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand: %1 %2, Computer %3</translation>
     </message>
     <message>
         <source>%1 wins the game, %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gewinnt das Spiel, %2 zu %3.</translation>
     </message>
     <message>
         <source>Opened from a file: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus einer Datei geladen: %1 %2, Computer %3</translation>
     </message>
     <message>
         <source>Round restarted, back to %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde neu gestartet, zurück auf %1 %2, Computer %3</translation>
     </message>
     <message>
         <source>Game restarted: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel neu gestartet: %1 %2, Computer %3</translation>
     </message>
     <message>
         <source>%1 went out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat alle Steine gelegt.</translation>
     </message>
     <message>
         <source>%1 reached 200 mid-round.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erreicht 200 mitten in der Runde.</translation>
     </message>
     <message>
         <source>%1 reached 200 mid-round (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erreicht 200 mitten in der Runde (%2).</translation>
     </message>
     <message>
         <source>Blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockiert.</translation>
     </message>
     <message>
         <source>Blocked, a tie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockiert, Gleichstand.</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: no points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2, Computer %3: keine Punkte</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, +%5 to %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2, Computer %3: %4, +%5 für %6</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2, Computer %3: %4, gerundet %5, +%6 für %7</translation>
     </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>
     <message>
         <source>%1 Seconds to Play a Domino.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sek. Bedenkzeit pro Zug.</translation>
     </message>
     <message>
         <source>%1 Seconds to Play a Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sek. Bedenkzeit pro Zug</translation>
     </message>
     <message>
         <source>Game Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieleinstellungen</translation>
     </message>
     <message>
         <source>Play Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedenkzeit</translation>
     </message>
     <message>
         <source>To increase the Time You or the Computer have to play a Domino, move the Slider to the right and to decrease the time, move it to the Left.  The minimum time is 1 seconds and the maximum is 12 seconds.  To start the Timer, Check the Box to the Left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um die Zeit zu verlängern, die du oder der Computer für einen Zug habt, schiebe den Regler nach rechts, zum Verkürzen nach links.  Die kürzeste Zeit ist 1 Sekunde, die längste 12 Sekunden.  Um die Bedenkzeit einzuschalten, kreuze das Kästchen links an.</translation>
     </message>
     <message>
         <source>Level of Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielstärke</translation>
     </message>
     <message>
         <source>Starting the Next Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer beginnt?</translation>
     </message>
     <message>
         <source>The Winner of the Game will place the Set Domino on the Next Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gewinner des Spiels legt im nächsten Spiel den Startstein.</translation>
     </message>
     <message>
         <source>Check this Box if You want to record Today&apos;s Wins and Losses.  The Game History of the individual Player can be viewed by a Menu selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuze an, um heute Siege und Verluste zu notieren.  Das Menü zeigt die Chronik jedes Spielers.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>%1 and the Computer will each draw one Domino from the BoneYard and whoever has the Domino with the largest value will start the next Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und der Computer ziehen je einen Stein aus dem Vorrat, und wer den Stein mit den meisten Augen hat, beginnt das nächste Spiel.</translation>
     </message>
     <message>
         <source>An Expert Player.  The Computer will provide fierce competition to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Experte.  Der Computer wird für %1 ein harter Gegner sein.</translation>
     </message>
     <message>
         <source>A Master Player.  The Computer plays to win, and never looks at %1&apos;s Dominos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meister.  Der Computer spielt auf Sieg und schaut nie in die Steine von %1.</translation>
     </message>
     <message>
         <source>A Novice Player.  The Computer will not present much of a challenge to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfänger.  Der Computer wird %1 kaum herausfordern.</translation>
     </message>
 </context>
 <context>
     <name>pipwright::GameTable</name>
     <message>
         <source>Player&apos;s Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielerauswahl</translation>
     </message>
     <message>
         <source>Computer&apos;s Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerauswahl</translation>
     </message>
     <message>
         <source>Computer&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine des Computers</translation>
     </message>
     <message>
         <source>BoneYard Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine im Vorrat</translation>
     </message>
     <message>
         <source>Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Passen</translation>
     </message>
     <message>
         <source>Player&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Steine</translation>
     </message>
 </context>
 <context>
     <name>pipwright::HistoryChart</name>
     <message>
         <source>Won %1 and lost %2 of %3 games: %4% won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %3 Spielen %1 gewonnen und %2 verloren: %4 % gewonnen.</translation>
     </message>
     <message>
         <source>The last %1 of %2 days played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten %1 von %2 Spieltagen:</translation>
     </message>
     <message>
         <source>%1: %2 won, %3 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 gewonnen, %3 verloren</translation>
     </message>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren</translation>
     </message>
     <message>
         <source>The last %1 of %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten %1 von %2 Tagen</translation>
     </message>
 </context>
 <context>
     <name>pipwright::ScoreSheetWindow</name>
     <message>
         <source>Score Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktezettel</translation>
     </message>
     <message>
         <source>Every count that scored and every round&apos;s award of the present game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Summe, die Punkte brachte, und jede Rundenwertung des laufenden Spiels</translation>
     </message>
 </context>
 <context>
     <name>pipwright::frmDominos</name>
     <message>
         <source>Width=%1   Height=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite=%1   Höhe=%2</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt es schon.
+Willst du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>The game was not saved to
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde nicht gespeichert in
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The file
@@ -1024,47 +1029,51 @@ Do you want to replace it?</source>
 could not be opened.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei
+%1
+ließ sich nicht laden.
+
+%2</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is; today&apos;s games are still added to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielchronik %1 ist in Zeile %2 beschädigt und bleibt, wie sie ist; die heutigen Spiele werden trotzdem an ihr Ende angehängt.</translation>
     </message>
     <message>
         <source>Your dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Steine</translation>
     </message>
     <message>
         <source>Computer&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine des Computers</translation>
     </message>
     <message>
         <source>Left and Right move the highlight, 1 to 9 jump to a domino, Enter selects it, Escape clears the highlight, C presses Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil links und rechts bewegen die Markierung, 1 bis 9 springen zu einem Stein, Enter wählt ihn, Escape hebt die Markierung auf, C drückt Passen</translation>
     </message>
     <message>
         <source>L lays the selected domino on the left end, R on the right end</source>
-        <translation type="unfinished"></translation>
+        <translation>L legt den gewählten Stein links an, R rechts</translation>
     </message>
     <message>
         <source>B draws a domino</source>
-        <translation type="unfinished"></translation>
+        <translation>B zieht einen Stein</translation>
     </message>
     <message>
         <source>Save the Present Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Spiel speichern</translation>
     </message>
     <message>
         <source>Open the Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Früheres Spiel laden</translation>
     </message>
     <message>
         <source>All Files (*.txt*) (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.txt*) (*.txt)</translation>
     </message>
     <message>
         <source>To Restart the Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedenkzeit wieder einschalten</translation>
     </message>
     <message>
         <source>%1
@@ -1072,14 +1081,18 @@ Your previous game had the Play Timer set to
 %2 Seconds.  To Restart the Timer, select Playing
 Conditions from the Menu and place a check mark in the
 proper Box.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+In deinem früheren Spiel stand die Bedenkzeit auf
+%2 Sek.  Um sie wieder einzuschalten, wähle im Menü
+Spieleinstellungen und setze ein Häkchen in das
+passende Kästchen.</translation>
     </message>
 </context>
 <context>
     <name>pipwright::frmTitle</name>
     <message>
         <source>What is Your Name?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie heißt du?</translation>
     </message>
 </context>
 </TS>
