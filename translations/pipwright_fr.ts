@@ -293,7 +293,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1, Click on any Domino you wish to be played as the Set Domino..</source>
-        <translation>%1, cliquez sur le domino que vous voulez poser comme domino de départ…</translation>
+        <translation>%1, cliquez sur le domino à poser comme domino de départ…</translation>
     </message>
     <message>
         <source>The Computer will now select a Domino to be used as the Set Domino..</source>
