@@ -401,7 +401,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Your Score of %1 will be increased by %2 to %3</source>
-        <translation>Votre score de %1 augmente de %2 et passe à %3</translation>
+        <translation>Votre score passe de %1 à %3 (+%2)</translation>
     </message>
     <message>
         <source>%1, You Lost this Round...</source>
@@ -417,7 +417,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>The Computer&apos;s Score of %1 will be increased by %2 to %3</source>
-        <translation>Le score de l’ordinateur, %1, augmente de %2 et passe à %3</translation>
+        <translation>Le score de l’ordinateur passe de %1 à %3 (+%2)</translation>
     </message>
     <message>
         <source>%1,  You Win this Round...</source>
