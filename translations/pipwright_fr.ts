@@ -905,7 +905,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Starting the Next Hand</source>
-        <translation>Début de la manche suivante</translation>
+        <translation>Manche suivante</translation>
     </message>
     <message>
         <source>The Winner of the Game will place the Set Domino on the Next Game.</source>
