@@ -1,798 +1,799 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR">
+<TS version="2.1" language="fr">
 <context>
     <name>AuthorWindow</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A game of dominoes for one player against the computer. Lay the double-six set end to end, score every multiple of five on the open ends, and be the first to reach 200 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de dominos pour un joueur contre l’ordinateur. Posez le jeu double-six bout à bout, marquez chaque multiple de cinq aux bouts ouverts et soyez le premier à atteindre 200 points.</translation>
     </message>
     <message>
         <source>Two levels of play, an optional play timer, saved games and a record of the games won and lost each day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux niveaux de jeu, un minuteur facultatif, l’enregistrement des parties et le bilan quotidien des victoires et défaites.</translation>
     </message>
     <message>
         <source>Copyright © the Pipwright developers.
 Released under the MIT License.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © les développeurs de Pipwright.
+Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>The Author of Pipwright</source>
-        <translation type="unfinished"></translation>
+        <translation>L’auteur de Pipwright</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>GameMenus</name>
     <message>
         <source>&amp;Game Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>&amp;Open a Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une partie précédente</translation>
     </message>
     <message>
         <source>&amp;Save the Present Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la partie en cours</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recommencer</translation>
     </message>
     <message>
         <source>T&amp;he Existing Round</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;manche en cours</translation>
     </message>
     <message>
         <source>&amp;The Entire Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la &amp;partie</translation>
     </message>
     <message>
         <source>Game &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des parties</translation>
     </message>
     <message>
         <source>S&amp;core Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feuille de marque</translation>
     </message>
     <message>
         <source>&amp;Playing Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conditions de jeu</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;nseil</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;About Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Dominos</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Pipwright Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Pipwright</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>the player&apos;s name cannot name a file</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du joueur ne peut pas servir de nom de fichier</translation>
     </message>
     <message>
         <source>today&apos;s date is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>la date du jour est inconnue</translation>
     </message>
     <message>
         <source>the history folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de l’historique ne peut pas être créé</translation>
     </message>
     <message>
         <source>another copy of the game holds the history</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre copie du jeu a l’historique ouvert</translation>
     </message>
     <message>
         <source>line %1 is not a date and two counts</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n’est pas une date suivie de deux nombres</translation>
     </message>
     <message>
         <source>%1,  Your game history is:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, voici votre historique des parties :</translation>
     </message>
     <message>
         <source>Date of Play       Games Won        Games Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de jeu        Victoires        Défaites</translation>
     </message>
     <message>
         <source>%1&apos;s Game History..</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des parties : %1</translation>
     </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des parties %1 est abîmé à la ligne %2 ; il est gardé tel quel.</translation>
     </message>
     <message>
         <source>Today&apos;s games were added to the end of %1, but the history could not be merged into one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les parties du jour ont été ajoutées à la fin de %1, mais l’historique n’a pas pu être regroupé en une ligne par jour.</translation>
     </message>
     <message>
         <source>Today&apos;s games could not be recorded in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les parties du jour n’ont pas pu être enregistrées dans %1.</translation>
     </message>
     <message>
         <source>The game history %1 could not be merged into one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des parties %1 n’a pas pu être regroupé en une ligne par jour.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games were added to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des parties %1 est abîmé à la ligne %2 ; il est gardé tel quel. Les parties du jour ont été ajoutées à la fin.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des parties %1 est abîmé à la ligne %2 ; il est gardé tel quel. Les parties du jour n’ont pas pu être enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix du joueur %1</translation>
     </message>
     <message>
         <source>Computer&apos;s Selection %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de l’ordinateur %1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The Computer will Select 7 Dominos from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur va prendre 7 dominos dans la pioche</translation>
     </message>
     <message>
         <source>The Computer will Draw %1 more Dominos from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur va piocher encore %1 dominos</translation>
     </message>
     <message>
         <source>The Computer will Draw 1 more Domino from the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur va piocher encore 1 domino</translation>
     </message>
     <message>
         <source>%1, Click on 7 Dominos in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cliquez sur 7 dominos de la pioche…</translation>
     </message>
     <message>
         <source>%1, Click the Left Mouse on one of your Dominos..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, faites un clic gauche sur l’un de vos dominos…</translation>
     </message>
     <message>
         <source>%1, The Computer is Thinking..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, l’ordinateur réfléchit…</translation>
     </message>
     <message>
         <source>%1, Click the Left Mouse on one of your Domios</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, faites un clic gauche sur l’un de vos dominos</translation>
     </message>
     <message>
         <source>%1, It&apos;s Your Turn, The Computer Can&apos;t Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, à vous de jouer, l’ordinateur boude…</translation>
     </message>
     <message>
         <source>The Computer Exceeded 18 Dominos..</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur a déjà 18 dominos…</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/><byte value="xd"/>The Computer has exceeded the mazimum of 18<byte value="xd"/>Dominos and does not have one equal to either<byte value="xd"/>of the two target Dominos on the Screen.  It is now<byte value="xd"/>your turn to Play...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/><byte value="xd"/>L’ordinateur a atteint le maximum de 18<byte value="xd"/>dominos et n’en a aucun qui aille sur l’un<byte value="xd"/>des deux bouts de la chaîne. C’est maintenant<byte value="xd"/>à vous de jouer…<byte value="xd"/></translation>
     </message>
     <message>
         <source>%1, Hint: Draw a Domino from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, conseil : piochez un domino…</translation>
     </message>
     <message>
         <source>%1, Hint: No Domino fits, press Can&apos;t Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, conseil : rien ne va, appuyez sur Je boude…</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Left End..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, conseil : posez le domino choisi au bout gauche…</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Right End..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, conseil : posez le domino choisi au bout droit…</translation>
     </message>
     <message>
         <source>%1&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos dominos, %1</translation>
     </message>
     <message>
         <source>%1, Click on any Domino in the BoneYard to see who Plays First..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cliquez sur un domino de la pioche pour savoir qui commence…</translation>
     </message>
     <message>
         <source>%1&apos; Score=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Score %1=%2</translation>
     </message>
     <message>
         <source>%1&apos;s Score=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Score %1=%2</translation>
     </message>
     <message>
         <source>Computer&apos;s Score=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score ordinateur=%1</translation>
     </message>
     <message>
         <source>%1,  Click the Left Mouse on one of your Dominos...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, faites un clic gauche sur l’un de vos dominos…</translation>
     </message>
     <message>
         <source>%1, Click on the corresponding Domino in the Play Field..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cliquez sur le domino correspondant dans l’aire de jeu…</translation>
     </message>
     <message>
         <source>%1, Wrong Selection....</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, mauvais choix…</translation>
     </message>
     <message>
         <source>You are only allowed 18 Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas plus de 18 dominos</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/><byte value="xd"/>You have exceeded the maximum of 18<byte value="xd"/>Dominos.  It is now the Computer&apos;s<byte value="xd"/>turn to Play...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/><byte value="xd"/>Vous avez atteint le maximum de 18<byte value="xd"/>dominos. C’est maintenant à l’ordinateur<byte value="xd"/>de jouer…<byte value="xd"/></translation>
     </message>
     <message>
         <source>%1&apos;s Score is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Score %1 : %2</translation>
     </message>
     <message>
         <source>%1, The Computer is Thinking....</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, l’ordinateur réfléchit…</translation>
     </message>
     <message>
         <source>Computer&apos;s Score is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score ordinateur : %1</translation>
     </message>
     <message>
         <source>The Computer has the Highest Domino, and will Start the Game..</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur a le domino le plus fort et commence…</translation>
     </message>
     <message>
         <source>%1 has the Highest Domino, and will Start the Game..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a le domino le plus fort et commence…</translation>
     </message>
     <message>
         <source>%1, You Tied with the Computer, Reselect another Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, égalité avec l’ordinateur, choisissez un autre domino</translation>
     </message>
     <message>
         <source>%1, Click on any Domino you wish to be played as the Set Domino..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cliquez sur le domino à poser comme domino de départ…</translation>
     </message>
     <message>
         <source>The Computer will now select a Domino to be used as the Set Domino..</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur va maintenant choisir son domino de départ…</translation>
     </message>
     <message>
         <source>The Computer&apos;s Turn to Play....</source>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de l’ordinateur…</translation>
     </message>
     <message>
         <source>%1, Click on %2 more Dominos in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cliquez encore sur %2 dominos de la pioche…</translation>
     </message>
     <message>
         <source>%1, Click on %2 more Domino in the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cliquez encore sur %2 domino de la pioche…</translation>
     </message>
     <message>
         <source>%1, Click on 7 Dominos from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cliquez sur 7 dominos de la pioche…</translation>
     </message>
     <message>
         <source>%1, The Computer will Draw 7 Dominos from the BoneYard..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, l’ordinateur va piocher 7 dominos…</translation>
     </message>
     <message>
         <source>Sorry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, %1</translation>
     </message>
     <message>
         <source>%1, You waited to Long.<byte value="xd"/>Your allotted Time of %2 Seconds has expired.<byte value="xd"/>It is now the Computer&apos;s turn to Play..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vous avez trop attendu.<byte value="xd"/>Votre temps imparti de %2 s est écoulé.<byte value="xd"/>C’est maintenant à l’ordinateur de jouer…</translation>
     </message>
     <message>
         <source>Games Won=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires=%1</translation>
     </message>
     <message>
         <source>Games Lost=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Défaites=%1</translation>
     </message>
 </context>
 <context>
     <name>NameEntry</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
 </context>
 <context>
     <name>PictureTexts</name>
     <message>
         <source>The line: no dominoes laid</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne : aucun domino posé</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, 1 domino laid</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne : bout gauche %1, bout droit %2, 1 domino posé</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, %3 dominoes laid</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne : bout gauche %1, bout droit %2, %3 dominos posés</translation>
     </message>
     <message>
         <source>BoneYard: 1 domino face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioche : 1 domino face cachée</translation>
     </message>
     <message>
         <source>BoneYard: %1 dominoes face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioche : %1 dominos face cachée</translation>
     </message>
 </context>
 <context>
     <name>ResultDialog</name>
     <message>
         <source>W I N N E R</source>
-        <translation type="unfinished"></translation>
+        <translation>G A G N É</translation>
     </message>
     <message>
         <source>You Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdu</translation>
     </message>
     <message>
         <source>Sorry, Ties Don&apos;t Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, manche nulle</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>%1, You Win this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vous gagnez cette manche…</translation>
     </message>
     <message>
         <source>%1,  You Win this Round.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vous gagnez cette manche.</translation>
     </message>
     <message>
         <source>The Computer&apos;s Dominos have a value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur des dominos de l’ordinateur : %1</translation>
     </message>
     <message>
         <source>Your Score of %1 will be increased by %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score passe de %1 à %3 (+%2)</translation>
     </message>
     <message>
         <source>%1, You Lost this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vous perdez cette manche…</translation>
     </message>
     <message>
         <source>%1,  The Computer Won this Round..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, l’ordinateur gagne cette manche…</translation>
     </message>
     <message>
         <source>Your Dominos have a value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de vos dominos : %1</translation>
     </message>
     <message>
         <source>The Computer&apos;s Score of %1 will be increased by %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le score de l’ordinateur passe de %1 à %3 (+%2)</translation>
     </message>
     <message>
         <source>%1,  You Win this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vous gagnez cette manche…</translation>
     </message>
     <message>
         <source>Your %1 Dominos have a value of %2.  The Computer</source>
         <extracomment>This label and the next two read as one paragraph, broken at the ends of the window&apos;s lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vos %1 dominos valent %2. L’ordinateur</translation>
     </message>
     <message>
         <source>had %1 Dominos with a value of %2.  Your score of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>en avait %1 valant %2. Votre score de %3</translation>
     </message>
     <message>
         <source>will be increased by %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>augmente de %1 et passe à %2.</translation>
     </message>
     <message>
         <source>Sorry, %1,  The Computer Won this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, %1, l’ordinateur gagne cette manche…</translation>
     </message>
     <message>
         <source>%1,  You Lost this Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vous perdez cette manche…</translation>
     </message>
     <message>
         <source>had %1 Dominos with a value of %2.  The Computer&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>en avait %1 valant %2. Le score de l’ordinateur</translation>
     </message>
     <message>
         <source>Score of %1 will be increased by %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>était de %1 ; il augmente de %2 et passe à %3.</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with a Score of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, égalité avec l’ordinateur à %2 points</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with %2 Pips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, égalité avec l’ordinateur : %2 points en main</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>%1 slot %2 holds %3-%4</source>
-        <translation type="unfinished"></translation>
+        <translation>la case %2 de la %1 contient %3-%4</translation>
     </message>
     <message>
         <source>%1 slot %2 is half empty</source>
-        <translation type="unfinished"></translation>
+        <translation>la case %2 de la %1 est à moitié vide</translation>
     </message>
     <message>
         <source>left entry %1 has a wrong index</source>
-        <translation type="unfinished"></translation>
+        <translation>l’entrée %1 de la branche gauche a un mauvais indice</translation>
     </message>
     <message>
         <source>right entry %1 has a wrong index</source>
-        <translation type="unfinished"></translation>
+        <translation>l’entrée %1 de la branche droite a un mauvais indice</translation>
     </message>
     <message>
         <source>left entry %1 does not match</source>
-        <translation type="unfinished"></translation>
+        <translation>l’entrée %1 de la branche gauche ne se raccorde pas</translation>
     </message>
     <message>
         <source>right entry %1 does not match</source>
-        <translation type="unfinished"></translation>
+        <translation>l’entrée %1 de la branche droite ne se raccorde pas</translation>
     </message>
     <message>
         <source>left entry %1 holds %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>l’entrée %1 de la branche gauche contient %2-%3</translation>
     </message>
     <message>
         <source>right entry %1 holds %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>l’entrée %1 de la branche droite contient %2-%3</translation>
     </message>
     <message>
         <source>%1-%2 is in %3 places</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2 se trouve à %3 endroits</translation>
     </message>
     <message>
         <source>phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>phase %1</translation>
     </message>
     <message>
         <source>Playerdom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Playerdom %1</translation>
     </message>
     <message>
         <source>ComputerDom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ComputerDom %1</translation>
     </message>
     <message>
         <source>PlayerScore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PlayerScore %1</translation>
     </message>
     <message>
         <source>ComputerScore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ComputerScore %1</translation>
     </message>
     <message>
         <source>BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>pioche</translation>
     </message>
     <message>
         <source>the BoneYard lacks dominoes before the draw</source>
-        <translation type="unfinished"></translation>
+        <translation>il manque des dominos dans la pioche avant le tirage</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>main du joueur</translation>
     </message>
     <message>
         <source>computer</source>
-        <translation type="unfinished"></translation>
+        <translation>main de l’ordinateur</translation>
     </message>
     <message>
         <source>arm counts %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nombres de dominos des branches : %1 et %2</translation>
     </message>
     <message>
         <source>the two arms disagree on the Set Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>les deux branches ne s’accordent pas sur le domino de départ</translation>
     </message>
     <message>
         <source>%1 dominoes are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>dominos manquants : %1</translation>
     </message>
     <message>
         <source>a quoted text is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte entre guillemets n’est pas fermé</translation>
     </message>
     <message>
         <source>text follows a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte suit un guillemet fermant</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est trop gros</translation>
     </message>
     <message>
         <source>the game would not open again: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie ne se rouvrirait pas : %1</translation>
     </message>
     <message>
         <source>the game would not open again as it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie ne se rouvrirait pas telle qu’elle a été enregistrée</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>the file ends before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s’arrête avant %1</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un nombre</translation>
     </message>
     <message>
         <source>%1 is not a whole number that fits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un nombre entier de taille admise</translation>
     </message>
     <message>
         <source>%1 is not #TRUE# or #FALSE#</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est ni #TRUE# ni #FALSE#</translation>
     </message>
     <message>
         <source>%1 is not a number that fits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un nombre de taille admise</translation>
     </message>
     <message>
         <source>%1 is not a quoted text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un texte entre guillemets</translation>
     </message>
     <message>
         <source>%1 is not a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une valeur</translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un nombre entier</translation>
     </message>
     <message>
         <source>%1 is %2, not %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut %2, hors de la plage %3 à %4</translation>
     </message>
     <message>
         <source>a half in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une moitié de domino dans %1</translation>
     </message>
     <message>
         <source>a slot in %1 holds 7 in one half only</source>
-        <translation type="unfinished"></translation>
+        <translation>une case dans %1 a 7 sur une seule moitié</translation>
     </message>
     <message>
         <source>a left arm entry</source>
-        <translation type="unfinished"></translation>
+        <translation>une entrée de la branche gauche</translation>
     </message>
     <message>
         <source>a half in the left arm</source>
-        <translation type="unfinished"></translation>
+        <translation>une moitié de domino de la branche gauche</translation>
     </message>
     <message>
         <source>a left arm rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>un rectangle de la branche gauche</translation>
     </message>
     <message>
         <source>a half in the right arm</source>
-        <translation type="unfinished"></translation>
+        <translation>une moitié de domino de la branche droite</translation>
     </message>
     <message>
         <source>a right arm entry</source>
-        <translation type="unfinished"></translation>
+        <translation>une entrée de la branche droite</translation>
     </message>
     <message>
         <source>the hands are dealt before who plays first is known</source>
-        <translation type="unfinished"></translation>
+        <translation>les mains sont distribuées avant de savoir qui commence</translation>
     </message>
     <message>
         <source>the computer draws other than seven dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ordinateur pioche un autre nombre que sept dominos</translation>
     </message>
     <message>
         <source>the player&apos;s seven is marked other than the hand holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>l’indicateur « sept dominos » du joueur ne correspond pas à sa main</translation>
     </message>
     <message>
         <source>the computer&apos;s seven is marked but not in its hand</source>
-        <translation type="unfinished"></translation>
+        <translation>l’indicateur « sept dominos » de l’ordinateur est mis, mais sa main ne les a pas</translation>
     </message>
     <message>
         <source>the side that draws second holds its seven first</source>
-        <translation type="unfinished"></translation>
+        <translation>le camp qui pioche en second a ses sept dominos en premier</translation>
     </message>
     <message>
         <source>the phase code</source>
-        <translation type="unfinished"></translation>
+        <translation>le code de phase</translation>
     </message>
     <message>
         <source>the player&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du joueur</translation>
     </message>
     <message>
         <source>the player&apos;s name is not one the start-up window makes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du joueur n’est pas un nom que la fenêtre de démarrage peut produire</translation>
     </message>
     <message>
         <source>the player&apos;s domino count</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de dominos du joueur</translation>
     </message>
     <message>
         <source>the computer&apos;s domino count</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de dominos de l’ordinateur</translation>
     </message>
     <message>
         <source>the left arm count</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de dominos de la branche gauche</translation>
     </message>
     <message>
         <source>the right arm count</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de dominos de la branche droite</translation>
     </message>
     <message>
         <source>the player&apos;s played domino</source>
-        <translation type="unfinished"></translation>
+        <translation>le domino joué par le joueur</translation>
     </message>
     <message>
         <source>the player&apos;s played domino is not two halves joined by -</source>
-        <translation type="unfinished"></translation>
+        <translation>le domino joué par le joueur n’est pas deux moitiés reliées par -</translation>
     </message>
     <message>
         <source>the left end</source>
-        <translation type="unfinished"></translation>
+        <translation>le bout gauche</translation>
     </message>
     <message>
         <source>the right end</source>
-        <translation type="unfinished"></translation>
+        <translation>le bout droit</translation>
     </message>
     <message>
         <source>the player&apos;s draw</source>
-        <translation type="unfinished"></translation>
+        <translation>le tirage du joueur</translation>
     </message>
     <message>
         <source>the computer&apos;s draw</source>
-        <translation type="unfinished"></translation>
+        <translation>le tirage de l’ordinateur</translation>
     </message>
     <message>
         <source>the winner-starts setting</source>
-        <translation type="unfinished"></translation>
+        <translation>le réglage « le gagnant commence »</translation>
     </message>
     <message>
         <source>the player&apos;s score</source>
-        <translation type="unfinished"></translation>
+        <translation>le score du joueur</translation>
     </message>
     <message>
         <source>the computer&apos;s score</source>
-        <translation type="unfinished"></translation>
+        <translation>le score de l’ordinateur</translation>
     </message>
     <message>
         <source>the computer&apos;s slot index</source>
-        <translation type="unfinished"></translation>
+        <translation>l’indice de case de l’ordinateur</translation>
     </message>
     <message>
         <source>the player&apos;s Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>le « Je boude » du joueur</translation>
     </message>
     <message>
         <source>the computer&apos;s Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>le « Je boude » de l’ordinateur</translation>
     </message>
     <message>
         <source>the drawing place</source>
-        <translation type="unfinished"></translation>
+        <translation>la place du domino pioché</translation>
     </message>
     <message>
         <source>the player&apos;s seven</source>
-        <translation type="unfinished"></translation>
+        <translation>l’indicateur « sept dominos » du joueur</translation>
     </message>
     <message>
         <source>the computer&apos;s seven</source>
-        <translation type="unfinished"></translation>
+        <translation>l’indicateur « sept dominos » de l’ordinateur</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino</source>
-        <translation type="unfinished"></translation>
+        <translation>le domino joué par l’ordinateur</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino is not two halves joined by -</source>
-        <translation type="unfinished"></translation>
+        <translation>le domino joué par l’ordinateur n’est pas deux moitiés reliées par -</translation>
     </message>
     <message>
         <source>the play timer</source>
-        <translation type="unfinished"></translation>
+        <translation>le minuteur de jeu</translation>
     </message>
     <message>
         <source>the time to play</source>
-        <translation type="unfinished"></translation>
+        <translation>le temps de jeu</translation>
     </message>
     <message>
         <source>the time to play is not 1 to 12 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>le temps de jeu n’est pas de 1 à 12 secondes</translation>
     </message>
     <message>
         <source>the game history setting</source>
-        <translation type="unfinished"></translation>
+        <translation>le réglage de l’historique des parties</translation>
     </message>
     <message>
         <source>the level of play</source>
-        <translation type="unfinished"></translation>
+        <translation>le niveau de jeu</translation>
     </message>
     <message>
         <source>the player&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>la main du joueur</translation>
     </message>
     <message>
         <source>the computer&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>la main de l’ordinateur</translation>
     </message>
     <message>
         <source>the BoneYard</source>
-        <translation type="unfinished"></translation>
+        <translation>la pioche</translation>
     </message>
     <message>
         <source>the dominoes are not a game that can be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les dominos ne forment pas une partie jouable : %1</translation>
     </message>
     <message>
         <source>a side holds its seven before who plays first is drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>un camp a ses sept dominos avant le tirage de celui qui commence</translation>
     </message>
     <message>
         <source>a score is one play cannot reach</source>
-        <translation type="unfinished"></translation>
+        <translation>un score est impossible à atteindre en jouant</translation>
     </message>
 </context>
 <context>
@@ -800,223 +801,227 @@ Released under the MIT License.</source>
     <message>
         <source>Computer</source>
         <extracomment>The computer&apos;s seat, named where the player&apos;s name stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Manche %1</translation>
     </message>
     <message>
         <source>%1 set %2: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouvre avec %2 : %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the left: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pose %2 à gauche : %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the right: %3 + %4 = %5, +%6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pose %2 à droite : %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>How the round ended, then what it was worth: two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Totals: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux : %1 %2, Ordinateur %3</translation>
     </message>
     <message>
         <source>%1 wins the game, %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gagne la partie, %2 à %3.</translation>
     </message>
     <message>
         <source>Opened from a file: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie ouverte depuis un fichier : %1 %2, Ordinateur %3</translation>
     </message>
     <message>
         <source>Round restarted, back to %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Manche recommencée, retour à %1 %2, Ordinateur %3</translation>
     </message>
     <message>
         <source>Game restarted: %1 %2, Computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie recommencée : %1 %2, Ordinateur %3</translation>
     </message>
     <message>
         <source>%1 went out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait domino.</translation>
     </message>
     <message>
         <source>%1 reached 200 mid-round.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 atteint 200 en cours de manche.</translation>
     </message>
     <message>
         <source>%1 reached 200 mid-round (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 atteint 200 en cours de manche (%2).</translation>
     </message>
     <message>
         <source>Blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu bloqué.</translation>
     </message>
     <message>
         <source>Blocked, a tie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu bloqué, égalité.</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: no points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 en main, Ordinateur %3 : aucun point</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, +%5 to %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 en main, Ordinateur %3 : %4, +%5 pour %6</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 en main, Ordinateur %3 : %4, arrondi à %5, +%6 pour %7</translation>
     </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>
     <message>
         <source>%1 Seconds to Play a Domino.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s pour jouer un domino.</translation>
     </message>
     <message>
         <source>%1 Seconds to Play a Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s pour jouer un domino</translation>
     </message>
     <message>
         <source>Game Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions de jeu</translation>
     </message>
     <message>
         <source>Play Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteur</translation>
     </message>
     <message>
         <source>To increase the Time You or the Computer have to play a Domino, move the Slider to the right and to decrease the time, move it to the Left.  The minimum time is 1 seconds and the maximum is 12 seconds.  To start the Timer, Check the Box to the Left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour allonger le temps dont vous et l’ordinateur disposez pour jouer un domino, déplacez le curseur vers la droite ; pour le raccourcir, vers la gauche. Le minimum est de 1 seconde et le maximum de 12 secondes. Pour lancer le minuteur, cochez la case à gauche.</translation>
     </message>
     <message>
         <source>Level of Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de jeu</translation>
     </message>
     <message>
         <source>Starting the Next Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Manche suivante</translation>
     </message>
     <message>
         <source>The Winner of the Game will place the Set Domino on the Next Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le gagnant de la manche pose le domino de départ de la manche suivante.</translation>
     </message>
     <message>
         <source>Check this Box if You want to record Today&apos;s Wins and Losses.  The Game History of the individual Player can be viewed by a Menu selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez cette case pour enregistrer les victoires et défaites du jour. L’historique des parties de chaque joueur s’affiche depuis le menu.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>%1 and the Computer will each draw one Domino from the BoneYard and whoever has the Domino with the largest value will start the next Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et l’ordinateur piochent chacun un domino, et celui qui a le domino le plus fort commence la manche suivante.</translation>
     </message>
     <message>
         <source>An Expert Player.  The Computer will provide fierce competition to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un joueur expert. L’ordinateur sera un adversaire redoutable pour %1.</translation>
     </message>
     <message>
         <source>A Master Player.  The Computer plays to win, and never looks at %1&apos;s Dominos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un joueur maître. L’ordinateur joue pour gagner contre %1, sans voir ses dominos.</translation>
     </message>
     <message>
         <source>A Novice Player.  The Computer will not present much of a challenge to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un joueur novice. L’ordinateur ne posera guère de difficultés à %1.</translation>
     </message>
 </context>
 <context>
     <name>pipwright::GameTable</name>
     <message>
         <source>Player&apos;s Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix du joueur</translation>
     </message>
     <message>
         <source>Computer&apos;s Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de l’ordinateur</translation>
     </message>
     <message>
         <source>Computer&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Main de l’ordinateur</translation>
     </message>
     <message>
         <source>BoneYard Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioche</translation>
     </message>
     <message>
         <source>Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Je boude</translation>
     </message>
     <message>
         <source>Player&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos dominos</translation>
     </message>
 </context>
 <context>
     <name>pipwright::HistoryChart</name>
     <message>
         <source>Won %1 and lost %2 of %3 games: %4% won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires : %1, défaites : %2, total : %3 (%4 % de victoires).</translation>
     </message>
     <message>
         <source>The last %1 of %2 days played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 derniers des %2 jours joués :</translation>
     </message>
     <message>
         <source>%1: %2 won, %3 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : victoires %2, défaites %3</translation>
     </message>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Défaites</translation>
     </message>
     <message>
         <source>The last %1 of %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 derniers des %2 jours</translation>
     </message>
 </context>
 <context>
     <name>pipwright::ScoreSheetWindow</name>
     <message>
         <source>Score Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de marque</translation>
     </message>
     <message>
         <source>Every count that scored and every round&apos;s award of the present game</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque compte qui a marqué et les points gagnés à chaque manche de la partie en cours</translation>
     </message>
 </context>
 <context>
     <name>pipwright::frmDominos</name>
     <message>
         <source>Width=%1   Height=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur=%1   Hauteur=%2</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>The game was not saved to
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie n’a pas été enregistrée dans
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The file
@@ -1024,47 +1029,51 @@ Do you want to replace it?</source>
 could not be opened.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier
+%1
+n’a pas pu être ouvert.
+
+%2</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is; today&apos;s games are still added to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des parties %1 est abîmé à la ligne %2 et reste tel quel ; les parties du jour sont quand même ajoutées à la fin.</translation>
     </message>
     <message>
         <source>Your dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos dominos</translation>
     </message>
     <message>
         <source>Computer&apos;s Dominos</source>
-        <translation type="unfinished"></translation>
+        <translation>Main de l’ordinateur</translation>
     </message>
     <message>
         <source>Left and Right move the highlight, 1 to 9 jump to a domino, Enter selects it, Escape clears the highlight, C presses Can&apos;t Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche gauche et Flèche droite déplacent la surbrillance, 1 à 9 vont à un domino, Enter le choisit, Escape efface la surbrillance, C appuie sur Je boude</translation>
     </message>
     <message>
         <source>L lays the selected domino on the left end, R on the right end</source>
-        <translation type="unfinished"></translation>
+        <translation>L pose le domino choisi au bout gauche, R au bout droit</translation>
     </message>
     <message>
         <source>B draws a domino</source>
-        <translation type="unfinished"></translation>
+        <translation>B pioche un domino</translation>
     </message>
     <message>
         <source>Save the Present Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la partie en cours</translation>
     </message>
     <message>
         <source>Open the Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une partie précédente</translation>
     </message>
     <message>
         <source>All Files (*.txt*) (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.txt*) (*.txt)</translation>
     </message>
     <message>
         <source>To Restart the Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour relancer le minuteur</translation>
     </message>
     <message>
         <source>%1
@@ -1072,14 +1081,18 @@ Your previous game had the Play Timer set to
 %2 Seconds.  To Restart the Timer, select Playing
 Conditions from the Menu and place a check mark in the
 proper Box.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Dans votre partie précédente, le minuteur de jeu était réglé
+sur %2 s. Pour le relancer, choisissez Conditions de jeu
+dans le menu Partie et cochez la case
+prévue à cet effet.</translation>
     </message>
 </context>
 <context>
     <name>pipwright::frmTitle</name>
     <message>
         <source>What is Your Name?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel est votre nom ?</translation>
     </message>
 </context>
 </TS>
