@@ -12,8 +12,8 @@
         <translation>Ein Dominospiel für einen Spieler gegen den Computer. Lege den Doppel-Sechs-Satz Ende an Ende, punkte mit jedem Vielfachen von fünf an den offenen Enden und erreiche als Erster 200 Punkte.</translation>
     </message>
     <message>
-        <source>Two levels of play, an optional play timer, saved games and a record of the games won and lost each day.</source>
-        <translation>Zwei Spielstärken, eine Bedenkzeit nach Wahl, gespeicherte Spiele und eine Chronik der Siege und Niederlagen je Tag.</translation>
+        <source>Three levels of play with hints, an optional play timer, saved games and a record of the games won and lost each day.</source>
+        <translation>Drei Spielstärken mit Tipps, eine Bedenkzeit nach Wahl, gespeicherte Spiele und eine Chronik der Siege und Niederlagen je Tag.</translation>
     </message>
     <message>
         <source>Copyright © the Pipwright developers.

@@ -12,8 +12,8 @@
         <translation>Un juego de dominó para un jugador contra la máquina. Coloca las fichas del doble seis una tras otra, anótate cada múltiplo de cinco en los extremos abiertos y sé el primero en llegar a 200 puntos.</translation>
     </message>
     <message>
-        <source>Two levels of play, an optional play timer, saved games and a record of the games won and lost each day.</source>
-        <translation>Dos niveles de juego, temporizador opcional, partidas guardadas y un registro diario de las partidas ganadas y perdidas.</translation>
+        <source>Three levels of play with hints, an optional play timer, saved games and a record of the games won and lost each day.</source>
+        <translation>Tres niveles de juego con pistas, temporizador opcional, partidas guardadas y un registro diario de las partidas ganadas y perdidas.</translation>
     </message>
     <message>
         <source>Copyright © the Pipwright developers.

@@ -12,8 +12,8 @@
         <translation>Un jeu de dominos pour un joueur contre l’ordinateur. Posez le jeu double-six bout à bout, marquez chaque multiple de cinq aux bouts ouverts et soyez le premier à atteindre 200 points.</translation>
     </message>
     <message>
-        <source>Two levels of play, an optional play timer, saved games and a record of the games won and lost each day.</source>
-        <translation>Deux niveaux de jeu, un minuteur facultatif, l’enregistrement des parties et le bilan quotidien des victoires et défaites.</translation>
+        <source>Three levels of play with hints, an optional play timer, saved games and a record of the games won and lost each day.</source>
+        <translation>Trois niveaux de jeu avec conseils, un minuteur facultatif, l’enregistrement des parties et le bilan quotidien des victoires et défaites.</translation>
     </message>
     <message>
         <source>Copyright © the Pipwright developers.

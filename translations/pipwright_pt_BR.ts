@@ -12,8 +12,8 @@
         <translation>Um jogo de dominó para um jogador contra o computador. Jogue as pedras ponta com ponta, marque cada múltiplo de cinco nas pontas e seja o primeiro a chegar a 200 pontos.</translation>
     </message>
     <message>
-        <source>Two levels of play, an optional play timer, saved games and a record of the games won and lost each day.</source>
-        <translation>Dois níveis de jogo, cronômetro opcional, partidas salvas e registro das vitórias e derrotas de cada dia.</translation>
+        <source>Three levels of play with hints, an optional play timer, saved games and a record of the games won and lost each day.</source>
+        <translation>Três níveis de jogo com dicas, cronômetro opcional, partidas salvas e registro das vitórias e derrotas de cada dia.</translation>
     </message>
     <message>
         <source>Copyright © the Pipwright developers.

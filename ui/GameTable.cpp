@@ -6,6 +6,7 @@
 #include "ui/StatusPanels.h"
 #include "ui/TableAccessible.h"
 #include "ui/Twips.h"
+#include "ui/dialogs/FittingFont.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -131,8 +132,10 @@ void GameTable::layOut(QSize designed) {
     in.verticalAllowance = toTwips(PlayersPic->height() - PlayersPic->contentsRect().height());
     // Captions are measured in the font they are shown in, so each label
     // fits exactly above the row it names.
+    // The player's caption may show a long name smaller; its row keeps the
+    // height of the captions' own font, which the BoneYard's shows.
     in.boneYardCaptionHeight = textHeightTwips(LblBoneYard->font());
-    in.playerCaptionHeight = textHeightTwips(LblPlayer->font());
+    in.playerCaptionHeight = in.boneYardCaptionHeight;
     in.playerLabelWidth = toTwips(captionWidths_.value(LblPlayer));
     in.cantPlayWidth = CantPlayDesign.width();
     in.playedWidth = PlayedDesign.width();
@@ -171,6 +174,7 @@ void GameTable::applyScale(QSize size) {
         it.key()->setFont(caption);
         it.key()->resize(scale_.scaled(it.value()), scale_.scaled(captionHeight_));
     }
+    fitCaption(LblPlayer);
     const QFont panel = scale_.font(panelFont());
     ComPlayerCantPlay->setFont(panel);
     ComPlayerCantPlay->setFixedSize(scale_.pixels(CantPlayDesign));
@@ -212,6 +216,14 @@ void GameTable::setPlayerCaption(const QString& text) {
     const int width = std::min(std::max(wanted, design), std::max(room, design));
     captionWidths_[LblPlayer] = width;
     LblPlayer->resize(scale_.scaled(width), LblPlayer->height());
+    fitCaption(LblPlayer);
+}
+
+void GameTable::fitCaption(QLabel* caption) {
+    // Across only: the caption's height is its font's own.
+    const QRect across(0, 0, caption->contentsRect().width(), QWIDGETSIZE_MAX);
+    caption->setFont(fittingFont(scale_.font(captionFont()), across, int(caption->alignment()),
+                                 caption->text()));
 }
 
 void GameTable::showSelectionLabel(SelectionLabel which, const QString& text, int centreX,

@@ -67,6 +67,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Shrinks a caption's font when its text is wider than its room: a long
+    // name, or a long translation.
+    void fitCaption(QLabel* caption);
     // Draws the designed layout at the scale that fits this size.
     void applyScale(QSize size);
     void placeSelectionLabel(SelectionLabel which);

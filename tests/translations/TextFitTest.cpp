@@ -1,6 +1,6 @@
 #include "tests/translations/TranslatedWindows.h"
+#include "ui/dialogs/WrappingCheckBox.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -78,10 +78,10 @@ bool fits(QWidget* w) {
         return label->wordWrap() ? fitsWrapped(m, area, int(label->alignment()), label->text())
                                  : fitsLines(m, area, label->text());
     }
-    if (auto* box = qobject_cast<QCheckBox*>(w)) {
+    if (auto* box = qobject_cast<WrappingCheckBox*>(w)) {
         const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
         const QRect area = box->rect().adjusted(indicator + 4, 0, 0, 0);
-        return fitsWrapped(m, area, Qt::AlignLeft | Qt::AlignVCenter,
+        return fitsWrapped(QFontMetrics(box->shownFont()), area, Qt::AlignLeft | Qt::AlignVCenter,
                            withoutMnemonics(box->text()));
     }
     if (auto* button = qobject_cast<QPushButton*>(w)) {
@@ -107,6 +107,8 @@ protected:
         const QString language = QString::fromLatin1(GetParam());
         SetUpIn(language.isEmpty() ? QString()
                                    : QStringLiteral(":/i18n/pipwright_%1.qm").arg(language));
+        // The widest name the name window lets a player type.
+        state().PlayerName = "Mmmmmmmm";
     }
 };
 

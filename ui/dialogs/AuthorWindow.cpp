@@ -39,8 +39,9 @@ QList<AboutLine> aboutLines() {
          false,
          {300, 1290, 5325, 1080}},
         {QCoreApplication::translate(
-             "AuthorWindow", "Two levels of play, an optional play timer, saved games and a record "
-                             "of the games won and lost each day."),
+             "AuthorWindow",
+             "Three levels of play with hints, an optional play timer, saved games and a record "
+             "of the games won and lost each day."),
          8.25,
          false,
          {300, 2430, 5325, 660}},

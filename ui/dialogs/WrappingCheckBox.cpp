@@ -1,5 +1,7 @@
 #include "ui/dialogs/WrappingCheckBox.h"
 
+#include "ui/dialogs/FittingFont.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -23,6 +25,10 @@ QRect WrappingCheckBox::textRect() const {
     return {left, 0, width() - left, height()};
 }
 
+QFont WrappingCheckBox::shownFont() const {
+    return fittingFont(font(), textRect(), TextFlags, text());
+}
+
 void WrappingCheckBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionButton option;
@@ -32,16 +38,16 @@ void WrappingCheckBox::paintEvent(QPaintEvent*) {
     indicator.rect = indicatorRect();
     style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &indicator, &painter, this);
 
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
     const QRect area = textRect();
+    painter.setFont(shownFont());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(area, flags, text());
+    painter.drawText(area, TextFlags, text());
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = painter.boundingRect(area, flags, text()).adjusted(-1, 0, 1, 0);
+        focus.rect = painter.boundingRect(area, TextFlags, text()).adjusted(-1, 0, 1, 0);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

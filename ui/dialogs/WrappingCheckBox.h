@@ -12,6 +12,10 @@ class WrappingCheckBox : public QCheckBox {
 public:
     explicit WrappingCheckBox(QWidget* parent);
 
+    // The font the caption is painted in: the box's own, or smaller when the
+    // caption would not fit the box at it.
+    QFont shownFont() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
@@ -19,6 +23,8 @@ protected:
 private:
     QRect indicatorRect() const;
     QRect textRect() const;
+    static constexpr int TextFlags =
+        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 };
 
 } // namespace pipwright
