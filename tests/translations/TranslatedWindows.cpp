@@ -1,6 +1,5 @@
 #include "tests/translations/TranslatedWindows.h"
 
-#include "game/Geometry.h"
 #include "tests/dialogs/ModalProbe.h"
 #include "ui/ScoreSheetWindow.h"
 #include "ui/dialogs/AuthorWindow.h"
@@ -9,7 +8,6 @@
 #include "ui/frmTitle.h"
 
 #include <QCoreApplication>
-#include <QPushButton>
 #include <QTest>
 
 namespace pipwright::test {
@@ -30,47 +28,16 @@ void TranslatedWindowTest::TearDown() {
 void TranslatedWindowTest::playToFirstResult() {
     window->random().seed(20261208);
     engine().GameStart();
-    auto firstFaceDown = [this] {
-        for (int i = 1; i <= SetSize; ++i)
-            if (state().BoneYardArray(i, 1) < NoHalf)
-                return i;
-        return 0;
-    };
-    auto draw = [this](int slot) {
-        const Rect square = boneYardSquare(slot, state().BoneYardTop);
-        click(Picture::BoneYard, square.left + 125, square.top + 125);
-    };
-    auto lay = [this](int slot) {
-        click(Picture::Players, handSlotLeft(slot) + 150, state().PlayerHandTop + 300);
-    };
     for (int clicks = 0; results.empty() && clicks < 500; ++clicks) {
         const GameState& s = state();
         if (s.GameStatus == Phase::DrawForFirstPlay || s.GameStatus == Phase::DrawingSeven) {
-            draw(firstFaceDown());
-            continue;
+            clickBoneYard(firstFaceDown());
+        } else if (s.GameStatus == Phase::SetDomino) {
+            clickHand(1);
+        } else {
+            ASSERT_EQ(s.GameStatus, Phase::PlayersTurn);
+            playersTurn();
         }
-        if (s.GameStatus == Phase::SetDomino) {
-            lay(1);
-            continue;
-        }
-        ASSERT_EQ(s.GameStatus, Phase::PlayersTurn);
-        bool laid = false;
-        for (int slot = 1; slot <= s.Playerdom && !laid; ++slot) {
-            const int a = s.PlayerArray(slot, 1), b = s.PlayerArray(slot, 2);
-            const bool left = a != NoHalf && fitsEnd(a, b, s.openEnd(End::Left));
-            if (a == NoHalf || (!left && !fitsEnd(a, b, s.openEnd(End::Right))))
-                continue;
-            lay(slot);
-            const Rect r = s.endRect(left ? End::Left : End::Right);
-            click(Picture::View, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-            laid = true;
-        }
-        if (laid)
-            continue;
-        if (const int slot = firstFaceDown())
-            draw(slot);
-        else
-            QTest::mouseClick(window->findChild<QPushButton*>("ComPlayerCantPlay"), Qt::LeftButton);
     }
     ASSERT_FALSE(results.empty());
 }

@@ -22,6 +22,15 @@ protected:
     // A left click at a point given in the picture's drawing units.
     void click(Picture p, int x, int y);
 
+    // Mouse play, as a player would.
+    int firstFaceDown() const; // the first face-down BoneYard slot, 0 when none
+    void clickBoneYard(int slot);
+    void clickHand(int slot);
+    void clickEnd(bool left);
+    // The player's turn: lays the first domino that fits, else draws, else
+    // presses Can't Play. True when a domino was laid.
+    bool playersTurn();
+
     std::unique_ptr<frmDominos> window;
     std::vector<ResultTexts> results;
     std::vector<QString> messageBoxes;
