@@ -96,14 +96,14 @@ void Engine::say(const Text& text) {
     port_.setMessage(text);
 }
 
-void Engine::setPlayerPlayed(std::string_view text) {
-    s_.PlayerPlayedCaption = text;
-    port_.setPlayerPlayed(text);
+void Engine::setPlayerPlayed(std::string_view pips) {
+    s_.PlayerPlayedCaption = pips;
+    port_.setPlayerPlayed(pips);
 }
 
-void Engine::setComputerPlayed(std::string_view text) {
-    s_.ComputerPlayedCaption = text;
-    port_.setComputerPlayed(text);
+void Engine::setComputerPlayed(std::string_view pips) {
+    s_.ComputerPlayedCaption = pips;
+    port_.setComputerPlayed(pips);
 }
 
 void Engine::showPlayerScore(bool apostropheOnly) {

@@ -117,7 +117,7 @@ std::vector<Text> checkInvariants(const GameState& s) {
     // While who plays first is drawn, the hands mean nothing yet.
     if (phase == Phase::DrawForFirstPlay || phase == Phase::ComputerDrawsFirst) {
         if (!drawForFirstPlayCount(SetSize - judge(tally, faults), phase))
-            faults.push_back(Text("SavedGame", "the BoneYard lacks dominoes before the draw"));
+            faults.emplace_back(Text("SavedGame", "the BoneYard lacks dominoes before the draw"));
         return faults;
     }
     addSlots(s.PlayerArray, s.Playerdom, Text("SavedGame", "player"), tally, faults);
@@ -135,7 +135,7 @@ std::vector<Text> checkInvariants(const GameState& s) {
         }
         if (s.armCell(End::Left, 1, Arm::Inner) != s.armCell(End::Right, 1, Arm::Outer) ||
             s.armCell(End::Left, 1, Arm::Outer) != s.armCell(End::Right, 1, Arm::Inner))
-            faults.push_back(Text("SavedGame", "the two arms disagree on the Set Domino"));
+            faults.emplace_back(Text("SavedGame", "the two arms disagree on the Set Domino"));
         addArm(s, End::Left, static_cast<int>(left), tally, faults);
         addArm(s, End::Right, right, tally, faults);
     }
