@@ -18,7 +18,25 @@ QString translated(const Text& text) {
     return QString::fromStdString(fillIn(format.toStdString(), filled));
 }
 
+namespace {
+
+// As gettext does: the C locale for messages (LC_ALL, else LC_MESSAGES, else
+// LANG) means English whatever LANGUAGE lists.
+bool messagesInPlainC() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            return value == QLatin1String("C") || value.startsWith(QLatin1String("C.")) ||
+                   value == QLatin1String("POSIX");
+    }
+    return true;
+}
+
+} // namespace
+
 QString installTranslations(QCoreApplication& app) {
+    if (messagesInPlainC())
+        return {};
     auto* game = new QTranslator(&app);
     if (!game->load(QLocale::system(), QStringLiteral("pipwright"), QStringLiteral("_"),
                     QStringLiteral(":/i18n"))) {

@@ -14,8 +14,9 @@ QString translated(const Text& text);
 
 // Loads the game's translation and Qt's own for the first of the desktop's
 // languages (LANGUAGE, then LANG) that the game ships, and makes it the
-// default locale. Any other language, LANG=C among them, keeps the English
-// source texts. Returns the language chosen, empty for English.
+// default locale. Any other language keeps the English source texts, and so
+// does LANG=C whatever LANGUAGE lists. Returns the language chosen, empty for
+// English.
 QString installTranslations(QCoreApplication& app);
 
 } // namespace pipwright

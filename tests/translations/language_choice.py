@@ -18,6 +18,7 @@ CASES = [
     ("", "ja_JP.UTF-8", "en"),
     ("de:es", "fr_FR.UTF-8", "de"),
     ("ja:es", "fr_FR.UTF-8", "es"),
+    ("de:es", "C.UTF-8", "en"),
 ]
 
 
