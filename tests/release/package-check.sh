@@ -59,6 +59,7 @@ cat >"$work/expected" <<EOF
 -rw-r--r-- usr/share/icons/hicolor/128x128/apps/$id.png
 -rw-r--r-- usr/share/icons/hicolor/48x48/apps/$id.png
 -rw-r--r-- usr/share/icons/hicolor/scalable/apps/$id.svg
+-rw-r--r-- usr/share/lintian/overrides/pipwright
 -rw-r--r-- usr/share/man/man6/pipwright.6.gz
 -rw-r--r-- usr/share/metainfo/$id.metainfo.xml
 -rwxr-xr-x usr/games/pipwright
