@@ -4,7 +4,7 @@
 #include "ui/DesignScale.h"
 #include "ui/MainLayout.h"
 
-#include <QHash>
+#include <QMap>
 #include <QWidget>
 #include <array>
 
@@ -79,7 +79,7 @@ private:
     DesignScale scale_;
     // Each caption's width at the designed size, in pixels; it changes with
     // the text of the player's caption and of the two selection labels.
-    QHash<QLabel*, int> captionWidths_;
+    QMap<QLabel*, int> captionWidths_;
     int captionHeight_ = 0;
     std::array<QPoint, 2> selectionAnchors_{}; // centre and top, in play-field units
     bool backgroundPressed_ = false;

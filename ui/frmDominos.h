@@ -14,7 +14,6 @@
 #include "ui/TableAccessible.h"
 #include "ui/dialogs/WindowPlacement.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>

@@ -317,11 +317,18 @@ def main():
     failures = []
     try:
         for _ in range(100):
-            if table.app():
+            if table.app() or game.poll() is not None:
                 break
             ear.pump(0.1)
         ear.pump(0.5)
-        xdotool("search", "--sync", "--name", "^Pipwright$", "windowfocus")
+        if game.poll() is not None:
+            raise Failure(f"the game ended at start with {game.returncode}: "
+                          f"{game.stderr.read().decode(errors='replace')[-2000:]}")
+        try:
+            subprocess.run(["xdotool", "search", "--sync", "--name", "^Pipwright$", "windowfocus"],
+                           capture_output=True, timeout=20)
+        except subprocess.TimeoutExpired:
+            raise Failure("the name window did not appear") from None
         xdotool("type", "--delay", "40", "tess")
         xdotool("key", "Return")
         ear.quiet()
