@@ -105,8 +105,7 @@ std::vector<Text> checkInvariants(const GameState& s) {
     if (s.ComputerDom < 0 || s.ComputerDom > HandLimit)
         faults.push_back(Text("SavedGame", "ComputerDom %1").arg(s.ComputerDom));
     if (s.PlayerScore.toLong() % 5 != 0 || s.PlayerScore < 0)
-        faults.push_back(Text("SavedGame", "PlayerScore %1")
-                             .arg(static_cast<long long>(s.PlayerScore.toLong())));
+        faults.push_back(Text("SavedGame", "PlayerScore %1").arg(s.PlayerScore.toLong()));
     if (s.ComputerScore % 5 != 0 || s.ComputerScore < 0)
         faults.push_back(Text("SavedGame", "ComputerScore %1").arg(s.ComputerScore));
     if (!faults.empty())
@@ -128,9 +127,7 @@ std::vector<Text> checkInvariants(const GameState& s) {
         const long left = s.Dominoleft.toLong();
         const int right = s.DominoRight;
         if (left < 1 || left > SetSize || right < 1 || right > SetSize) {
-            faults.push_back(Text("SavedGame", "arm counts %1 and %2")
-                                 .arg(static_cast<long long>(left))
-                                 .arg(right));
+            faults.push_back(Text("SavedGame", "arm counts %1 and %2").arg(left).arg(right));
             return faults;
         }
         if (s.armCell(End::Left, 1, Arm::Inner) != s.armCell(End::Right, 1, Arm::Outer) ||

@@ -38,7 +38,7 @@ ResultTexts resultTexts(ResultWindow window, const GameState& s) {
                     Text("Results", "The Computer's Score of %1 will be increased by %2 to %3")
                         .arg(computerBefore)
                         .arg(points)
-                        .arg(static_cast<long long>(s.ComputerScore))};
+                        .arg(s.ComputerScore)};
         break;
     case ResultWindow::PlayerScoreWins:
         t.caption = Text("Results", "%1,  You Win this Round...").arg(name);
@@ -67,7 +67,7 @@ ResultTexts resultTexts(ResultWindow window, const GameState& s) {
                     Text("Results", "Score of %1 will be increased by %2 to %3.")
                         .arg(computerBefore)
                         .arg(points)
-                        .arg(static_cast<long long>(s.ComputerScore))};
+                        .arg(s.ComputerScore)};
         break;
     case ResultWindow::PlayerScoreTies:
         // Equal scores name the score; a tie on pips alone names the pips.

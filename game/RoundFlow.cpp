@@ -129,9 +129,8 @@ void Engine::playerDrawForFirstPlay() {
 
     s_.DrawX = Variant::integer(PlayerFirstPlayX);
     s_.DrawY = FirstPlayY;
-    const Text playerLabel = Text("Messages", "%1's Score is %2")
-                                 .arg(s_.PlayerName)
-                                 .arg(static_cast<long long>(s_.plae.toLong()));
+    const Text playerLabel =
+        Text("Messages", "%1's Score is %2").arg(s_.PlayerName).arg(s_.plae.toLong());
     say(Text("Messages", "%1, The Computer is Thinking....").arg(s_.PlayerName));
     Check();
     s_.GameStatus = Phase::ComputerDrawsFirst;

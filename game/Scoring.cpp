@@ -197,8 +197,7 @@ bool Engine::gameEnd(bool playerWon) {
     port_.setStatusPanel(1, Text());
     port_.setStatusPanel(2, Text());
     if (playerWon)
-        port_.setStatusPanel(
-            3, Text("Messages", "Games Won=%1").arg(static_cast<long long>(s_.GamesWon.toLong())));
+        port_.setStatusPanel(3, Text("Messages", "Games Won=%1").arg(s_.GamesWon.toLong()));
     else
         port_.setStatusPanel(4, Text("Messages", "Games Lost=%1").arg(s_.GamesLost));
     port_.gameEnded();

@@ -23,8 +23,9 @@ public:
     Text& arg(Text text);
     Text& arg(std::string text) { return arg(verbatim(std::move(text))); }
     Text& arg(const char* text) { return arg(verbatim(text)); }
-    Text& arg(long long number) { return arg(verbatim(std::to_string(number))); }
-    Text& arg(int number) { return arg(static_cast<long long>(number)); }
+    template <std::integral Number> Text& arg(Number number) {
+        return arg(verbatim(std::to_string(number)));
+    }
 
     // Null for a verbatim text.
     const char* context() const { return context_; }

@@ -15,7 +15,10 @@ QString translated(const Text& text) {
     for (const Text& a : text.args())
         filled.push_back(translated(a).toStdString());
     const QString format = QCoreApplication::translate(text.context(), text.source());
-    return QString::fromStdString(fillIn(format.toStdString(), filled));
+    // The game's texts break their lines with \r, as its windows' labels took them.
+    return QString::fromStdString(fillIn(format.toStdString(), filled))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 namespace {

@@ -9,7 +9,8 @@ class QCoreApplication;
 namespace pipwright {
 
 // The text in the player's language: its source translated whole in its
-// context, then its arguments, each translated the same way, filled in.
+// context, then its arguments, each translated the same way, filled in; its
+// line breaks as a window shows them.
 QString translated(const Text& text);
 
 // Loads the game's translation and Qt's own for the first of the desktop's

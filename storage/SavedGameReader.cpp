@@ -163,8 +163,8 @@ private:
             refuse(Text("SavedGame", "%1 is %2, not %3 to %4")
                        .arg(what)
                        .arg(value)
-                       .arg(static_cast<long long>(low))
-                       .arg(static_cast<long long>(high)));
+                       .arg(low)
+                       .arg(high));
         return static_cast<long>(value);
     }
 

@@ -16,20 +16,8 @@
 
 namespace pipwright {
 
-namespace {
-
-// The text in the player's language, its line breaks as the window shows them.
-QString gameText(const Text& text) {
-    QString out = translated(text);
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return out;
-}
-
-} // namespace
-
 void MainWindowPort::setMessage(const Text& text) {
-    const QString message = gameText(text);
+    const QString message = translated(text);
     if (message != form_.table_->Label1->text()) {
         form_.table_->Label1->setMessage(message);
         form_.announce(message);
@@ -38,7 +26,7 @@ void MainWindowPort::setMessage(const Text& text) {
 }
 
 void MainWindowPort::setStatusPanel(int panel, const Text& text) {
-    const QString shown = gameText(text);
+    const QString shown = translated(text);
     // The scores and the games won and lost, when they change.
     if (shown != form_.table_->StatusBar1->panelText(panel) && panel <= 4)
         form_.announce(shown);
@@ -63,12 +51,12 @@ void MainWindowPort::setComputerPlayed(std::string_view pips) {
 }
 
 void MainWindowPort::setPlayerCaption(const Text& text) {
-    form_.table_->setPlayerCaption(gameText(text));
+    form_.table_->setPlayerCaption(translated(text));
 }
 
 void MainWindowPort::showSelectionLabel(SelectionLabel which, const Text& text, int centreX,
                                         int top) {
-    form_.table_->showSelectionLabel(which, gameText(text), centreX, top);
+    form_.table_->showSelectionLabel(which, translated(text), centreX, top);
 }
 
 void MainWindowPort::hideSelectionLabel(SelectionLabel label) {
@@ -130,7 +118,7 @@ void MainWindowPort::PauseTimer(double seconds) {
 }
 
 void MainWindowPort::messageBox(const Text& title, const Text& text) {
-    form_.blocking_.messageBox(gameText(title), gameText(text));
+    form_.blocking_.messageBox(translated(title), translated(text));
 }
 
 void MainWindowPort::showResultWindow(ResultWindow window, const GameState& state) {
@@ -138,7 +126,7 @@ void MainWindowPort::showResultWindow(ResultWindow window, const GameState& stat
 }
 
 void MainWindowPort::showTimeOutNotice(const Text& caption, const Text& text) {
-    form_.blocking_.timeOutNotice(gameText(caption), gameText(text));
+    form_.blocking_.timeOutNotice(translated(caption), translated(text));
 }
 
 bool MainWindowPort::timerBoxChecked() const {
