@@ -53,6 +53,12 @@ void Engine::playerSetDomino(int slot) {
     TheSetDomino();
     s_.PlayerArray(slot, 1) = NoHalf;
     s_.PlayerArray(slot, 2) = NoHalf;
+    // A Set Domino that reaches the target wins the round at once, as the
+    // computer's does; left for later, the computer's next count could pass it
+    // and the game would go to the side with fewer points.
+    CheckForWin();
+    if (s_.GameStatus == Phase::DrawForFirstPlay || s_.GameStatus == Phase::DrawingSeven)
+        return;
     s_.GameStatus = Phase::ComputersTurn;
     computer_->GameStatus4();
 }

@@ -201,6 +201,32 @@ TEST_F(EngineTest, ReachingTheTargetMidRoundWinsTheGame) {
     EXPECT_EQ(window.panels[1], "");
 }
 
+// Both sides one count short of the target: the player's Set Domino wins the
+// game there and then, before the computer can lay and pass him.
+TEST_F(EngineTest, ASetDominoThatReachesTheTargetWinsTheGameAtOnce) {
+    s().GameStatus = Phase::SetDomino;
+    s().PlayerScore = Variant::integer(195);
+    s().ComputerScore = 195;
+    s().Playerdom = 2;
+    s().PlayerArray(1, 1) = 1;
+    s().PlayerArray(1, 2) = 3;
+    s().PlayerArray(2, 1) = 4;
+    s().PlayerArray(2, 2) = 1;
+    s().ComputerDom = 1;
+    s().ComputerArray(1, 1) = 6;
+    s().ComputerArray(1, 2) = 6;
+    clickHand(2);
+    ASSERT_EQ(window.resultWindows.size(), 2u);
+    EXPECT_EQ(window.resultWindows[0].window, ResultWindow::PlayerWinsRound);
+    EXPECT_EQ(window.resultWindows[1].window, ResultWindow::Winner);
+    EXPECT_EQ(computer.turnCalls, 0);
+    ASSERT_FALSE(engine.scoreSheet().entries().empty());
+    const auto* won = std::get_if<GameWon>(&engine.scoreSheet().entries().back());
+    ASSERT_NE(won, nullptr);
+    EXPECT_EQ(won->winner, Seat::Player);
+    EXPECT_EQ(won->playerTotal, 200 + 10);
+}
+
 TEST_F(EngineTest, LosingTheGameCountsItAndTheWinnerStartsNext) {
     setUpTurn({2, 5}, {{6, 6}}, {{7, 7}});
     s().ComputerScore = 195;

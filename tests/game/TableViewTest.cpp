@@ -40,9 +40,11 @@ const ViewCase ViewCases[] = {
     {"the Set Domino goes on record before any end is open",
      [](Engine& e) {
          GameState& s = e.state();
-         s.Playerdom = 1;
+         s.Playerdom = 2;
          s.PlayerArray(1, 1) = 3;
          s.PlayerArray(1, 2) = 4;
+         s.PlayerArray(2, 1) = 6;
+         s.PlayerArray(2, 2) = 6;
          s.GameStatus = Phase::SetDomino;
          e.PlayersPic_MouseDown(handSlotLeft(1) + 150, s.PlayerHandTop + 300);
          e.PlayersPic_Click();
