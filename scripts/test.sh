@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pipwright and runs every test: the suite
-# through CTest, the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the fuzzers for the file readers and
+# through CTest, a long self-play run over many seeds, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for the file readers and
 # clang-tidy. Ends with a summary; exits non-zero if anything failed.
 #   scripts/test.sh [seconds per fuzzer, default 60]
 set -uo pipefail
@@ -61,6 +61,7 @@ count_tests() {
 }
 
 step tests build_and_test "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+step long-selfplay "$root/tests/computer/long-selfplay.sh" "$root/build"
 step sanitizers sanitized_build_and_test
 step fuzz env PIPWRIGHT_FUZZ_BUILD="$root/build-fuzz" sh "$root/fuzz/run.sh" "$fuzz_seconds"
 step clang-tidy "$root/tools/run-clang-tidy.sh" "$root/build"

@@ -96,7 +96,12 @@ void SelfPlay::checkSheet() {
     }
     if (++result_.invariantViolations <= ReportedViolations)
         for (const auto& line : faults)
-            diagnostics_ << "game " << result_.games + 1 << ", score sheet: " << line << '\n';
+            reportGame() << ", score sheet: " << line << '\n';
+}
+
+// Starts a diagnostic line with the seed and the game, so any fault can be played again.
+std::ostream& SelfPlay::reportGame() {
+    return diagnostics_ << "seed " << options_.seed << ", game " << result_.games + 1;
 }
 
 void SelfPlay::checkState(const char* after) {
@@ -105,21 +110,18 @@ void SelfPlay::checkState(const char* after) {
         return;
     if (++result_.invariantViolations <= ReportedViolations)
         for (const auto& line : broken)
-            diagnostics_ << "game " << result_.games + 1 << ", after " << after << ": "
-                         << line.english() << '\n';
+            reportGame() << ", after " << after << ": " << line.english() << '\n';
 }
 
 void SelfPlay::violation(const std::string& what) {
     if (++result_.invariantViolations <= ReportedViolations)
-        diagnostics_ << "game " << result_.games + 1 << ", phase " << engine_.state().GameStatus
-                     << ": " << what << '\n';
+        reportGame() << ", phase " << engine_.state().GameStatus << ": " << what << '\n';
 }
 
 void SelfPlay::abandonGame(const char* why) {
     ++result_.invariantViolations;
     if (result_.invariantViolations <= ReportedViolations)
-        diagnostics_ << "game " << result_.games + 1 << " abandoned (" << why << "), phase "
-                     << engine_.state().GameStatus << '\n';
+        reportGame() << " abandoned (" << why << "), phase " << engine_.state().GameStatus << '\n';
     ++result_.games;
     actionsThisGame_ = 0;
     drewThisTurn_ = false;

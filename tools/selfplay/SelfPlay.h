@@ -59,6 +59,7 @@ private:
     void resultShown(ResultWindow shown);
     void checkState(const char* after);
     void violation(const std::string& what);
+    std::ostream& reportGame();
     void saveAndReopen();
     void checkSheet();
     void abandonGame(const char* why);

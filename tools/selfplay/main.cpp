@@ -15,8 +15,10 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: pipwright-selfplay [--games N] [--seed S] [--player novice|expert|master]\n"
-    "                          [--computer novice|expert|master] [--winner-starts yes|no]\n";
+    "usage: pipwright-selfplay [--games N] [--seed S | --seeds FIRST-LAST]\n"
+    "                          [--player novice|expert|master] [--computer novice|expert|master]\n"
+    "                          [--winner-starts yes|no]\n"
+    "With --seeds, N games are played from each seed in turn and the figures are their sum.\n";
 
 template <typename T> std::optional<T> number(std::string_view text) {
     T value{};
@@ -46,8 +48,30 @@ double percentile(const std::vector<double>& sorted, double fraction) {
     return sorted[at];
 }
 
-std::optional<pipwright::SelfPlayOptions> parse(int argc, char** argv) {
+// The seeds to play, each with the options' number of games.
+struct Run {
     pipwright::SelfPlayOptions options;
+    std::uint64_t lastSeed = 0;
+};
+
+// A range "FIRST-LAST" of seeds, FIRST at most LAST.
+bool seedRange(std::string_view text, Run& run) {
+    const auto dash = text.find('-');
+    if (dash == std::string_view::npos)
+        return false;
+    auto first = number<std::uint64_t>(text.substr(0, dash));
+    auto last = number<std::uint64_t>(text.substr(dash + 1));
+    if (!first || !last || *first > *last)
+        return false;
+    run.options.seed = *first;
+    run.lastSeed = *last;
+    return true;
+}
+
+std::optional<Run> parse(int argc, char** argv) {
+    Run run;
+    pipwright::SelfPlayOptions& options = run.options;
+    bool range = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view name = argv[i];
         if (name == "--help" || name == "-h")
@@ -66,6 +90,8 @@ std::optional<pipwright::SelfPlayOptions> parse(int argc, char** argv) {
             auto n = number<std::uint64_t>(value);
             ok = n.has_value();
             options.seed = n.value_or(0);
+        } else if (name == "--seeds") {
+            ok = range = seedRange(value, run);
         } else if (name == "--player" || name == "--computer") {
             auto chosen = level(value);
             ok = chosen.has_value();
@@ -84,21 +110,41 @@ std::optional<pipwright::SelfPlayOptions> parse(int argc, char** argv) {
             return std::nullopt;
         }
     }
-    return options;
+    if (!range)
+        run.lastSeed = options.seed;
+    return run;
+}
+
+// Adds one seed's games to the sum of those before.
+void addUp(pipwright::SelfPlayResult& sum, pipwright::SelfPlayResult&& one) {
+    sum.games += one.games;
+    sum.playerWins += one.playerWins;
+    sum.computerWins += one.computerWins;
+    sum.hands += one.hands;
+    sum.invariantViolations += one.invariantViolations;
+    sum.sheetsAddedUp += one.sheetsAddedUp;
+    sum.decisionMs.insert(sum.decisionMs.end(), one.decisionMs.begin(), one.decisionMs.end());
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    auto options = parse(argc, argv);
-    if (!options) {
+    auto run = parse(argc, argv);
+    if (!run) {
         std::cerr << Usage;
         return 2;
     }
     // Processor time, so the rate is that of one core however busy the machine is.
     const std::clock_t start = std::clock();
-    pipwright::SelfPlay selfPlay(*options, std::cerr);
-    pipwright::SelfPlayResult result = selfPlay.run();
+    pipwright::SelfPlayResult result;
+    for (std::uint64_t seed = run->options.seed;; ++seed) {
+        pipwright::SelfPlayOptions options = run->options;
+        options.seed = seed;
+        pipwright::SelfPlay selfPlay(options, std::cerr);
+        addUp(result, selfPlay.run());
+        if (seed == run->lastSeed)
+            break;
+    }
     const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     const double rate = seconds > 0 ? result.games / seconds : 0;
     // The computer's share of the games, with its 95% Wilson interval.
