@@ -37,6 +37,7 @@ class Ear:
         self.pyatspi = pyatspi
         self.context = GLib.MainContext.default()
         self.events = []
+        self.told = ""
         self.deadline = time.monotonic() + deadline
         pyatspi.Registry.registerEventListener(
             self.heard, "object:state-changed:focused", "object:state-changed:showing",
@@ -53,6 +54,12 @@ class Ear:
             role, name = event.source.getRoleName(), event.source.name
             # The bridge sends the object, not the text: read what it says now.
             said = event.source.description if "description" in event.type else name
+            if role == "notification":
+                # A new name comes with its event; read later, the object may
+                # already tell the next piece of news.
+                if event.type.endswith("accessible-name"):
+                    self.told = str(event.any_data)
+                name = said = self.told
         except Exception:
             return
         self.events.append((event.type, role, name, event.detail1, said or ""))
