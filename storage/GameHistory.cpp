@@ -1,7 +1,7 @@
 #include "storage/GameHistory.h"
 
-#include "game/PlayerName.h"
 #include "language/Translation.h"
+#include "language/TypedName.h"
 #include "storage/HistoryFormat.h"
 #include "storage/SavedGameFile.h"
 
@@ -75,9 +75,10 @@ HistoryOutcome append(const QString& path, const HistoryRecord& record) {
 } // namespace
 
 std::optional<QString> historyFilePath(const std::string& playerName) {
-    // Such a name holds no path separator and no dot, so the file stays in
-    // the folder.
-    if (!isPlayerName(playerName) || historyFolder().isEmpty())
+    // Such a name holds no path separator, dot or control character, so the
+    // file stays in the folder; it is composed, so a name typed in any way
+    // finds the same file.
+    if (!isMadeName(playerName) || historyFolder().isEmpty())
         return std::nullopt;
     return historyFolder() + QLatin1Char('/') + QString::fromStdString(playerName) +
            QStringLiteral(".tot");

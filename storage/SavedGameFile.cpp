@@ -1,6 +1,7 @@
 #include "storage/SavedGameFile.h"
 
 #include "language/Translation.h"
+#include "language/TypedName.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -76,8 +77,17 @@ OpenedGame openPreviousGame(const QString& path, const GameState& current) {
         return opened;
     LoadResult result = readSavedGame(
         std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), current);
-    if (!result.game)
+    if (!result.game) {
         opened.reason = translated(result.error);
+        return opened;
+    }
+    // The file holds a name its format allows; it must also be one the
+    // start-up window makes, so its history file is the one the player knows.
+    if (!isMadeName(result.game->state.PlayerName)) {
+        opened.reason =
+            translated(Text("SavedGame", "the player's name is not one the start-up window makes"));
+        return opened;
+    }
     opened.game = std::move(result.game);
     return opened;
 }

@@ -1,46 +1,39 @@
 #include "ui/NameEntry.h"
 
-#include "game/PlayerName.h"
+#include "language/TypedName.h"
 
 #include <QCoreApplication>
-#include <cctype>
 
 namespace pipwright {
 
 namespace {
 
-constexpr int Backspace = 8;
-constexpr int Enter = 13;
+constexpr char32_t Backspace = 8;
+constexpr char32_t Enter = 13;
 
 // The name of a player who typed none: in the player's language when that
 // is a name the game could have made from keys, else the English one.
 std::string defaultName() {
     const std::string name =
         QCoreApplication::translate("NameEntry", "Player").toUtf8().toStdString();
-    return isPlayerName(name) ? name : std::string("Player");
+    return isMadeName(name) ? name : std::string("Player");
 }
 
 } // namespace
 
-bool NameEntry::keyPress(int key) {
+bool NameEntry::keyPress(char32_t key) {
     if (key == Enter) {
-        if (name_.empty())
-            name_ = defaultName();
-        for (char& c : name_)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        name_[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name_[0])));
-        if (name_.size() > LongestName)
-            name_.resize(LongestName);
+        const QString made = madeName(kept_);
+        name_ = made.isEmpty() ? defaultName() : made.toStdString();
         return true;
     }
     if (key == Backspace) {
-        if (!name_.empty())
-            name_.pop_back();
+        if (!kept_.isEmpty())
+            kept_.chop(kept_.size() > 1 && kept_.back().isLowSurrogate() ? 2 : 1);
         return false;
     }
-    if (!isNameKey(key))
-        return false;
-    name_ += static_cast<char>(key);
+    if (isNameCharacter(key))
+        kept_ += QString::fromUcs4(&key, 1);
     return false;
 }
 

@@ -201,6 +201,19 @@ PictureReading frmDominos::readLine() const {
     r.role = QAccessible::List;
     r.name = lineText(s);
     r.items = lineItems(s);
+    if (r.items.isEmpty())
+        return r;
+    // Where each item lies, in the order lineItems() names them: a click on
+    // an end's rectangle plays on that end.
+    const auto place = [this, &s](End end, int n) {
+        const Rect box = s.entryRect(end, n);
+        return QRect(table_->ViewPic->toWidget(box.left, box.top),
+                     table_->ViewPic->toWidget(box.right, box.bottom));
+    };
+    for (int n = s.armCount(End::Left); n >= 2; --n)
+        r.itemRects.push_back(place(End::Left, n));
+    for (int n = 1; n <= s.armCount(End::Right); ++n)
+        r.itemRects.push_back(place(End::Right, n));
     return r;
 }
 

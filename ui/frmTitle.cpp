@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,21 +23,6 @@ constexpr QSize InnerDesign{7050, 1680};
 constexpr QPoint LabelDesign{135, 495};
 constexpr QRect TextDesign{5040, 480, 1710, 600};
 constexpr int Gap = 150;
-
-// The key code the game reads from a key press, 0 for keys without one.
-int keyCode(const QKeyEvent& key) {
-    switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Backspace:
-        return 8;
-    default:
-        break;
-    }
-    const QString text = key.text();
-    return text.isEmpty() ? 0 : text.at(0).unicode();
-}
 
 } // namespace
 
@@ -111,16 +97,25 @@ void frmTitle::paintEvent(QPaintEvent* event) {
 
 bool frmTitle::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && event->type() == QEvent::KeyPress) {
-        const int key = keyCode(*static_cast<QKeyEvent*>(event));
-        if (key != 0)
-            Text1_KeyPress(key);
-        if (key == 13)
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            Text1_KeyPress(13);
             return true;
+        }
+        if (key->key() == Qt::Key_Backspace)
+            Text1_KeyPress(8);
+        else
+            for (const char32_t c : key->text().toUcs4())
+                Text1_KeyPress(c);
+    } else if (watched == Text1 && event->type() == QEvent::InputMethod) {
+        // Letters composed with dead keys or an input method arrive whole.
+        for (const char32_t c : static_cast<QInputMethodEvent*>(event)->commitString().toUcs4())
+            Text1_KeyPress(c);
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void frmTitle::Text1_KeyPress(int key) {
+void frmTitle::Text1_KeyPress(char32_t key) {
     if (handedOver_ || !name_.keyPress(key))
         return;
     handedOver_ = true;

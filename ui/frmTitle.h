@@ -32,8 +32,8 @@ private:
     // Places the question and the name box.
     void Form_Load();
     void loadGame();
-    // A key typed in the name box; Enter hands the name to the main window.
-    void Text1_KeyPress(int key);
+    // A character typed in the name box; Enter hands the name to the main window.
+    void Text1_KeyPress(char32_t key);
 
     std::unique_ptr<frmDominos> game_;
     NameEntry name_;

@@ -18,6 +18,9 @@ import time
 DOMINO = re.compile(r"^(\d)-(\d)$")
 ENDS = re.compile(r"left end (\d+), right end (\d+)")
 COUNT = re.compile(r"(\d+) domino")
+# How long one step may take before the check gives up: many times what it
+# takes on a busy machine.
+STEP_LIMIT = 120
 
 
 class Failure(Exception):
@@ -34,8 +37,8 @@ class Ear:
         self.pyatspi = pyatspi
         self.context = GLib.MainContext.default()
         self.events = []
+        self.told = ""
         self.deadline = time.monotonic() + deadline
-        self.last_event = time.monotonic()
         pyatspi.Registry.registerEventListener(
             self.heard, "object:state-changed:focused", "object:state-changed:showing",
             "object:property-change:accessible-description",
@@ -51,9 +54,14 @@ class Ear:
             role, name = event.source.getRoleName(), event.source.name
             # The bridge sends the object, not the text: read what it says now.
             said = event.source.description if "description" in event.type else name
+            if role == "notification":
+                # A new name comes with its event; read later, the object may
+                # already tell the next piece of news.
+                if event.type.endswith("accessible-name"):
+                    self.told = str(event.any_data)
+                name = said = self.told
         except Exception:
             return
-        self.last_event = time.monotonic()
         self.events.append((event.type, role, name, event.detail1, said or ""))
 
     def news(self, mark=0):
@@ -68,14 +76,16 @@ class Ear:
                 pass
             time.sleep(0.02)
 
-    def quiet(self, quiet=1.6, longest=20):
-        """Waits until the program has said nothing for a while."""
-        start = time.monotonic()
-        self.pump(0.1)
-        while time.monotonic() - self.last_event < quiet and time.monotonic() - start < longest:
-            self.pump(0.1)
-        if time.monotonic() > self.deadline:
-            raise Failure("the round took too long")
+    def wait_for(self, what, test, limit=STEP_LIMIT):
+        """Handles events until test gives something true, and returns that."""
+        until = min(time.monotonic() + limit, self.deadline)
+        while True:
+            found = test()
+            if found:
+                return found
+            if time.monotonic() > until:
+                raise Failure(f"{what}: nothing after {limit} s")
+            self.pump(0.05)
 
     def since(self, mark, kind=None):
         return [e for e in self.events[mark:] if kind is None or e[0] == kind]
@@ -202,16 +212,18 @@ class Player:
         """Moves the focus with Right until the focus event names the target."""
         self.key("Escape")
         for _ in range(count + 1):
-            mark = len(self.ear.events)
+            self.ear.pump(0.05)
+            mark, seen = len(self.ear.events), self.table.read()
             self.key("Right")
-            self.ear.pump(0.2)
-            focus = [e for e in self.ear.since(mark, "object:state-changed:focused")
-                     if e[3] == 1 and e[1] == "list item"]
-            self.name_changes_on_moves += len(
-                [e for e in self.ear.since(mark, "object:property-change:accessible-name")
-                 if e[1] in ("list", "list item")])
-            if not focus:
-                raise Failure("Right moved the highlight without a focus event")
+            focus = self.ear.wait_for(
+                "a focus event after Right",
+                lambda: [e for e in self.ear.since(mark, "object:state-changed:focused")
+                         if e[3] == 1 and e[1] == "list item"])
+            # Moving the focus renames nothing; the computer's move meanwhile may.
+            if not self.changed(seen):
+                self.name_changes_on_moves += len(
+                    [e for e in self.ear.since(mark, "object:property-change:accessible-name")
+                     if e[1] in ("list", "list item")])
             self.focus_checks += 1
             if focus[-1][2] == target:
                 return
@@ -221,43 +233,48 @@ class Player:
         return self.table.read() != before
 
     def attempt(self, keys, before):
+        """Presses keys and waits for the game to show something new: the move, or the
+        computer's, when the keys came while it still played and were ignored."""
         self.key(*keys)
-        self.ear.quiet()
-        return self.changed(before)
+        return self.ear.wait_for(f"the game's answer to {'+'.join(keys)}",
+                                 lambda: self.changed(before))
 
     def lay(self, index, domino, end, before):
         self.select(domino, index)
-        self.key("Return")
-        self.ear.pump(0.3)
         if end is None:
-            self.ear.quiet()
-            return self.changed(before)
-        if not self.table.selected_item() == domino:
-            raise Failure("Enter did not select the focused domino")
-        return self.attempt([end], before)
+            self.attempt(["Return"], before)
+            return
+        self.key("Return")
+        # Enter selects, unless the computer is still playing: then its move comes.
+        self.ear.wait_for("Enter selecting the focused domino",
+                          lambda: self.table.selected_item() == domino or self.changed(before))
+        if self.table.selected_item() == domino:
+            self.attempt([end], before)
 
     def move(self):
+        """One move: the first domino that fits, else a draw, else Can't Play. Each waits
+        for the game's answer."""
         seen = self.table.read()
         hand, ends = seen["hand"], seen["ends"]
         if ends is None:
-            if len(hand) >= 7 and self.lay(0, hand[0], None, seen):
+            if len(hand) >= 7:
+                self.lay(0, hand[0], None, seen)
                 return "set the Set Domino"
-            return "drew" if self.attempt(["b"], seen) else None
+            self.attempt(["b"], seen)
+            return "drew"
         for index, domino in enumerate(hand):
             a, b = map(int, DOMINO.match(domino).groups())
             for end, open_end in (("l", ends[0]), ("r", ends[1])):
                 if open_end in (a, b):
-                    if self.lay(index, domino, end, seen):
-                        return f"laid {domino} on the {'left' if end == 'l' else 'right'}"
-                    seen = self.table.read()
-        if seen["boneyard"] and self.attempt(["b"], seen):
+                    self.lay(index, domino, end, seen)
+                    return f"laid {domino} on the {'left' if end == 'l' else 'right'}"
+        if seen["boneyard"]:
+            self.attempt(["b"], seen)
             return "drew"
-        if self.attempt(["c"], seen):
-            return "could not play"
-        return None
+        self.attempt(["c"], seen)
+        return "could not play"
 
     def play(self):
-        idle = 0
         while True:
             self.note_phase(self.last_prompt())
             seen = self.table.read()
@@ -266,17 +283,22 @@ class Player:
             if any(role == "alert" for role, _ in seen["dialogs"]):
                 self.log("an alert: Return")
                 self.key("Return")
-                self.ear.quiet()
+                self.ear.wait_for("the alert closing on Return", lambda: not any(
+                    role == "alert" for role, _ in self.table.read()["dialogs"]))
                 continue
             done = self.move()
-            self.log(f"{done or 'nothing happened'}: hand {len(self.table.read()['hand'])}")
-            idle = 0 if done else idle + 1
-            if idle > 4:
-                raise Failure("five tries changed nothing")
+            self.log(f"{done}: hand {len(self.table.read()['hand'])}")
 
     def last_prompt(self):
         news = self.ear.news()
         return news[-1][:60] if news else "start"
+
+
+def main_window_shown(table):
+    try:
+        return table.main().getState().contains(table.pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
 
 
 def check_tab_order(ear, table, failures):
@@ -285,8 +307,9 @@ def check_tab_order(ear, table, failures):
     for _ in range(4):
         mark = len(ear.events)
         xdotool("key", "Tab")
-        ear.pump(0.3)
-        focus = [e for e in ear.since(mark, "object:state-changed:focused") if e[3] == 1]
+        focus = ear.wait_for("a focus event after Tab",
+                             lambda: [e for e in ear.since(mark, "object:state-changed:focused")
+                                      if e[3] == 1])
         stops.append(f"{focus[-1][1]} '{focus[-1][2]}'" if focus else "nothing")
     print("Tab:", " -> ".join(stops))
     expected = ["push button", "list", "image", "list"]
@@ -299,7 +322,7 @@ def main():
     parser.add_argument("--game", required=True)
     parser.add_argument("--launcher", required=True)
     parser.add_argument("--orca", help="also run the screen reader, logging to this file")
-    parser.add_argument("--deadline", type=float, default=400)
+    parser.add_argument("--deadline", type=float, default=1200)
     options = parser.parse_args()
     started = time.monotonic()
     helpers = [subprocess.Popen([options.launcher, "--launch-immediately"],
@@ -316,27 +339,23 @@ def main():
     table = Table(pyatspi)
     failures = []
     try:
-        for _ in range(100):
-            if table.app() or game.poll() is not None:
-                break
-            ear.pump(0.1)
-        ear.pump(0.5)
+        ear.wait_for("the game on the accessibility bus",
+                     lambda: table.app() or game.poll() is not None)
         if game.poll() is not None:
             raise Failure(f"the game ended at start with {game.returncode}: "
                           f"{game.stderr.read().decode(errors='replace')[-2000:]}")
         try:
             subprocess.run(["xdotool", "search", "--sync", "--name", "^Pipwright$", "windowfocus"],
-                           capture_output=True, timeout=20)
+                           capture_output=True, timeout=STEP_LIMIT)
         except subprocess.TimeoutExpired:
             raise Failure("the name window did not appear") from None
         xdotool("type", "--delay", "40", "tess")
         xdotool("key", "Return")
-        ear.quiet()
+        ear.wait_for("the main window", lambda: main_window_shown(table))
         window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Pipwright$"],
                                 capture_output=True, text=True).stdout.split()
         if window:
-            xdotool("windowfocus", window[-1])
-        ear.quiet()
+            xdotool("windowfocus", "--sync", window[-1])
         roles = table.roles_below_window()
         print("roles below the window:", ", ".join(sorted(roles)))
         if "frame" in roles:
@@ -369,10 +388,10 @@ def main():
         for role, name in table.read()["dialogs"]:
             xdotool("search", "--name", f"^{re.escape(name)}$", "windowfocus")
             xdotool("key", "Return")
-        ear.quiet(quiet=0.8)
-        xdotool("search", "--onlyvisible", "--name", "^Pipwright$", "windowfocus")
+        ear.wait_for("the result window closing", lambda: not table.read()["dialogs"])
+        xdotool("search", "--onlyvisible", "--name", "^Pipwright$", "windowfocus", "--sync")
         xdotool("key", "ctrl+q")
-        game.wait(timeout=10)
+        game.wait(timeout=STEP_LIMIT)
         if game.returncode != 0:
             failures.append(f"the game ended with {game.returncode}")
     except Failure as failure:

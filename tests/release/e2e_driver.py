@@ -1,12 +1,18 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Plays the running game through synthetic input until a round ends.
 
-It sees the game only as a player does, through screenshots of the X display,
-and acts only through xdotool: it types a name, then keeps trying the dominoes
-of its hand on the line (the halves that look like its ends first, then every
-half), draws from the BoneYard when nothing fits and presses "Can't Play" when
-the BoneYard is empty. The game itself refuses moves that break its rules, so a
-wasted click does no harm.
+It acts only through xdotool, as a player does: it types a name, then lays a
+domino of its hand that fits one of the two open ends, draws from the BoneYard
+when none fits and presses "Can't Play" when the BoneYard is empty. It learns
+where things lie from what the game tells a screen reader: the hand and the
+line are lists whose items name their dominoes and give their places, the line
+read from its left end to its right end. Before each click it checks on a
+screenshot that a domino is painted where the game says it lies, and finds the
+BoneYard's face-down squares by their colour.
+
+After each move it waits for the game to show something new; a move made while
+the computer still plays is ignored by the game and simply made again. The only
+time limit is a safety net far beyond a normal round.
 
 With --keys it never touches the mouse: it walks the highlight through its hand
 with Right, selects with Return, lays with L or R, draws with B, passes with C
@@ -14,16 +20,23 @@ and quits with Ctrl+Q.
 """
 import argparse
 import os
+import re
 import subprocess
 import sys
 import time
 
 FACE_DOWN = (0, 0, 128)
 HALF_FACE = (0, 0, 0)
+DOMINO = re.compile(r"^(\d)-(\d)$")
+COUNT = re.compile(r"(\d+)")
 # The windows' titles in English; a run in another language names its own.
 RESULT_TITLES = os.environ.get("E2E_RESULT_TITLES", "this Round|W I N N E R|You Lost|Tied with a Score")
 LIMIT_TITLES = os.environ.get("E2E_LIMIT_TITLES", "allowed 18 Dominos|Exceeded 18 Dominos")
 PLAYER_NAME = "Tester"
+# How long one step may take before the check gives up: many times what it
+# takes on a busy machine.
+STEP_LIMIT = 120
+POLL = 0.1
 
 
 class Failure(Exception):
@@ -40,14 +53,6 @@ def xdotool(*args, check=False):
 def find_windows(pattern):
     found = xdotool("search", "--onlyvisible", "--name", pattern)
     return [int(line) for line in found.split()] if found else []
-
-
-def window_geometry(window):
-    values = {}
-    for line in xdotool("getwindowgeometry", "--shell", window, check=True).splitlines():
-        key, _, value = line.partition("=")
-        values[key] = int(value)
-    return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
 
 
 class Shot:
@@ -74,14 +79,15 @@ class Shot:
         self.pixels = data[position + 1:position + 1 + self.width * self.height * 3]
         self.left, self.top = left, top
 
-    def colour(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.pixels[i:i + 3])
+    def count(self, colour):
+        target, found = bytes(colour), 0
+        for i in range(0, len(self.pixels), 3):
+            found += self.pixels[i:i + 3] == target
+        return found
 
-    def blobs(self, colour, sizes, solid):
-        """Connected areas of one colour whose width and height lie in sizes (low, high) and
-        that fill at least `solid` of their bounding box: (left, top, right, bottom) in screen
-        coordinates."""
+    def squares(self, colour, sizes):
+        """Solid squares of one colour whose sides lie in sizes (low, high): (left, top, right,
+        bottom) in screen coordinates."""
         target = bytes(colour)
         marked = bytearray(self.width * self.height)
         start = 0
@@ -94,19 +100,8 @@ class Shot:
                 start = i + 3
             else:
                 start = i + 1
-        return self._areas(marked, sizes, solid)
-
-    def blobs_where(self, test, sizes, solid):
-        """The same for the pixels whose (red, green, blue) passes test."""
-        marked = bytearray(self.width * self.height)
-        for p in range(self.width * self.height):
-            marked[p] = bool(test(self.pixels[3 * p], self.pixels[3 * p + 1],
-                                  self.pixels[3 * p + 2]))
-        return self._areas(marked, sizes, solid)
-
-    def _areas(self, marked, sizes, solid):
         width, height = self.width, self.height
-        (low_w, high_w), (low_h, high_h) = sizes
+        low, high = sizes
         found = []
         for seed in range(width * height):
             if not marked[seed]:
@@ -126,77 +121,103 @@ class Shot:
                         marked[q] = 0
                         stack.append(q)
             w, h = x1 - x0 + 1, y1 - y0 + 1
-            if low_w <= w <= high_w and low_h <= h <= high_h and count >= solid * w * h:
+            if low <= w <= high and low <= h <= high and count >= 0.9 * w * h:
                 found.append((x0 + self.left, y0 + self.top, x1 + self.left, y1 + self.top))
         return found
 
-    def same_as(self, other):
-        return self.pixels == other.pixels
-
-
-def button_face(red, green, blue):
-    """The light grey shades of a push button; the picture areas are darker, labels white."""
-    return red == green == blue and 225 <= red <= 254
-
 
 def centre(box):
-    return ((box[0] + box[2]) // 2, (box[1] + box[3]) // 2)
+    x, y, w, h = box
+    return (x + w // 2, y + h // 2)
 
 
-def touching(a, b):
-    """Two halves side by side, with at most a domino's outline between them."""
-    gap_x = max(a[0], b[0]) - min(a[2], b[2])
-    gap_y = max(a[1], b[1]) - min(a[3], b[3])
-    return (gap_x <= 4 and gap_y < 0) or (gap_y <= 4 and gap_x < 0)
+def pips(name):
+    match = DOMINO.match(name or "")
+    return (int(match.group(1)), int(match.group(2))) if match else None
 
 
-def loose_halves(halves):
-    """Halves with at most one neighbour: the outer halves of the two ends of the line."""
-    return [h for h in halves if sum(touching(h, other) for other in halves if other != h) <= 1]
+class Table:
+    """The main window as the game tells a screen reader, read afresh each time."""
 
+    def __init__(self, pyatspi):
+        self.pyatspi = pyatspi
 
-def beside(halves):
-    """The squares next to each half: a half drawn against its neighbours can run
-    into them on the screenshot and go unseen, but it lies next to one that is seen."""
-    seen = {centre(h) for h in halves}
-    found = []
-    for left, top, right, bottom in halves:
-        w, h = right - left + 1, bottom - top + 1
-        for dx, dy in ((w, 0), (-w, 0), (0, h), (0, -h)):
-            box = (left + dx, top + dy, right + dx, bottom + dy)
-            if centre(box) not in seen and box not in found:
-                found.append(box)
-    return found
+    @staticmethod
+    def children(obj):
+        return [obj.getChildAtIndex(i) for i in range(obj.childCount)] if obj else []
+
+    def app(self):
+        for child in self.children(self.pyatspi.Registry.getDesktop(0)):
+            if child is not None and child.name == "Pipwright":
+                return child
+        return None
+
+    def main(self):
+        for window in self.children(self.app()):
+            if window.getRoleName() == "frame" and window.name == "Pipwright":
+                return window
+        return None
+
+    def extents(self, obj):
+        box = obj.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
+        return (box.x, box.y, box.width, box.height)
+
+    def read(self):
+        """Reads the tree; nothing when a part of it went away while it was read."""
+        try:
+            return self.read_parts()
+        except Exception:
+            return None
+
+    def read_parts(self):
+        """The hand and the line as (name, box) lists, the BoneYard's count and box, the
+        Can't Play button's box and every label's text; nothing while no main window shows."""
+        main = self.main()
+        if main is None:
+            return None
+        seen = {"hand": [], "line": [], "boneyard": None, "boneyard_box": None,
+                "cant_play": None, "labels": []}
+        lists = []
+
+        def walk(obj):
+            for part in self.children(obj):
+                role, name = part.getRoleName(), part.name or ""
+                if role == "list":
+                    lists.append((self.extents(part)[1],
+                                  [(item.name, self.extents(item)) for item in self.children(part)]))
+                elif role == "image" and COUNT.search(name):
+                    seen["boneyard"] = int(COUNT.search(name).group(1))
+                    seen["boneyard_box"] = self.extents(part)
+                elif role == "push button":
+                    seen["cant_play"] = self.extents(part)
+                elif role == "label":
+                    seen["labels"].append(name)
+                elif role in ("filler", "panel", "status bar"):
+                    walk(part)
+        walk(main)
+        # The line lies in the play field, above the hand.
+        if len(lists) == 2:
+            (_, seen["line"]), (_, seen["hand"]) = sorted(lists, key=lambda found: found[0])
+        return seen
 
 
 class Driver:
-    def __init__(self, pid, shots, deadline, keys=False):
-        self.keys = keys
-        self.pid = pid
-        self.shots = shots
+    def __init__(self, game, table, shots, deadline, keys=False):
+        self.game, self.table, self.shots, self.keys = game, table, shots, keys
         self.started = time.monotonic()
         self.deadline = self.started + deadline
         self.window = None
-        self.geometry = None
-        self.boneyard_top = None
-        self.seen_line = set()
         self.shot_count = 0
+        self.moves = 0
 
     # --- bookkeeping ---
 
     def say(self, text):
         print(f"{time.monotonic() - self.started:7.1f}s {text}", flush=True)
 
-    def alive(self):
-        try:
-            with open(f"/proc/{self.pid}/stat") as stat:
-                return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
-        except OSError:
-            return False
-
     def check_time(self):
-        if not self.alive():
-            raise Failure("the game has ended unexpectedly")
+        if self.game.poll() is not None:
+            raise Failure(f"the game has ended unexpectedly with {self.game.returncode}")
         if time.monotonic() > self.deadline:
             raise Failure("no result window within the time limit")
 
@@ -205,140 +226,36 @@ class Driver:
         path = os.path.join(self.shots, f"{self.shot_count:03d}-{name}.png")
         subprocess.run(["import", "-window", "root", path], capture_output=True)
 
-    # --- seeing ---
-
-    def shot(self):
-        return Shot(*self.geometry)
-
-    def settled_shot(self, quiet=1.3, longest=15):
-        """A screenshot once nothing has changed for `quiet` seconds: the computer pauses at
-        most a second between its steps."""
-        until = time.monotonic() + longest
-        last = self.shot()
-        steady_since = time.monotonic()
-        while time.monotonic() < until:
-            time.sleep(0.2)
-            self.check_time()
-            now = self.shot()
-            if not now.same_as(last):
-                last, steady_since = now, time.monotonic()
-            elif time.monotonic() - steady_since >= quiet:
-                break
-        return last
-
-    @staticmethod
-    def halves(shot):
-        # A half is a black square of about 19 pixels; white pips cover up to a third of it.
-        return shot.blobs(HALF_FACE, ((13, 24), (13, 24)), 0.45)
-
-    @staticmethod
-    def squares(shot):
-        return shot.blobs(FACE_DOWN, ((12, 22), (12, 22)), 0.9)
-
-    def boneyard(self, shot):
-        return [b for b in self.squares(shot) if abs(b[1] - self.boneyard_top) <= 2]
-
-    def hand(self, shot):
-        """Upper halves of the player's standing dominoes, in the band above the BoneYard."""
-        band = [b for b in self.halves(shot) if self.boneyard_top - 100 < b[1] < self.boneyard_top]
-        if not band:
-            return []
-        top = min(b[1] for b in band)
-        return sorted((b for b in band if b[1] - top <= 3), key=lambda b: b[0])
-
-    def line(self, shot):
-        """Every half shown in the play field, above the message line."""
-        return [b for b in self.halves(shot) if b[3] < self.boneyard_top - 100]
-
-    def looks_like(self, box, colour):
-        x, y = centre(box)
-        patch = Shot(x - 3, y - 3, 7, 7)
-        return sum(patch.colour(px, py) == colour for px in range(7) for py in range(7)) > 20
-
-    def cant_play_button(self, hand_top):
-        """The one push button above the player's hand, found by its face colour."""
-        x, _, width, _ = self.geometry
-        band = Shot(x, hand_top - 45, width, 45)
-        buttons = band.blobs_where(button_face, ((40, 160), (10, 40)), 0.5)
-        if buttons:
-            return centre(max(buttons, key=lambda b: (b[2] - b[0]) * (b[3] - b[1])))
-        return None
+    def wait_for(self, what, test, limit=STEP_LIMIT, game_runs=True):
+        """Polls test until it gives something true, and returns that."""
+        until = time.monotonic() + limit
+        while True:
+            if game_runs:
+                self.check_time()
+            found = test()
+            if found:
+                return found
+            if time.monotonic() > until:
+                raise Failure(f"{what}: nothing after {limit} s")
+            time.sleep(POLL)
 
     # --- acting ---
 
-    def click(self, points, pause=0.05):
+    def click(self, *points):
         args = []
         for x, y in points:
-            args += ["mousemove", x, y, "click", "1", "sleep", pause]
-        if args:
-            xdotool(*args)
+            args += ["mousemove", x, y, "click", "1"]
+        xdotool(*args)
 
-    def press(self, *keys, pause=0.05):
-        args = []
-        for key in keys:
-            args += ["key", key, "sleep", pause]
-        if args:
-            xdotool(*args)
+    def press(self, *keys):
+        xdotool("key", *keys)
 
     def close_window(self, window):
-        xdotool("windowfocus", window)
-        time.sleep(0.2)
+        xdotool("windowfocus", "--sync", window)
         xdotool("key", "--window", window, "Return")
-        for _ in range(30):
-            if window not in find_windows("."):
-                return True
-            time.sleep(0.1)
-        xdotool("key", "Return")
-        for _ in range(30):
-            if window not in find_windows("."):
-                return True
-            time.sleep(0.1)
-        return False
+        self.wait_for("the window closing on Return", lambda: window not in find_windows("."))
 
-    # --- the game ---
-
-    def enter_name(self):
-        titles = []
-        for _ in range(100):
-            titles = find_windows("^Pipwright$")
-            if titles:
-                break
-            self.check_time()
-            time.sleep(0.1)
-        if not titles:
-            raise Failure("the start-up window did not appear")
-        title = titles[0]
-        time.sleep(0.5)
-        self.keep_screenshot("start")
-        xdotool("windowfocus", title)
-        time.sleep(0.2)
-        xdotool("type", "--delay", "40", PLAYER_NAME.lower())
-        xdotool("key", "Return")
-        for _ in range(100):
-            windows = [w for w in find_windows("^Pipwright$") if w != title]
-            if windows:
-                self.window = windows[0]
-                break
-            self.check_time()
-            time.sleep(0.1)
-        if self.window is None:
-            raise Failure("the main window did not appear after the name was typed")
-        self.geometry = window_geometry(self.window)
-        self.say(f"main window {self.window} at {self.geometry}")
-
-    def calibrate(self):
-        """The BoneYard row: 28 face-down squares in a row when the game starts."""
-        squares = []
-        for _ in range(40):
-            squares = self.squares(self.settled_shot(quiet=0.5))
-            tops = sorted({b[1] for b in squares})
-            if len(squares) == 28 and len(tops) == 1:
-                self.boneyard_top = tops[0]
-                self.say(f"BoneYard row at y={self.boneyard_top}")
-                self.keep_screenshot("calibrated")
-                return
-            time.sleep(0.25)
-        raise Failure(f"expected 28 face-down dominoes in one row, saw {len(squares)}")
+    # --- seeing ---
 
     def result_window(self):
         windows = find_windows(RESULT_TITLES)
@@ -349,132 +266,172 @@ class Driver:
             self.say("closing the 18-domino notice")
             self.close_window(window)
 
+    def painted(self, box):
+        """Whether a domino's black half shows inside box on the screen."""
+        x, y, w, h = box
+        return w > 0 and h > 0 and Shot(x, y, w, h).count(HALF_FACE) >= w * h // 8
+
+    def face_down(self, seen):
+        """The face-down squares of the BoneYard, left to right."""
+        x, y, w, h = seen["boneyard_box"]
+        return sorted(Shot(x, y, w, h).squares(FACE_DOWN, (12, 22)))
+
+    # --- the game ---
+
+    def enter_name(self):
+        title = self.wait_for("the start-up window", lambda: find_windows("^Pipwright$"))[0]
+        self.keep_screenshot("start")
+        xdotool("windowfocus", "--sync", title)
+        xdotool("type", "--delay", "40", PLAYER_NAME.lower())
+        xdotool("key", "Return")
+        self.wait_for("the main window after the name", self.table.read)
+        self.window = self.wait_for(
+            "the main window on screen",
+            lambda: [w for w in find_windows("^Pipwright$") if w != title])[0]
+        xdotool("windowfocus", "--sync", self.window)
+        seen = self.wait_for("a full BoneYard", self.full_boneyard)
+        self.say(f"main window {self.window}, BoneYard of 28 at {seen['boneyard_box']}")
+        self.keep_screenshot("started")
+
+    def full_boneyard(self):
+        seen = self.table.read()
+        if seen and seen["boneyard"] == 28 and len(self.face_down(seen)) == 28:
+            return seen
+        return None
+
     def play(self):
         """Plays until a result window is up, and returns it."""
-        looks = 0
-        missing_button = 0
-        hand_top = None
         while True:
             self.check_time()
             self.dismiss_limit_notice()
             window = self.result_window()
             if window:
                 return window
-            shot = self.settled_shot()
-            if self.result_window():
-                continue
-            hand, line, boneyard = self.hand(shot), self.line(shot), self.boneyard(shot)
-            if hand:
-                hand_top = hand[0][1]
-            new = [h for h in line if h not in self.seen_line]
-            self.seen_line = set(line)
-            likely = list(dict.fromkeys(new + loose_halves(line)))
-            looks += 1
-            self.say(f"look {looks}: hand {len(hand)}, line halves {len(line)} "
-                     f"(trying {len(likely)} first), BoneYard {len(boneyard)}")
-            if looks % 5 == 1:
-                self.keep_screenshot(f"look-{looks}")
-            if self.keys:
-                self.play_by_keys(hand, boneyard, hand_top)
-                continue
-            if self.try_hand(hand, likely):
-                continue
-            if boneyard:
-                self.click([centre(boneyard[0])])
-                time.sleep(0.2)
-                if not self.looks_like(boneyard[0], FACE_DOWN):
-                    continue
-                # The game refused the draw: some domino fits an end not tried yet.
-            if self.try_hand(hand, line) or self.try_hand(hand, beside(line)):
-                continue
-            if not boneyard and hand_top is not None:
-                button = self.cant_play_button(hand_top)
-                if button is None:
-                    missing_button += 1
-                    if missing_button == 3:
-                        raise Failure("no Can't Play button above the hand")
-                    continue
-                self.say("nothing fits and the BoneYard is empty: Can't Play")
-                self.click([button])
+            seen = self.wait_for("the main window's tree", self.table.read)
+            self.moves += 1
+            done = self.move_by_keys(seen) if self.keys else self.move(seen)
+            self.say(f"move {self.moves}: hand {len(seen['hand'])}, line {len(seen['line'])}, "
+                     f"BoneYard {seen['boneyard']}: {done}")
+            if self.moves % 10 == 1:
+                self.keep_screenshot(f"move-{self.moves}")
+            # The game answers with something new: a domino laid or drawn, a
+            # message, the computer's move or a window.
+            self.wait_for(f"the game's answer to '{done}'",
+                          lambda: self.table.read() != seen or self.result_window()
+                          or find_windows(LIMIT_TITLES))
 
-    def play_by_keys(self, hand, boneyard, hand_top):
-        """One move by keyboard: lay the first domino that fits, else draw, else pass."""
-        xdotool("windowfocus", self.window)
-        for place, domino in enumerate(hand):
-            self.check_time()
-            if self.result_window():
-                return
-            self.press("Escape", *["Right"] * (place + 1), "Return")
-            for end in ("", "l", "r"):
-                if end:
-                    self.press(end)
-                time.sleep(0.25)
-                if not self.looks_like(domino, HALF_FACE):
-                    self.say(f"laid domino {place + 1} of the hand by keys")
-                    return
-        if boneyard:
+    def choice(self, seen):
+        """The hand's first domino that fits an open end, with the end: (index, left); or
+        (index, None) to set the first domino of the line; or nothing."""
+        hand, line = seen["hand"], seen["line"]
+        if not line:
+            return (0, None) if len(hand) >= 7 else None
+        left, right = pips(line[0][0])[0], pips(line[-1][0])[1]
+        for index, (name, _) in enumerate(hand):
+            halves = pips(name)
+            if halves and left in halves:
+                return (index, True)
+            if halves and right in halves:
+                return (index, False)
+        return None
+
+    def move(self, seen):
+        """One move by mouse."""
+        chosen = self.choice(seen)
+        if chosen:
+            index, left = chosen
+            name, box = seen["hand"][index]
+            self.wait_for(f"the hand's {name} painted where the game says",
+                          lambda: self.painted(box))
+            if left is None:
+                self.click(centre(box))
+                return f"set {name}"
+            end_name, end = seen["line"][0 if left else -1]
+            self.wait_for(f"the line's {end_name} painted where the game says",
+                          lambda: self.painted(end))
+            self.click(centre(box), centre(end))
+            return f"{name} on the {'left' if left else 'right'} end"
+        if seen["boneyard"]:
+            squares = self.face_down(seen)
+            if squares:
+                square = squares[0]
+                self.click(((square[0] + square[2]) // 2, (square[1] + square[3]) // 2))
+                return "drew"
+        if seen["cant_play"]:
+            self.click(centre(seen["cant_play"]))
+            return "Can't Play"
+        return "nothing to do"
+
+    def move_by_keys(self, seen):
+        """One move by keyboard."""
+        xdotool("windowfocus", "--sync", self.window)
+        chosen = self.choice(seen)
+        if chosen:
+            index, left = chosen
+            self.press("Escape", *["Right"] * (index + 1), "Return")
+            if left is None:
+                return "set the first domino"
+            self.press("l" if left else "r")
+            return f"domino {index + 1} on the {'left' if left else 'right'} end"
+        if seen["boneyard"]:
             self.press("b")
-            time.sleep(0.3)
-            if len(self.boneyard(self.shot())) < len(boneyard):
-                return
-        if not boneyard and hand_top is not None:
-            self.say("nothing fits and the BoneYard is empty: C for Can't Play")
-            self.press("c")
-
-    def try_hand(self, hand, line):
-        """Tries each domino of the hand on the given halves of the line; True once one is
-        laid. With no line yet, a click on a domino sets it."""
-        for domino in hand:
-            self.check_time()
-            if self.result_window():
-                return True
-            self.click([centre(domino)] + [centre(half) for half in line], pause=0.03)
-            time.sleep(0.25)
-            if not self.looks_like(domino, HALF_FACE):
-                self.say(f"laid the domino at x={domino[0]}")
-                return True
-        return False
+            return "drew"
+        self.press("c")
+        return "Can't Play"
 
     def finish(self, window):
         self.say("a result window is up")
-        time.sleep(0.5)
         self.keep_screenshot("result")
-        if not self.close_window(window):
-            raise Failure("the result window did not close on Return")
+        self.close_window(window)
         self.say("result window closed")
-        shot = self.settled_shot()
+        self.wait_for("the next round with a full BoneYard", self.full_boneyard)
         self.keep_screenshot("after-result")
-        if len(self.boneyard(shot)) != 28:
-            raise Failure("the next round did not start with a full BoneYard")
-        xdotool("windowfocus", self.window)
-        time.sleep(0.2)
+        xdotool("windowfocus", "--sync", self.window)
         if self.keys:
             self.say("the next round is set up; quitting with Ctrl+Q")
             xdotool("key", "ctrl+q")
             return
         self.say("the next round is set up; quitting through the menu")
-        xdotool("key", "alt+g")
-        time.sleep(0.5)
-        xdotool("key", "q")
+        xdotool("key", "alt+g", "q")
 
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--pid", type=int, required=True)
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--launcher", required=True, help="the accessibility bus launcher")
     parser.add_argument("--shots", required=True)
-    parser.add_argument("--deadline", type=float, default=420)
+    parser.add_argument("--log", required=True, help="where the game's output goes")
+    parser.add_argument("--deadline", type=float, default=1200)
     parser.add_argument("--keys", action="store_true", help="play by keyboard alone")
     options = parser.parse_args()
-    driver = Driver(options.pid, options.shots, options.deadline, options.keys)
+    bus = subprocess.Popen([options.launcher, "--launch-immediately"],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    import pyatspi
+    with open(options.log, "w") as log:
+        game = subprocess.Popen([options.game], stdout=log, stderr=subprocess.STDOUT)
+    driver = Driver(game, Table(pyatspi), options.shots, options.deadline, options.keys)
+    status = 0
     try:
         driver.enter_name()
-        driver.calibrate()
         driver.finish(driver.play())
+        # Quit through the menu or Ctrl+Q: the game must end by itself, cleanly.
+        driver.wait_for("the game ending after Quit", lambda: game.poll() is not None,
+                        game_runs=False)
     except Failure as failure:
-        driver.keep_screenshot("failure")
+        if game.poll() is None or failure.args[0].startswith("the game has ended"):
+            driver.keep_screenshot("failure")
         print(f"FAIL: {failure}")
-        return 1
-    return 0
+        status = 1
+    finally:
+        if game.poll() is None:
+            game.kill()
+            game.wait()
+        bus.terminate()
+    if status == 0 and game.returncode != 0:
+        print(f"FAIL: the game ended with exit code {game.returncode}")
+        status = 1
+    driver.say(f"done in {driver.moves} moves")
+    return status
 
 
 if __name__ == "__main__":

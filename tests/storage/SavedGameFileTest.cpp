@@ -84,5 +84,20 @@ TEST_F(SavedGameFile, RefusesWhatIsNotASavedGame) {
     }
 }
 
+// Names a file's format allows that the start-up window never makes: too
+// long, not raised, not composed, or with more than letters.
+TEST_F(SavedGameFile, RefusesNamesTheStartUpWindowDoesNotMake) {
+    const GameState current = samples::freshGame();
+    for (const char* name : {"Abcdefghi", "J\xc3\xbcRGEN", "Zoe\xcc\x88", "Zo\xf0\x9f\x98\x80",
+                             "\xc3\xa9lo\xc3\xafse"}) {
+        GameState game = samples::gameInPlay();
+        game.PlayerName = name;
+        writeFile(path("named.txt"), QByteArray::fromStdString(writeSavedGame(game, false)));
+        const OpenedGame opened = openPreviousGame(path("named.txt"), current);
+        EXPECT_FALSE(opened.game) << name;
+        EXPECT_FALSE(opened.reason.isEmpty()) << name;
+    }
+}
+
 } // namespace
 } // namespace pipwright

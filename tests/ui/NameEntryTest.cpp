@@ -1,10 +1,13 @@
 #include "ui/NameEntry.h"
 
+#include "language/TypedName.h"
 #include "storage/GameHistory.h"
 #include "storage/SavedGame.h"
+#include "storage/SavedGameFile.h"
 #include "ui/frmDominos.h"
 #include "ui/frmTitle.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +23,8 @@ namespace {
 constexpr int Enter = 13;
 constexpr int Backspace = 8;
 
-std::vector<int> keys(const char* typed) {
-    std::vector<int> out;
+std::vector<char32_t> keys(const char* typed) {
+    std::vector<char32_t> out;
     for (const char* c = typed; *c; ++c)
         out.push_back(static_cast<unsigned char>(*c));
     return out;
@@ -29,7 +32,7 @@ std::vector<int> keys(const char* typed) {
 
 struct NameCase {
     const char* what;
-    std::vector<int> keys; // Enter follows
+    std::vector<char32_t> keys; // Enter follows
     const char* name;
 };
 
@@ -42,12 +45,15 @@ TEST(NameEntry, BuildsTheNameFromTheKeysTyped) {
         {"backspace takes the last letter off", {'x', 'y', Backspace, 'z'}, "Xz"},
         {"backspace on an empty name", {Backspace, 'a'}, "A"},
         {"backspace after a dropped digit", {'a', 'b', '7', Backspace}, "A"},
-        {"other control keys and accented letters ignored", {'a', 3, 9, 233, 'b'}, "Ab"},
+        {"other control keys ignored, accented letters kept",
+         {'a', 3, 9, 233, 'b'},
+         "A\xc3\xa9"
+         "b"},
         {"the codes between Z and a pass", keys("a_b"), "A_b"},
     };
     for (const NameCase& c : cases) {
         NameEntry entry;
-        for (int key : c.keys)
+        for (char32_t key : c.keys)
             EXPECT_FALSE(entry.keyPress(key)) << c.what;
         EXPECT_TRUE(entry.keyPress(Enter)) << c.what;
         EXPECT_EQ(entry.name(), c.name) << c.what;
@@ -64,10 +70,11 @@ TEST(NameEntry, EveryNameItMakesSavesOpensAndKeepsAHistory) {
     QStandardPaths::setTestModeEnabled(true);
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     frmDominos window; // a fresh game, its BoneYard dealt
-    for (int key = 'A'; key <= 'z'; ++key) {
-        for (const std::vector<int>& typed : {std::vector{key, int('o')}, {'J', key, key}}) {
+    for (char32_t key = 'A'; key <= 'z'; ++key) {
+        for (const std::vector<char32_t>& typed :
+             {std::vector<char32_t>{key, 'o'}, {'J', key, key}}) {
             NameEntry entry;
-            for (int k : typed)
+            for (char32_t k : typed)
                 entry.keyPress(k);
             entry.keyPress(Enter);
             const std::string name = entry.name();
@@ -83,6 +90,96 @@ TEST(NameEntry, EveryNameItMakesSavesOpensAndKeepsAHistory) {
             EXPECT_TRUE(historyText(name)) << name;
         }
     }
+    qputenv("HOME", oldHome);
+}
+
+// Every letter and mark of every alphabet, first in a name and later in it,
+// makes a name the files accept and the window would make again.
+TEST(NameEntry, EveryLetterMakesANameTheFilesKeep) {
+    int letters = 0;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (!isNameCharacter(c) || (c >= 0xD800 && c <= 0xDFFF))
+            continue;
+        ++letters;
+        for (const std::vector<char32_t>& typed : {std::vector<char32_t>{c, 'o'}, {'J', c, c}}) {
+            NameEntry entry;
+            for (char32_t k : typed)
+                entry.keyPress(k);
+            entry.keyPress(Enter);
+            ASSERT_TRUE(isMadeName(entry.name())) << std::hex << unsigned(c) << " " << entry.name();
+        }
+    }
+    EXPECT_GT(letters, 100000);
+}
+
+struct LanguageName {
+    const char* language;
+    const char* typed; // UTF-8
+    const char* name;
+};
+
+// Names from each language the game speaks, typed in the name window under
+// that language, keep their letters in every caption, a saved game and the
+// history file named after them.
+TEST(NameEntry, NamesOfEveryLanguageKeepTheirLettersInFiles) {
+    const LanguageName cases[] = {
+        {"en", "chlo\xc3\xab", "Chlo\xc3\xab"},
+        {"en", "Zo\xc3\xab 2", "Zo\xc3\xab"},
+        {"es", "\xc3\xad\xc3\xb1igo", "\xc3\x8d\xc3\xb1igo"},
+        {"es",
+         "MAR\xc3\x8d"
+         "A JOS\xc3\x89",
+         "Mar\xc3\xad"
+         "ajos"},
+        {"pt_BR", "jo\xc3\xa3o", "Jo\xc3\xa3o"},
+        {"pt_BR", "concei\xc3\xa7\xc3\xa3o", "Concei\xc3\xa7\xc3\xa3"},
+        {"fr", "\xc3\xa9lo\xc3\xafse", "\xc3\x89lo\xc3\xafse"},
+        {"fr", "e\xcc\x81lodie", "\xc3\x89lodie"}, // typed with a combining accent
+        {"fr", "FRAN\xc3\x87OIS", "Fran\xc3\xa7ois"},
+        {"de", "j\xc3\xbcrgen", "J\xc3\xbcrgen"},
+        {"de",
+         "GR\xc3\x96\xc3\x9f"
+         "E",
+         "Gr\xc3\xb6\xc3\x9f"
+         "e"},
+        {"de",
+         "\xc3\x9f"
+         "a",
+         "Ssa"}, // ß is SS in upper case
+    };
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QLocale oldLocale;
+    for (const LanguageName& c : cases) {
+        SCOPED_TRACE(std::string(c.language) + " " + c.typed);
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.language)));
+        frmTitle title;
+        title.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
+        auto* box = title.findChild<QLineEdit*>("Text1");
+        for (const QChar letter : QString::fromUtf8(c.typed)) // keys of any layout
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(letter), {});
+        QTest::keyClick(box, Qt::Key_Return);
+        frmDominos& game = title.game();
+        const std::string name = game.engine().state().PlayerName;
+        EXPECT_EQ(name, c.name);
+        EXPECT_EQ(game.findChild<QLabel*>("LblPlayer")->text(),
+                  QString::fromUtf8(c.name) + "'s Dominos");
+
+        const QString saved = home.filePath("game.txt");
+        ASSERT_TRUE(savePresentGame(saved, game.engine().state(), false).ok);
+        const OpenedGame opened = openPreviousGame(saved, GameState());
+        ASSERT_TRUE(opened.game) << opened.reason.toStdString();
+        EXPECT_EQ(opened.game->state.PlayerName, name);
+
+        ASSERT_TRUE(recordHistory(name, 2, 1, QDate(2001, 3, 14)).ok);
+        EXPECT_TRUE(QFile::exists(folder + '/' + QString::fromUtf8(c.name) + ".tot"));
+        EXPECT_TRUE(historyText(name).value_or(QString()).startsWith(QString::fromUtf8(c.name)));
+    }
+    QLocale::setDefault(oldLocale);
     qputenv("HOME", oldHome);
 }
 

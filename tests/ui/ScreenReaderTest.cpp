@@ -103,6 +103,50 @@ TEST_F(ScreenReader, TheTreeFollowsEachPhase) {
     }
 }
 
+// Each domino of the line tells where it lies, as the hand's do: the reader
+// finds the domino under the pointer, and a click at an end's place plays
+// there, as a magnifier's or a test driver's would.
+TEST_F(ScreenReader, TheLineTellsWhereEachDominoLies) {
+    window->random().seed(20261208);
+    engine().GameStart();
+    int laidWhereTold = 0;
+    for (int clicks = 0; results.empty() && clicks < 500; ++clicks) {
+        const GameState& s = state();
+        if (s.GameStatus == Phase::SetDomino) {
+            clickHand(1);
+            continue;
+        }
+        if (s.GameStatus != Phase::PlayersTurn) {
+            clickBoneYard(firstFaceDown());
+            continue;
+        }
+        QAccessibleInterface* line = read(Picture::View);
+        for (int i = 0; i < line->childCount(); ++i) {
+            const QPoint middle = line->child(i)->rect().center();
+            EXPECT_EQ(line->childAt(middle.x(), middle.y()), line->child(i)) << i;
+        }
+        const int held = int(items(Picture::Players).size());
+        for (int slot = 1; slot <= s.Playerdom && items(Picture::Players).size() == held; ++slot) {
+            const int a = s.PlayerArray(slot, 1), b = s.PlayerArray(slot, 2);
+            for (const bool left : {true, false}) {
+                if (a == NoHalf || !fitsEnd(a, b, s.openEnd(left ? End::Left : End::Right)))
+                    continue;
+                clickHand(slot);
+                const QRect place = line->child(left ? 0 : line->childCount() - 1)->rect();
+                PictureArea& view = picture(Picture::View);
+                QTest::mouseClick(&view, Qt::LeftButton, {}, view.mapFromGlobal(place.center()));
+                ASSERT_EQ(items(Picture::Players).size(), held - 1) << "a click on the told end";
+                ++laidWhereTold;
+                break;
+            }
+        }
+        if (items(Picture::Players).size() == held)
+            playersTurn();
+    }
+    EXPECT_EQ(results.size(), 1u);
+    EXPECT_GE(laidWhereTold, 3);
+}
+
 TEST_F(ScreenReader, NoFrameBelowTheWindowAndTheHandHoldsListItems) {
     deal({{6, 4}});
     std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
