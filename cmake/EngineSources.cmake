@@ -12,6 +12,7 @@ set(pipwright_rules_sources
   rules/Events.cpp
   rules/SeatView.cpp
   rules/Game.cpp
+  rules/Audit.cpp
 )
 set(pipwright_game_sources
   game/Text.cpp

@@ -126,7 +126,7 @@ void Game::chooseLeader() {
     for (int seat = 0; seat < rules_.seats; ++seat)
         for (const Domino d : hands_[seat]) {
             const auto weight = [](Domino x) {
-                return (x.isDouble() ? 100 : 0) + 10 * x.pips() + x.high;
+                return (x.isDouble() ? 1000 : 0) + 10 * x.pips() + x.high;
             };
             if (!best || weight(d) > weight(*best)) {
                 best = d;

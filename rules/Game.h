@@ -74,6 +74,7 @@ public:
     Outcome apply(const Move& move);
     // Deals the next hand once a hand has ended and the game has not.
     Refusal dealNextHand();
+    friend bool operator==(const Game&, const Game&) = default;
 
 private:
     Game() = default;
