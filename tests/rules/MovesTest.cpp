@@ -102,11 +102,11 @@ TEST(Moves, ASeatSeesOnlyItsOwnDraws) {
 }
 
 struct ChoiceCase {
-    const char* name;
-    Preset preset;
+    const char* name = "";
+    Preset preset = Preset::Partners;
     Choices choices;
-    bool allowed;
-    int dealEach;
+    bool allowed = false;
+    int dealEach = 0;
 };
 
 TEST(Presets, ChoicesOpenAndClosed) {
