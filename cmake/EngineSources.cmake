@@ -1,6 +1,19 @@
 # The sources of the toolkit-free libraries, from the top of the tree. Named
 # once here for the game's build and for the fuzzers, which compile them with
 # their own instrumentation.
+set(pipwright_rules_sources
+  rules/Domino.cpp
+  rules/Random.cpp
+  rules/RuleSet.cpp
+  rules/Presets.cpp
+  rules/Line.cpp
+  rules/Scoring.cpp
+  rules/Move.cpp
+  rules/Events.cpp
+  rules/SeatView.cpp
+  rules/Game.cpp
+  rules/Audit.cpp
+)
 set(pipwright_game_sources
   game/Text.cpp
   game/Variant.cpp
@@ -27,6 +40,10 @@ set(pipwright_computer_sources
   computer/HiddenHand.cpp
   computer/MasterChoice.cpp
   computer/Hint.cpp
+  computer/table/TablePlayer.cpp
+  computer/table/Novice.cpp
+  computer/table/Expert.cpp
+  computer/table/Master.cpp
 )
 set(pipwright_storage_format_sources
   storage/FieldText.cpp
