@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <cctype>
+#include <utility>
 
 namespace pipwright {
 
@@ -22,7 +23,16 @@ std::string defaultName() {
 
 } // namespace
 
+void NameEntry::offer(std::string name) {
+    if (!isPlayerName(name))
+        return;
+    name_ = std::move(name);
+    offered_ = true;
+}
+
 bool NameEntry::keyPress(int key) {
+    if (std::exchange(offered_, false) && key != Enter)
+        name_.clear();
     if (key == Enter) {
         if (name_.empty())
             name_ = defaultName();

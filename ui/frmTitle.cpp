@@ -2,6 +2,7 @@
 
 #include "ui/Look.h"
 #include "ui/Twips.h"
+#include "ui/WindowGeometry.h"
 #include "ui/WindowIcon.h"
 #include "ui/frmDominos.h"
 
@@ -22,6 +23,7 @@ constexpr QSize InnerDesign{7050, 1680};
 constexpr QPoint LabelDesign{135, 495};
 constexpr QRect TextDesign{5040, 480, 1710, 600};
 constexpr int Gap = 150;
+const QString NameKey = QStringLiteral("player/name");
 
 // The key code the game reads from a key press, 0 for keys without one.
 int keyCode(const QKeyEvent& key) {
@@ -88,6 +90,13 @@ void frmTitle::Form_Load() {
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.left() + (screenArea.width() - width()) / 2,
          screenArea.top() + (screenArea.height() - height()) / 2);
+    // The last name given stands selected: typing replaces it, Enter keeps it.
+    const QString kept = keptSettings().value(NameKey).toString();
+    name_.offer(kept.toStdString());
+    if (name_.offered()) {
+        Text1->setText(kept);
+        Text1->selectAll();
+    }
     Text1->setFocus();
 }
 
@@ -112,8 +121,11 @@ void frmTitle::paintEvent(QPaintEvent* event) {
 bool frmTitle::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && event->type() == QEvent::KeyPress) {
         const int key = keyCode(*static_cast<QKeyEvent*>(event));
-        if (key != 0)
-            Text1_KeyPress(key);
+        // While the last name stands offered, keys that only move the cursor
+        // are ignored, so the box and the name never part.
+        if (key == 0)
+            return name_.offered();
+        Text1_KeyPress(key);
         if (key == 13)
             return true;
     }
@@ -124,6 +136,7 @@ void frmTitle::Text1_KeyPress(int key) {
     if (handedOver_ || !name_.keyPress(key))
         return;
     handedOver_ = true;
+    keptSettings().setValue(NameKey, QString::fromStdString(name_.name()));
     game().engine().state().PlayerName = name_.name();
     game_->show();
     close();
