@@ -123,18 +123,15 @@ struct RestartCase {
 };
 
 const RestartCase Restarts[] = {
-    {"a game without points restarts at once", Menu::RestartTheGame, 0, 0, Phase::PlayersTurn,
-     false, false, true},
-    {"a game with points asks, No keeps it", Menu::RestartTheGame, 155, 40, Phase::PlayersTurn,
-     true, false, false},
-    {"the computer's points count too", Menu::RestartTheGame, 0, 5, Phase::DrawForFirstPlay, true,
-     false, false},
-    {"Yes restarts the game", Menu::RestartTheGame, 155, 40, Phase::PlayersTurn, true, true, true},
-    {"a round with nothing laid restarts at once", Menu::RestartTheRound, 155, 40,
-     Phase::DrawingSeven, false, false, true},
-    {"a round with dominoes laid asks, No keeps it", Menu::RestartTheRound, 0, 0,
-     Phase::PlayersTurn, true, false, false},
-    {"Yes restarts the round", Menu::RestartTheRound, 0, 0, Phase::PlayersTurn, true, true, true},
+    {"a game without points", Menu::RestartTheGame, 0, 0, Phase::PlayersTurn, false, false, true},
+    {"a game at 155 to 40, No", Menu::RestartTheGame, 155, 40, Phase::PlayersTurn, true, false,
+     false},
+    {"a game at 0 to 5, Yes", Menu::RestartTheGame, 0, 5, Phase::DrawForFirstPlay, true, true,
+     true},
+    {"a round with nothing laid", Menu::RestartTheRound, 155, 40, Phase::DrawingSeven, false, false,
+     true},
+    {"a round with dominoes laid, No", Menu::RestartTheRound, 0, 0, Phase::PlayersTurn, true, false,
+     false},
 };
 
 TEST_F(NewPlayer, RestartsAskBeforeThrowingPlayAway) {
