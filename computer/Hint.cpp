@@ -5,10 +5,13 @@
 #include "game/Engine.h"
 #include "game/Geometry.h"
 
+#include <string>
+
 namespace pipwright {
 
 bool hintAvailable(const Engine& engine) {
-    return !engine.flowRunning() && engine.state().GameStatus == Phase::PlayersTurn;
+    const Integer phase = engine.state().GameStatus;
+    return !engine.flowRunning() && (phase == Phase::PlayersTurn || phase == Phase::SetDomino);
 }
 
 int showHint(Engine& engine, MasterSeeds& seeds) {
@@ -16,8 +19,20 @@ int showHint(Engine& engine, MasterSeeds& seeds) {
         return 0;
     const std::uint64_t seed = seeds.next();
     const TableView view = engine.tableView(Seat::Player);
-    const auto move = masterMove(view, seed);
     const std::string& name = engine.state().PlayerName;
+    if (engine.state().GameStatus == Phase::SetDomino) {
+        // The Set Domino is laid by the click itself, so the hint only names it.
+        const int slot = masterSetDomino(view, seed);
+        if (slot == 0)
+            return 0;
+        const GameState& s = engine.state();
+        engine.say(Text("Messages", "%1, Hint: Lead with the %2 as your Set Domino..")
+                       .arg(name)
+                       .arg(std::to_string(s.PlayerArray(slot, 1)) + "-" +
+                            std::to_string(s.PlayerArray(slot, 2))));
+        return slot;
+    }
+    const auto move = masterMove(view, seed);
     if (!move) {
         engine.say(
             view.boneYardCount > 0

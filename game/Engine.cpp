@@ -65,9 +65,16 @@ void Engine::Form_Activate() {
         s_.PlayerHasSeven = Variant();
     if (!dealing || s_.ComputerHasSeven != True || !s_.holdsSeven(s_.ComputerArray, s_.ComputerDom))
         s_.ComputerHasSeven = False;
-    if (s_.WinnerReStartsGame == False)
-        say(Text("Messages", "%1, Click on any Domino in the BoneYard to see who Plays First..")
-                .arg(s_.PlayerName));
+    // Only the draw for first play asks for the draw, whoever starts the
+    // next hands; at any other phase the message line and the played panels
+    // keep what they said.
+    if (s_.GameStatus == Phase::DrawForFirstPlay)
+        promptTheDraw();
+}
+
+void Engine::promptTheDraw() {
+    say(Text("Messages", "%1, Click on any Domino in the BoneYard to see who Plays First..")
+            .arg(s_.PlayerName));
     setPlayerPlayed("");
     setComputerPlayed("");
 }

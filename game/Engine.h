@@ -40,7 +40,8 @@ public:
     // Window lifecycle.
     // The window has loaded: sets the starting values and shuffles a BoneYard.
     void Form_Load(const Metrics& metrics);
-    // The window is active again: clears the round's flags, may ask for a draw.
+    // The window is active again: clears the round's flags and, at the draw
+    // for first play, asks for the draw.
     void Form_Activate();
 
     // Input. Mouse-downs store the position in twips; clicks act on it.
@@ -159,6 +160,8 @@ private:
         Engine& engine_;
     };
     void runDeferred();
+    // The draw for first play: its prompt, and both played panels blank.
+    void promptTheDraw();
     void playerDrawForFirstPlay();
     void drawSevenRules();
     void playerSetDomino(int slot);

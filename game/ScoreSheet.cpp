@@ -1,5 +1,6 @@
 #include "game/ScoreSheet.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pipwright {
@@ -8,6 +9,14 @@ namespace {
 
 long playerTotal(const GameState& s) {
     return s.PlayerScore.toLong();
+}
+
+std::vector<std::pair<int, int>> held(const HandTable& hand, int slots) {
+    std::vector<std::pair<int, int>> dominoes;
+    for (int i = 1; i <= std::clamp(slots, 0, SetSize); ++i)
+        if (hand(i, 1) != NoHalf)
+            dominoes.emplace_back(hand(i, 1), hand(i, 2));
+    return dominoes;
 }
 
 } // namespace
@@ -47,8 +56,11 @@ void ScoreSheet::layScored(const LayScored& lay) {
 void ScoreSheet::roundEnds(RoundEnd how, Seat winner, long difference, long award,
                            const GameState& s) {
     roundOpen_ = false;
-    add(RoundAward{how, winner, s.PlayerPips.toLong(), s.ComputerPips, difference, award,
-                   playerTotal(s), s.ComputerScore});
+    RoundAward entry{how,        winner, s.PlayerPips.toLong(), s.ComputerPips,
+                     difference, award,  playerTotal(s),        s.ComputerScore};
+    entry.playerHeld = held(s.PlayerArray, s.Playerdom);
+    entry.computerHeld = held(s.ComputerArray, s.ComputerDom);
+    add(entry);
 }
 
 void ScoreSheet::gameWon(Seat winner, const GameState& s) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -55,6 +56,8 @@ struct RoundAward {
     long difference = 0;
     long award = 0; // the difference rounded to five
     long playerTotal = 0, computerTotal = 0;
+    // The dominoes each side still held, face up, as they lay in the hand.
+    std::vector<std::pair<int, int>> playerHeld{}, computerHeld{};
     friend bool operator==(const RoundAward&, const RoundAward&) = default;
 };
 

@@ -57,9 +57,13 @@ public:
     // How the round ended and what it was worth, two sentences on one line.
     std::vector<Text> operator()(const RoundAward& e) const {
         //: How the round ended, then what it was worth: two sentences.
-        return {Text("ScoreSheet", "%1 %2").arg(howItEnded(e)).arg(award(e)),
-                totals(Text("ScoreSheet", "Totals: %1 %2, Computer %3"), e.playerTotal,
-                       e.computerTotal)};
+        std::vector<Text> lines{Text("ScoreSheet", "%1 %2").arg(howItEnded(e)).arg(award(e))};
+        for (const Seat s : {Seat::Player, Seat::Computer})
+            if (const auto& hand = s == Seat::Player ? e.playerHeld : e.computerHeld; !hand.empty())
+                lines.push_back(heldLine(s, hand));
+        lines.push_back(totals(Text("ScoreSheet", "Totals: %1 %2, Computer %3"), e.playerTotal,
+                               e.computerTotal));
+        return lines;
     }
     std::vector<Text> operator()(const GameWon& e) const {
         const bool player = e.winner == Seat::Player;
@@ -125,6 +129,22 @@ private:
             .arg(num(e.award))
             .arg(num(e.award))
             .arg(seat(e.winner));
+    }
+    // "Computer held 6-4 and 2-1: 13": a hand left at the round's end, face up.
+    Text heldLine(Seat s, const std::vector<std::pair<int, int>>& hand) const {
+        long long pips = 0;
+        std::string listed;
+        for (std::size_t i = 0; i + 1 < hand.size(); ++i) {
+            listed += (i > 0 ? ", " : "") + playedText(hand[i].first, hand[i].second);
+            pips += hand[i].first + hand[i].second;
+        }
+        const auto& [a, b] = hand.back();
+        pips += a + b;
+        //: The dominoes a side held, the last two joined: "6-4, 3-3 and 2-1".
+        const Text dominoes =
+            hand.size() == 1 ? Text::verbatim(playedText(a, b))
+                             : Text("ScoreSheet", "%1 and %2").arg(listed).arg(playedText(a, b));
+        return Text("ScoreSheet", "%1 held %2: %3").arg(seat(s)).arg(dominoes).arg(pips);
     }
     static long winnerTotal(const RoundAward& e) {
         return e.winner == Seat::Player ? e.playerTotal : e.computerTotal;

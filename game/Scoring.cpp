@@ -171,11 +171,14 @@ void Engine::CheckForWin() {
 void Engine::prepareNextRound(bool playerStarts) {
     clearTheTable();
     if (s_.WinnerReStartsGame != False) {
+        setPlayerPlayed("");
+        setComputerPlayed("");
         recordStarter(playerStarts);
         if (playerStarts)
             say(Text("Messages", "%1, Click on 7 Dominos from the BoneYard..").arg(s_.PlayerName));
     } else {
         s_.GameStatus = Phase::DrawForFirstPlay;
+        promptTheDraw();
     }
 }
 

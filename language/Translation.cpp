@@ -38,6 +38,12 @@ bool messagesInPlainC() {
 } // namespace
 
 QString installTranslations(QCoreApplication& app) {
+    // English's plural forms, under every language: a language's own come first.
+    auto* plurals = new QTranslator(&app);
+    if (plurals->load(QStringLiteral(":/i18n/plurals_en.qm")))
+        QCoreApplication::installTranslator(plurals);
+    else
+        delete plurals;
     if (messagesInPlainC())
         return {};
     auto* game = new QTranslator(&app);

@@ -95,6 +95,14 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>Pipwright Help</source>
         <translation>Pipwright-Hilfe</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -334,6 +342,10 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>Games Lost=%1</source>
         <translation>Verloren=%1</translation>
+    </message>
+    <message>
+        <source>%1, Hint: Lead with the %2 as your Set Domino..</source>
+        <translation>%1, Tipp: Eröffne mit dem %2..</translation>
     </message>
 </context>
 <context>
@@ -876,6 +888,15 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7</source>
         <translation>%1 hat %2, Computer %3: %4, gerundet %5, +%6 für %7</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dominoes a side held, the last two joined: &quot;6-4, 3-3 and 2-1&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3</source>
+        <translation>%1 hatte %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>
@@ -965,9 +986,12 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
 </context>
 <context>
     <name>pipwright::HistoryChart</name>
-    <message>
+    <message numerus="yes">
         <source>Won %1 and lost %2 of %3 games: %4% won.</source>
-        <translation>Von %3 Spielen %1 gewonnen und %2 verloren: %4 % gewonnen.</translation>
+        <translation>
+            <numerusform>Von %3 Spiel %1 gewonnen und %2 verloren: %4 % gewonnen.</numerusform>
+            <numerusform>Von %3 Spielen %1 gewonnen und %2 verloren: %4 % gewonnen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The last %1 of %2 days played:</source>
@@ -1086,6 +1110,30 @@ In deinem früheren Spiel stand die Bedenkzeit auf
 %2 Sek.  Um sie wieder einzuschalten, wähle im Menü
 Spieleinstellungen und setze ein Häkchen in das
 passende Kästchen.</translation>
+    </message>
+    <message>
+        <source>Restart the Entire Game</source>
+        <translation>Das ganze Spiel neu beginnen</translation>
+    </message>
+    <message>
+        <source>Abandon this game at %1 to %2 and start a new one?</source>
+        <translation>Dieses Spiel beim Stand von %1 zu %2 aufgeben und ein neues beginnen?</translation>
+    </message>
+    <message>
+        <source>Restart the Existing Round</source>
+        <translation>Die laufende Runde neu beginnen</translation>
+    </message>
+    <message>
+        <source>Abandon the dominoes laid in this round and deal it again?</source>
+        <translation>Die in dieser Runde gelegten Steine aufgeben und neu verteilen?</translation>
+    </message>
+    <message>
+        <source>No hint for a draw: any domino in the BoneYard will do</source>
+        <translation>Kein Tipp beim Ziehen: Jeder Stein aus dem Vorrat ist recht</translation>
+    </message>
+    <message>
+        <source>No hint now: it is not your turn</source>
+        <translation>Jetzt kein Tipp: Du bist nicht am Zug</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,14 @@ Publicado con la licencia MIT.</translation>
         <source>Pipwright Help</source>
         <translation>Ayuda de Pipwright</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -334,6 +342,10 @@ Publicado con la licencia MIT.</translation>
     <message>
         <source>Games Lost=%1</source>
         <translation>Perdidas=%1</translation>
+    </message>
+    <message>
+        <source>%1, Hint: Lead with the %2 as your Set Domino..</source>
+        <translation>%1, consejo: sal con el %2..</translation>
     </message>
 </context>
 <context>
@@ -876,6 +888,15 @@ Publicado con la licencia MIT.</translation>
         <source>%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7</source>
         <translation>%1 tiene %2, Máquina %3: %4, redondeado a %5, +%6 para %7</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dominoes a side held, the last two joined: &quot;6-4, 3-3 and 2-1&quot;.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3</source>
+        <translation>%1 tenía %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>
@@ -965,9 +986,12 @@ Publicado con la licencia MIT.</translation>
 </context>
 <context>
     <name>pipwright::HistoryChart</name>
-    <message>
+    <message numerus="yes">
         <source>Won %1 and lost %2 of %3 games: %4% won.</source>
-        <translation>%1 ganadas y %2 perdidas de %3 partidas: %4% ganadas.</translation>
+        <translation>
+            <numerusform>%1 ganadas y %2 perdidas de %3 partida: %4% ganadas.</numerusform>
+            <numerusform>%1 ganadas y %2 perdidas de %3 partidas: %4% ganadas.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The last %1 of %2 days played:</source>
@@ -1086,6 +1110,30 @@ Tu partida anterior tenía el temporizador de juego
 en %2 s. Para reactivarlo, elige Condiciones de
 juego en el menú y marca la casilla
 correspondiente.</translation>
+    </message>
+    <message>
+        <source>Restart the Entire Game</source>
+        <translation>Reiniciar toda la partida</translation>
+    </message>
+    <message>
+        <source>Abandon this game at %1 to %2 and start a new one?</source>
+        <translation>¿Abandonar esta partida, %1 a %2, y empezar otra?</translation>
+    </message>
+    <message>
+        <source>Restart the Existing Round</source>
+        <translation>Reiniciar la mano actual</translation>
+    </message>
+    <message>
+        <source>Abandon the dominoes laid in this round and deal it again?</source>
+        <translation>¿Abandonar las fichas jugadas en esta mano y repartirla de nuevo?</translation>
+    </message>
+    <message>
+        <source>No hint for a draw: any domino in the BoneYard will do</source>
+        <translation>Sin consejo para robar: cualquier ficha del pozo vale</translation>
+    </message>
+    <message>
+        <source>No hint now: it is not your turn</source>
+        <translation>Ahora no hay consejo: no es tu turno</translation>
     </message>
 </context>
 <context>

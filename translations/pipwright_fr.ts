@@ -95,6 +95,14 @@ Publié sous licence MIT.</translation>
         <source>Pipwright Help</source>
         <translation>Aide de Pipwright</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -334,6 +342,10 @@ Publié sous licence MIT.</translation>
     <message>
         <source>Games Lost=%1</source>
         <translation>Défaites=%1</translation>
+    </message>
+    <message>
+        <source>%1, Hint: Lead with the %2 as your Set Domino..</source>
+        <translation>%1, conseil : ouvrez avec le %2…</translation>
     </message>
 </context>
 <context>
@@ -876,6 +888,15 @@ Publié sous licence MIT.</translation>
         <source>%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7</source>
         <translation>%1 a %2 en main, Ordinateur %3 : %4, arrondi à %5, +%6 pour %7</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dominoes a side held, the last two joined: &quot;6-4, 3-3 and 2-1&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3</source>
+        <translation>%1 avait %2 : %3</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>
@@ -965,9 +986,12 @@ Publié sous licence MIT.</translation>
 </context>
 <context>
     <name>pipwright::HistoryChart</name>
-    <message>
+    <message numerus="yes">
         <source>Won %1 and lost %2 of %3 games: %4% won.</source>
-        <translation>Victoires : %1, défaites : %2, total : %3 (%4 % de victoires).</translation>
+        <translation>
+            <numerusform>Victoires : %1, défaites : %2, total : %3 (%4 % de victoires).</numerusform>
+            <numerusform>Victoires : %1, défaites : %2, total : %3 (%4 % de victoires).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The last %1 of %2 days played:</source>
@@ -1086,6 +1110,30 @@ Dans votre partie précédente, le minuteur de jeu était réglé
 sur %2 s. Pour le relancer, choisissez Conditions de jeu
 dans le menu Partie et cochez la case
 prévue à cet effet.</translation>
+    </message>
+    <message>
+        <source>Restart the Entire Game</source>
+        <translation>Recommencer toute la partie</translation>
+    </message>
+    <message>
+        <source>Abandon this game at %1 to %2 and start a new one?</source>
+        <translation>Abandonner cette partie à %1 contre %2 et en commencer une autre ?</translation>
+    </message>
+    <message>
+        <source>Restart the Existing Round</source>
+        <translation>Recommencer la manche en cours</translation>
+    </message>
+    <message>
+        <source>Abandon the dominoes laid in this round and deal it again?</source>
+        <translation>Abandonner les dominos posés dans cette manche et la redistribuer ?</translation>
+    </message>
+    <message>
+        <source>No hint for a draw: any domino in the BoneYard will do</source>
+        <translation>Pas de conseil pour piocher : n’importe quel domino de la pioche convient</translation>
+    </message>
+    <message>
+        <source>No hint now: it is not your turn</source>
+        <translation>Pas de conseil maintenant : ce n’est pas votre tour</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,14 @@ Distribuído sob a Licença MIT.</translation>
         <source>Pipwright Help</source>
         <translation>Ajuda do Pipwright</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avançar</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -334,6 +342,10 @@ Distribuído sob a Licença MIT.</translation>
     <message>
         <source>Games Lost=%1</source>
         <translation>Derrotas=%1</translation>
+    </message>
+    <message>
+        <source>%1, Hint: Lead with the %2 as your Set Domino..</source>
+        <translation>%1, dica: saia com o %2..</translation>
     </message>
 </context>
 <context>
@@ -876,6 +888,15 @@ Distribuído sob a Licença MIT.</translation>
         <source>%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7</source>
         <translation>%1 tem %2, Computador %3: %4, arredonda para %5, +%6 para %7</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dominoes a side held, the last two joined: &quot;6-4, 3-3 and 2-1&quot;.</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3</source>
+        <translation>%1 tinha %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>
@@ -965,9 +986,12 @@ Distribuído sob a Licença MIT.</translation>
 </context>
 <context>
     <name>pipwright::HistoryChart</name>
-    <message>
+    <message numerus="yes">
         <source>Won %1 and lost %2 of %3 games: %4% won.</source>
-        <translation>Você ganhou %1 e perdeu %2 de %3 partidas: %4% de vitórias.</translation>
+        <translation>
+            <numerusform>Você ganhou %1 e perdeu %2 de %3 partida: %4% de vitórias.</numerusform>
+            <numerusform>Você ganhou %1 e perdeu %2 de %3 partidas: %4% de vitórias.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The last %1 of %2 days played:</source>
@@ -1086,6 +1110,30 @@ Na sua partida anterior, o cronômetro de jogada
 estava em %2 s. Para religá-lo, escolha Condições
 de Jogo no menu e marque a caixa
 correspondente.</translation>
+    </message>
+    <message>
+        <source>Restart the Entire Game</source>
+        <translation>Reiniciar o jogo inteiro</translation>
+    </message>
+    <message>
+        <source>Abandon this game at %1 to %2 and start a new one?</source>
+        <translation>Abandonar este jogo, %1 a %2, e começar outro?</translation>
+    </message>
+    <message>
+        <source>Restart the Existing Round</source>
+        <translation>Reiniciar a rodada atual</translation>
+    </message>
+    <message>
+        <source>Abandon the dominoes laid in this round and deal it again?</source>
+        <translation>Abandonar as pedras jogadas nesta rodada e distribuí-la de novo?</translation>
+    </message>
+    <message>
+        <source>No hint for a draw: any domino in the BoneYard will do</source>
+        <translation>Sem dica para comprar: qualquer pedra do monte serve</translation>
+    </message>
+    <message>
+        <source>No hint now: it is not your turn</source>
+        <translation>Sem dica agora: não é a sua vez</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,9 @@ GameMenus::GameMenus(QMenuBar& bar) {
     add(game, Menu::Hint, "mnuHint", QT_TRANSLATE_NOOP("GameMenus", "&Hint"),
         QKeySequence(Qt::Key_H));
     actions_[static_cast<std::size_t>(Menu::Hint)]->setEnabled(false);
+    // The window's own H key gives the hint or says why not; the entry shows
+    // the key without taking it from the window.
+    actions_[static_cast<std::size_t>(Menu::Hint)]->setShortcutContext(Qt::WidgetShortcut);
     add(game, Menu::Quit, "mnuQuit", QT_TRANSLATE_NOOP("GameMenus", "&Quit"),
         QKeySequence(Qt::CTRL | Qt::Key_Q));
 

@@ -6,7 +6,8 @@
 
 namespace pipwright {
 
-// The game's help: its pages in a browser window owned by the main window.
+// The game's help: its pages in a window owned by the main window, with Back
+// and Forward above the page; Escape closes it.
 class HelpViewer {
 public:
     // Keeps the owner window; the help file is the pages built into the game.
@@ -15,13 +16,17 @@ public:
     void ShowTheHelp();
     void CloseTheHelp();
 
-    QTextBrowser* window() const { return browser_; }
+    // The help window and its page, while open.
+    QWidget* window() const { return frame_; }
+    QTextBrowser* page() const { return browser_; }
 
 private:
+    void openTheWindow();
     void placeBesideOwner();
 
     QPointer<QWidget> owner_;
     QString helpFile_;
+    QPointer<QWidget> frame_;
     QPointer<QTextBrowser> browser_;
 };
 

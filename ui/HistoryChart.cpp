@@ -64,7 +64,9 @@ HistoryChart::HistoryChart(const std::vector<HistoryRecord>& records, QWidget* p
 QString HistoryChart::summary() const {
     const double games = static_cast<double>(won_) + static_cast<double>(lost_);
     const long share = games > 0 ? std::lround(100.0 * static_cast<double>(won_) / games) : 0;
-    return tr("Won %1 and lost %2 of %3 games: %4% won.")
+    // The count chooses the plural form; the figure itself may pass an int.
+    const int count = static_cast<int>(std::min(games, 1e9));
+    return tr("Won %1 and lost %2 of %3 games: %4% won.", nullptr, count)
         .arg(won_)
         .arg(lost_)
         .arg(QString::number(games, 'f', 0))

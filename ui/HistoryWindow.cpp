@@ -1,6 +1,7 @@
 #include "ui/HistoryWindow.h"
 
 #include "ui/HistoryChart.h"
+#include "ui/dialogs/DialogLook.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@ void showGameHistory(QWidget* owner, const QString& title, const QString& text,
                      const std::vector<HistoryRecord>& records) {
     QDialog window(owner);
     window.setObjectName(QStringLiteral("frmGameHistory"));
+    useDialogFrame(&window);
     window.setWindowTitle(title);
 
     auto* history = new QLabel(text, &window);

@@ -3,6 +3,7 @@
 #include "language/TypedName.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 namespace pipwright {
 
@@ -21,7 +22,17 @@ std::string defaultName() {
 
 } // namespace
 
+void NameEntry::offer(std::string name) {
+    if (!isMadeName(name))
+        return;
+    name_ = std::move(name);
+    offered_ = true;
+}
+
 bool NameEntry::keyPress(char32_t key) {
+    // The offered name stands on Enter; any other key starts a name afresh.
+    if (std::exchange(offered_, false) && key == Enter)
+        return true;
     if (key == Enter) {
         const QString made = madeName(kept_);
         name_ = made.isEmpty() ? defaultName() : made.toStdString();

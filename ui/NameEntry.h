@@ -12,6 +12,10 @@ namespace pipwright {
 // and the rest lower, at most 8 characters.
 class NameEntry {
 public:
+    // The last name given, kept as the name while no key but Enter comes;
+    // the first other key replaces it.
+    void offer(std::string name);
+    bool offered() const { return offered_; }
     // Takes one character typed, by its code point (13 for Enter, 8 for
     // Backspace); true when it was Enter and the name is finished.
     bool keyPress(char32_t key);
@@ -21,6 +25,7 @@ public:
 private:
     QString kept_;
     std::string name_;
+    bool offered_ = false;
 };
 
 } // namespace pipwright

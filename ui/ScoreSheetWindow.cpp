@@ -3,6 +3,7 @@
 #include "game/Engine.h"
 #include "game/ScoreSheetText.h"
 #include "language/Translation.h"
+#include "ui/dialogs/DialogLook.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -25,8 +26,8 @@ bool isHeading(const SheetEntry& entry) {
 }
 
 // A round's award ends with the totals it leaves.
-bool isTotals(const SheetEntry& entry, std::size_t line) {
-    return std::holds_alternative<RoundAward>(entry) && line > 0;
+bool isTotals(const SheetEntry& entry, std::size_t line, std::size_t lines) {
+    return std::holds_alternative<RoundAward>(entry) && line + 1 == lines;
 }
 
 } // namespace
@@ -34,6 +35,7 @@ bool isTotals(const SheetEntry& entry, std::size_t line) {
 ScoreSheetWindow::ScoreSheetWindow(Engine& engine, QWidget* mainWindow)
     : QDialog(mainWindow), engine_(engine) {
     setObjectName(QStringLiteral("frmScoreSheet"));
+    useDialogFrame(this);
     setWindowTitle(tr("Score Sheet"));
     setModal(false);
 
@@ -84,7 +86,7 @@ void ScoreSheetWindow::follow() {
         const std::vector<Text> lines = sheetLines(entry, name);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             auto* item = new QListWidgetItem(translated(lines[i]), lines_);
-            if (isHeading(entry) || isTotals(entry, i)) {
+            if (isHeading(entry) || isTotals(entry, i, lines.size())) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);

@@ -27,6 +27,7 @@ constexpr int ScorePanelTwips = 3528;
 // The status bar's height at the designed size: never less than its design.
 constexpr int DesignHeightTwips = 360;
 constexpr int ScorePanels = 2;
+constexpr int RightGap = 2;
 
 QString clockFormat() {
     QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
@@ -43,7 +44,9 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     setFont(gameFont(9.75));
     auto* rows = new QWidget(this);
     auto* grid = new QGridLayout(rows);
-    grid->setContentsMargins(0, 0, 0, 0);
+    // The status bar keeps a gap before the first panel but none after the
+    // last: the same gap on the right keeps its border inside the window.
+    grid->setContentsMargins(0, 0, RightGap, 0);
     grid->setSpacing(2);
     for (int column = 0; column < Columns; ++column)
         grid->setColumnStretch(column, 1);

@@ -14,9 +14,9 @@ namespace {
 const QString GeometryKey = QStringLiteral("window/geometry");
 const QString ScreenKey = QStringLiteral("window/screen");
 
-// e.g. ~/.config/Pipwright/Pipwright.conf
-QSettings keptSettings() {
-    return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
+QString& settingsFile() {
+    static QString file;
+    return file;
 }
 
 bool screenPresent(const QString& name) {
@@ -26,6 +26,17 @@ bool screenPresent(const QString& name) {
 }
 
 } // namespace
+
+// e.g. ~/.config/Pipwright/Pipwright.conf
+QSettings keptSettings() {
+    if (!settingsFile().isEmpty())
+        return QSettings(settingsFile(), QSettings::IniFormat);
+    return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
+}
+
+void keepSettingsIn(const QString& file) {
+    settingsFile() = file;
+}
 
 void openWhereLeft(QWidget& window, QSize designed) {
     const QSettings settings = keptSettings();

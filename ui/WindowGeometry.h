@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QSize>
 
 class QWidget;
@@ -12,5 +13,10 @@ namespace pipwright {
 // primary screen.
 void openWhereLeft(QWidget& window, QSize designed);
 void keepWhereLeft(const QWidget& window);
+
+// What the game keeps between launches, under the program's own name, or in
+// the given file once one is named (tests keep theirs apart).
+QSettings keptSettings();
+void keepSettingsIn(const QString& file);
 
 } // namespace pipwright

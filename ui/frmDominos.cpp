@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -52,6 +53,13 @@ frmDominos::frmDominos(QWidget* parent)
                                      dialogFrame(), this);
     };
     blocking_.pause = [this](double seconds) { pauseKeepingEvents(seconds * pauseScale_); };
+    blocking_.question = [this](const QString& title, const QString& text) {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                        this);
+        box.setDefaultButton(QMessageBox::No);
+        box.setTextFormat(Qt::PlainText);
+        return box.exec() == QMessageBox::Yes;
+    };
     newsTimer_.setSingleShot(true);
     newsTimer_.setInterval(0);
     connect(&newsTimer_, &QTimer::timeout, this, &frmDominos::tellNews);
@@ -94,6 +102,7 @@ void frmDominos::Form_Load() {
         static_cast<Integer>(textHeightTwips(table_->LblComputer->font()));
     metrics.playerHandTop = static_cast<Integer>(table_->layout().playerHandTop);
     engine_.Form_Load(metrics);
+    conditions_->recall(keptSettings());
     help_.InitTheHelp(this);
 }
 
@@ -144,8 +153,14 @@ void frmDominos::connectMenus() {
     };
     whenIdle(Menu::OpenGame, [this] { mnuOpenGame_Click(); });
     whenIdle(Menu::SaveGame, [this] { mnuSaveGame_Click(); });
-    whenIdle(Menu::RestartTheRound, [this] { engine_.mnuRestartTheRound_Click(); });
-    whenIdle(Menu::RestartTheGame, [this] { engine_.mnuRestartTheGame_Click(); });
+    whenIdle(Menu::RestartTheRound, [this] {
+        if (restartAllowed(false))
+            engine_.mnuRestartTheRound_Click();
+    });
+    whenIdle(Menu::RestartTheGame, [this] {
+        if (restartAllowed(true))
+            engine_.mnuRestartTheGame_Click();
+    });
     whenIdle(Menu::GameHistory, [this] { mnuGameHistory_Click(); });
     whenIdle(Menu::GameConditions, [this] { mnuGameConditions_Click(); });
     whenIdle(Menu::Author, [this] { mnuAuthor_Click(); });
@@ -153,15 +168,7 @@ void frmDominos::connectMenus() {
     connect(menus_[Menu::HelpFile], &QAction::triggered, this, &frmDominos::mnuHelpFile_Click);
     connect(menus_[Menu::ScoreSheet], &QAction::triggered, this,
             [this] { showScoreSheet(engine_, *this); });
-    connect(menus_[Menu::Hint], &QAction::triggered, this, [this] {
-        // The hinted domino is highlighted, so the player sees which one it is.
-        if (const int slot = showHint(engine_, computer_.masterSeeds())) {
-            highlighted_ = slot;
-            keysUsed_ = true;
-            showHighlight();
-        }
-        updateActions();
-    });
+    connect(menus_[Menu::Hint], &QAction::triggered, this, &frmDominos::hint);
     connect(menus_.gameMenu(), &QMenu::aboutToShow, this, &frmDominos::updateActions);
 }
 
@@ -194,6 +201,8 @@ void frmDominos::showEvent(QShowEvent* event) {
 
 void frmDominos::closeEvent(QCloseEvent* event) {
     keepWhereLeft(*this);
+    QSettings kept = keptSettings();
+    conditions_->keep(kept);
     // However the window closes, the day's games are recorded when the player
     // keeps a history; then the help closes and the program ends.
     recordTheDaysGames();
@@ -228,6 +237,22 @@ void frmDominos::mnuHelpFile_Click() {
 
 void frmDominos::mnuQuit_Click() {
     close();
+}
+
+bool frmDominos::restartAllowed(bool wholeGame) {
+    const GameState& s = engine_.state();
+    if (wholeGame) {
+        if (s.PlayerScore <= 0 && s.ComputerScore <= 0)
+            return true;
+        return blocking_.question(tr("Restart the Entire Game"),
+                                  tr("Abandon this game at %1 to %2 and start a new one?")
+                                      .arg(s.PlayerScore.toLong())
+                                      .arg(s.ComputerScore));
+    }
+    if (s.GameStatus != Phase::PlayersTurn && s.GameStatus != Phase::ComputersTurn)
+        return true;
+    return blocking_.question(tr("Restart the Existing Round"),
+                              tr("Abandon the dominoes laid in this round and deal it again?"));
 }
 
 void frmDominos::announce(const QString& news) {

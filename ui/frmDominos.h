@@ -56,6 +56,8 @@ public:
         std::function<void(const QString& title, const QString& text)> messageBox;
         std::function<void(const QString& caption, const QString& text)> timeOutNotice;
         std::function<void(double seconds)> pause;
+        // A question with Yes and No, No the default: true for Yes.
+        std::function<bool(const QString& title, const QString& text)> question;
     };
     BlockingCalls& blockingCalls() { return blocking_; }
     // Scales every pause of the game; tests shorten them.
@@ -111,7 +113,18 @@ private:
     void connectInput();
     void connectMenus();
     // The game's keys, each an action of the window.
-    enum class GameKey { Previous, Next, Clear, Select, LayLeft, LayRight, Draw, CantPlay, Jump1 };
+    enum class GameKey {
+        Previous,
+        Next,
+        Clear,
+        Select,
+        LayLeft,
+        LayRight,
+        Draw,
+        CantPlay,
+        Hint,
+        Jump1
+    };
     static constexpr std::size_t GameKeyCount = static_cast<std::size_t>(GameKey::Jump1) + 9;
     void createKeyActions();
     void updateActions();
@@ -121,6 +134,10 @@ private:
     // A message box with the stop icon; its text is shown as it stands.
     void stopBox(const QString& title, const QString& text);
     void recordTheDaysGames();
+    // A restart that would throw away points or dominoes laid asks first.
+    bool restartAllowed(bool wholeGame);
+    // H: the hint, or on the news line why none can be given now.
+    void hint();
     // A game has ended: the history records it.
     void gameEnded();
 

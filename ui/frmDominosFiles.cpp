@@ -31,6 +31,13 @@ QString historyTitleOf(const GameState& s) {
     return translated(historyTitle(s.PlayerName));
 }
 
+// The Documents folder when there is one, else the home folder: a folder that
+// is missing would be taken for a file name.
+QString startFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString seconds(Single value) {
     return QString::number(static_cast<double>(value), 'g', 7);
 }
@@ -38,9 +45,7 @@ QString seconds(Single value) {
 } // namespace
 
 QString frmDominos::chooseGameFile(const QString& title, bool saving) {
-    QFileDialog dialog(this, title,
-                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                       tr("All Files (*.txt*) (*.txt)"));
+    QFileDialog dialog(this, title, startFolder(), tr("All Files (*.txt*) (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

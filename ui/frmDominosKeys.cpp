@@ -64,6 +64,8 @@ void frmDominos::createKeyActions() {
     });
     add(GameKey::CantPlay, "keyCantPlay", {Qt::Key_C},
         [this] { table_->ComPlayerCantPlay->click(); });
+    // H is the game's at every phase, so it never falls through to a menu.
+    add(GameKey::Hint, "keyHint", {Qt::Key_H}, [this] { hint(); });
     for (int n = 1; n <= 9; ++n)
         add(static_cast<GameKey>(static_cast<int>(GameKey::Jump1) + n - 1),
             QStringLiteral("keyJump%1").arg(n).toLatin1().constData(),
@@ -98,6 +100,24 @@ void frmDominos::updateActions() {
     enable(GameKey::LayRight, turn);
     enable(GameKey::Draw, (drawing || turn) && s.faceDownCount() > 0);
     enable(GameKey::CantPlay, turn);
+}
+
+void frmDominos::hint() {
+    if (!hintAvailable(engine_)) {
+        const Integer phase = engine_.state().GameStatus;
+        const bool drawing = phase == Phase::DrawForFirstPlay || phase == Phase::DrawingSeven;
+        announce(drawing && !engine_.flowRunning()
+                     ? tr("No hint for a draw: any domino in the BoneYard will do")
+                     : tr("No hint now: it is not your turn"));
+        return;
+    }
+    // The hinted domino is highlighted, so the player sees which one it is.
+    if (const int slot = showHint(engine_, computer_.masterSeeds())) {
+        highlighted_ = slot;
+        keysUsed_ = true;
+        showHighlight();
+    }
+    updateActions();
 }
 
 void frmDominos::moveHighlight(int step) {

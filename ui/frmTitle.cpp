@@ -2,6 +2,7 @@
 
 #include "ui/Look.h"
 #include "ui/Twips.h"
+#include "ui/WindowGeometry.h"
 #include "ui/WindowIcon.h"
 #include "ui/frmDominos.h"
 
@@ -23,6 +24,7 @@ constexpr QSize InnerDesign{7050, 1680};
 constexpr QPoint LabelDesign{135, 495};
 constexpr QRect TextDesign{5040, 480, 1710, 600};
 constexpr int Gap = 150;
+const QString NameKey = QStringLiteral("player/name");
 
 } // namespace
 
@@ -74,6 +76,13 @@ void frmTitle::Form_Load() {
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.left() + (screenArea.width() - width()) / 2,
          screenArea.top() + (screenArea.height() - height()) / 2);
+    // The last name given stands selected: typing replaces it, Enter keeps it.
+    const QString kept = keptSettings().value(NameKey).toString();
+    name_.offer(kept.toStdString());
+    if (name_.offered()) {
+        Text1->setText(kept);
+        Text1->selectAll();
+    }
     Text1->setFocus();
 }
 
@@ -104,6 +113,10 @@ bool frmTitle::eventFilter(QObject* watched, QEvent* event) {
         }
         if (key->key() == Qt::Key_Backspace)
             Text1_KeyPress(8);
+        else if (key->text().isEmpty())
+            // While the last name stands offered, keys that only move the
+            // cursor are ignored, so the box and the name never part.
+            return name_.offered();
         else
             for (const char32_t c : key->text().toUcs4())
                 Text1_KeyPress(c);
@@ -119,6 +132,7 @@ void frmTitle::Text1_KeyPress(char32_t key) {
     if (handedOver_ || !name_.keyPress(key))
         return;
     handedOver_ = true;
+    keptSettings().setValue(NameKey, QString::fromStdString(name_.name()));
     game().engine().state().PlayerName = name_.name();
     game_->show();
     close();

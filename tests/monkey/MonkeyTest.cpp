@@ -37,6 +37,7 @@ public:
         calls.result = [](const ResultTexts&) {};
         calls.messageBox = [](const QString&, const QString&) {};
         calls.timeOutNotice = [](const QString&, const QString&) {};
+        calls.question = [this](const QString&, const QString&) { return chance(2); };
         // Events that arrive while a flow waits.
         calls.pause = [this](double) {
             if (inPause_)

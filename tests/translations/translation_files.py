@@ -21,7 +21,15 @@ def pseudo(source_ts, out_ts):
     for message in tree.getroot().iter("message"):
         translation = message.find("translation")
         translation.attrib.clear()
-        translation.text = "\u27e6" + message.findtext("source") + "\u27e7"
+        marked = "\u27e6" + message.findtext("source") + "\u27e7"
+        if message.get("numerus") == "yes":
+            for form in list(translation):
+                translation.remove(form)
+            translation.text = None
+            for _ in range(2):
+                ET.SubElement(translation, "numerusform").text = marked
+        else:
+            translation.text = marked
     tree.write(out_ts, encoding="utf-8", xml_declaration=True)
 
 
@@ -41,14 +49,16 @@ def complete(lupdate, sources_list, ts_files):
             held.add((context, source))
             translation = message.find("translation")
             kind = translation.get("type", "")
-            text = translation.text or ""
-            if kind or not text.strip():
-                faults.append(f"{Path(ts).name}: {context}: {source!r} is {kind or 'empty'}")
-            elif sorted(re.findall(r"%[1-9]", text)) != sorted(re.findall(r"%[1-9]", source)):
-                faults.append(f"{Path(ts).name}: {context}: {text!r} does not place the "
-                              f"arguments of {source!r} once each")
-            elif source.count("&") == 1 and text.count("&") != 1:
-                faults.append(f"{Path(ts).name}: {context}: {text!r} needs one & mnemonic")
+            # A text counted with a number has one form per plural of the language.
+            forms = [form.text or "" for form in translation.iter("numerusform")]
+            for text in forms or [translation.text or ""]:
+                if kind or not text.strip():
+                    faults.append(f"{Path(ts).name}: {context}: {source!r} is {kind or 'empty'}")
+                elif sorted(re.findall(r"%[1-9]", text)) != sorted(re.findall(r"%[1-9]", source)):
+                    faults.append(f"{Path(ts).name}: {context}: {text!r} does not place the "
+                                  f"arguments of {source!r} once each")
+                elif source.count("&") == 1 and text.count("&") != 1:
+                    faults.append(f"{Path(ts).name}: {context}: {text!r} needs one & mnemonic")
         faults += [f"{Path(ts).name}: lacks {c}: {s!r}" for c, s in sorted(marked - held)]
         faults += [f"{Path(ts).name}: no longer in the sources {c}: {s!r}"
                    for c, s in sorted(held - marked)]

@@ -17,6 +17,10 @@ void GameWindowTest::SetUp() {
         messageBoxes.push_back(title);
     };
     calls.timeOutNotice = [](const QString&, const QString&) {};
+    calls.question = [this](const QString& title, const QString&) {
+        questions.push_back(title);
+        return answerYes;
+    };
     state().PlayerName = "Tess";
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -34,6 +34,8 @@ protected:
     std::unique_ptr<frmDominos> window;
     std::vector<ResultTexts> results;
     std::vector<QString> messageBoxes;
+    std::vector<QString> questions; // the titles of the questions asked
+    bool answerYes = true;
 };
 
 } // namespace pipwright

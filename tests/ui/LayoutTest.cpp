@@ -230,6 +230,20 @@ TEST_F(WindowLayout, ClicksLandOnTheirTargetsAtEverySize) {
     }
 }
 
+// The panels' right-hand borders stay inside the window at every size.
+TEST_F(WindowLayout, StatusPanelsEndInsideTheWindowAtEverySize) {
+    for (const SizeCase& c : SizeCases) {
+        SCOPED_TRACE(c.name);
+        window->resize(c.window);
+        QCoreApplication::processEvents();
+        for (const char* name : {"Panel2", "Panel5"}) {
+            const auto* panel = window->findChild<QLabel*>(name);
+            const int right = panel->mapTo(window.get(), QPoint(panel->width() - 1, 0)).x();
+            EXPECT_LT(right, window->width() - 1) << name;
+        }
+    }
+}
+
 // The window reopens where it was left, maximised or not; when the screen it
 // was left on is gone it opens on the primary screen at the designed size,
 // centred.

@@ -2,6 +2,7 @@
 
 #include "GameWindowFixture.h"
 #include "game/Geometry.h"
+#include "language/Translation.h"
 #include "ui/HistoryChart.h"
 
 #include <QListWidget>
@@ -55,6 +56,18 @@ TEST(HistoryChart, SaysTheTotalsAndTheDaysDrawn) {
     ASSERT_EQ(lines.size(), 15);
     EXPECT_EQ(lines.front(), "The last 14 of 15 days played:");
     EXPECT_TRUE(lines.back().endsWith(": 0 won, 1 lost")) << lines.back().toStdString();
+}
+
+// English takes its plural forms from the game's translations too.
+TEST(HistoryChart, CountsOneGameInTheSingular) {
+    const QByteArray lang = qgetenv("LANG");
+    qputenv("LANG", "C");
+    installTranslations(*QCoreApplication::instance());
+    qputenv("LANG", lang);
+    const HistoryChart one({{{2026, 3, 1}, 1, 0}});
+    EXPECT_EQ(one.summary(), "Won 1 and lost 0 of 1 game: 100% won.");
+    const HistoryChart two({{{2026, 3, 1}, 1, 1}});
+    EXPECT_EQ(two.summary(), "Won 1 and lost 1 of 2 games: 50% won.");
 }
 
 } // namespace

@@ -67,7 +67,8 @@ void paintAboutDominoes(QPainter& painter, const QRectF& rect) {
 } // namespace
 
 void showAuthorWindow(GameState& state, QWidget* parent, const PlacementFrame& frame) {
-    QDialog dialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    QDialog dialog(parent);
+    useDialogFrame(&dialog);
     dialog.setObjectName(QStringLiteral("frmAuthor"));
     dialog.setWindowTitle(QCoreApplication::translate("AuthorWindow", "The Author of Pipwright"));
     dialog.setFixedSize(toPixels(QSize(5925, 4710)));

@@ -59,4 +59,9 @@ QString plainNumber(double value) {
     return QString::number(value, 'g', 7);
 }
 
+void useDialogFrame(QWidget* dialog) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+}
+
 } // namespace pipwright

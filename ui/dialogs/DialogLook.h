@@ -26,6 +26,9 @@ QLabel* fittingLabel(QWidget* parent, const QString& objectName, const QFont& fo
 // label's width.
 void shrinkToFit(QLabel* label);
 
+// The frame of a dialog: a title and a close button, no minimise or maximise.
+void useDialogFrame(QWidget* dialog);
+
 // Places a child at its design rectangle, in twips.
 void placeTwips(QWidget* widget, int left, int top, int width, int height);
 

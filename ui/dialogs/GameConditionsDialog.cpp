@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QTimer>
 #include <cmath>
@@ -33,6 +34,12 @@ constexpr int LevelFrameHeight = 2520 + MasterGrowth;
 constexpr int ButtonTop = 5130 + MasterGrowth;
 constexpr int MinSeconds = 1;
 constexpr int MaxSeconds = 12;
+
+const QString LevelKey = QStringLiteral("conditions/level");
+const QString TimerKey = QStringLiteral("conditions/timer");
+const QString SecondsKey = QStringLiteral("conditions/seconds");
+const QString WinnerStartsKey = QStringLiteral("conditions/winnerStarts");
+const QString HistoryKey = QStringLiteral("conditions/history");
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, int left, int top,
                      int width, int height) {
@@ -69,6 +76,7 @@ QString secondsText(Single seconds, bool stop = false) {
 GameConditionsDialog::GameConditionsDialog(GameState& state, QTimer& timer1, QWidget* parent)
     : QDialog(parent), state_(state), timer1_(timer1) {
     setObjectName(QStringLiteral("frmGameConditions"));
+    useDialogFrame(this);
     setWindowTitle(tr("Game Conditions"));
     setBackColour(this, DialogColour);
 
@@ -324,6 +332,44 @@ void GameConditionsDialog::bringIntoLine(bool timerWasRunning) {
     const bool winnerStarts = state_.WinnerReStartsGame == True;
     ChkWinnerStarts->setChecked(winnerStarts);
     ChkEachDraws->setChecked(!winnerStarts);
+}
+
+void GameConditionsDialog::keep(QSettings& settings) const {
+    const char* level = state_.PlayLevel != True     ? "novice"
+                        : state_.MasterLevel == True ? "master"
+                                                     : "expert";
+    settings.setValue(LevelKey, QString::fromLatin1(level));
+    settings.setValue(TimerKey, ChkToStartTheTimer->isChecked());
+    settings.setValue(SecondsKey, static_cast<int>(std::lround(state_.SecondsToPlay)));
+    settings.setValue(WinnerStartsKey, state_.WinnerReStartsGame == True);
+    settings.setValue(HistoryKey, state_.KeepGameHistory == True);
+}
+
+void GameConditionsDialog::recall(const QSettings& settings) {
+    const QString level = settings.value(LevelKey).toString();
+    if (level == QLatin1String("expert"))
+        chooseLevel(CHKExpertPlayer);
+    else if (level == QLatin1String("master"))
+        chooseLevel(CHKMasterPlayer);
+    const int seconds = settings.value(SecondsKey).toInt();
+    if (seconds >= MinSeconds && seconds <= MaxSeconds) {
+        state_.SecondsToPlay = static_cast<Single>(seconds);
+        showSecondsOnSlider();
+        LblTimeToPlay->setText(secondsText(state_.SecondsToPlay));
+    }
+    if (settings.value(TimerKey).toBool()) {
+        ChkToStartTheTimer->setChecked(true);
+        timer1_.setInterval(static_cast<int>(std::lround(1000.0 * state_.SecondsToPlay)));
+    }
+    if (settings.value(WinnerStartsKey).toBool()) {
+        ChkWinnerStarts->setChecked(true);
+        ChkEachDraws->setChecked(false);
+        state_.WinnerReStartsGame = True;
+    }
+    if (settings.value(HistoryKey).toBool()) {
+        ChkGameHistory->setChecked(true);
+        state_.KeepGameHistory = True;
+    }
 }
 
 } // namespace pipwright

@@ -8,6 +8,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QSettings;
 class QSlider;
 class QTimer;
 
@@ -36,6 +37,12 @@ public:
     // Brings the boxes, slider and panel into line with a saved game just
     // opened; timerWasRunning is the saved game's timer state.
     void bringIntoLine(bool timerWasRunning);
+
+    // The conditions kept between launches: level, play timer and its
+    // seconds, who starts the next hand, and the game history. Nothing kept
+    // leaves the first values as they are.
+    void keep(QSettings& settings) const;
+    void recall(const QSettings& settings);
 
 protected:
     // Closing the window by its frame or Escape confirms it like OK, so the

@@ -160,7 +160,7 @@ WindowDesign designOf(ResultWindow window) {
 // A result window; its window-filling picture follows the window's size.
 class ResultDialog : public QDialog {
 public:
-    explicit ResultDialog(QWidget* parent) : QDialog(parent) {}
+    explicit ResultDialog(QWidget* parent) : QDialog(parent) { useDialogFrame(this); }
     PictureBox* fullPicture = nullptr;
 
 protected:
