@@ -37,7 +37,6 @@ class Ear:
         self.pyatspi = pyatspi
         self.context = GLib.MainContext.default()
         self.events = []
-        self.told = ""
         self.deadline = time.monotonic() + deadline
         pyatspi.Registry.registerEventListener(
             self.heard, "object:state-changed:focused", "object:state-changed:showing",
@@ -54,12 +53,6 @@ class Ear:
             role, name = event.source.getRoleName(), event.source.name
             # The bridge sends the object, not the text: read what it says now.
             said = event.source.description if "description" in event.type else name
-            if role == "notification":
-                # A new name comes with its event; read later, the object may
-                # already tell the next piece of news.
-                if event.type.endswith("accessible-name"):
-                    self.told = str(event.any_data)
-                name = said = self.told
         except Exception:
             return
         self.events.append((event.type, role, name, event.detail1, said or ""))
@@ -80,12 +73,14 @@ class Ear:
         """Handles events until test gives something true, and returns that."""
         until = min(time.monotonic() + limit, self.deadline)
         while True:
+            # Events first: each names what the object says when it is handled,
+            # so it is handled before the game can move on.
+            self.pump(0.05)
             found = test()
             if found:
                 return found
             if time.monotonic() > until:
                 raise Failure(f"{what}: nothing after {limit} s")
-            self.pump(0.05)
 
     def since(self, mark, kind=None):
         return [e for e in self.events[mark:] if kind is None or e[0] == kind]
@@ -212,8 +207,10 @@ class Player:
         """Moves the focus with Right until the focus event names the target."""
         self.key("Escape")
         for _ in range(count + 1):
+            # The events the game sent before it answered are handled before the mark.
+            seen = self.table.read()
             self.ear.pump(0.05)
-            mark, seen = len(self.ear.events), self.table.read()
+            mark = len(self.ear.events)
             self.key("Right")
             focus = self.ear.wait_for(
                 "a focus event after Right",
@@ -233,11 +230,13 @@ class Player:
         return self.table.read() != before
 
     def attempt(self, keys, before):
-        """Presses keys and waits for the game to show something new: the move, or the
-        computer's, when the keys came while it still played and were ignored."""
+        """Presses keys and waits for the game to show something new: the move, the
+        computer's when the keys came while it still played, or news such as a refusal
+        when the table had changed since it was read."""
+        mark = len(self.ear.events)
         self.key(*keys)
         return self.ear.wait_for(f"the game's answer to {'+'.join(keys)}",
-                                 lambda: self.changed(before))
+                                 lambda: self.changed(before) or self.ear.news(mark))
 
     def lay(self, index, domino, end, before):
         self.select(domino, index)

@@ -44,7 +44,11 @@ class Failure(Exception):
 
 
 def xdotool(*args, check=False):
-    run = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True)
+    try:
+        run = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True,
+                             timeout=STEP_LIMIT)
+    except subprocess.TimeoutExpired:
+        raise Failure(f"xdotool {' '.join(map(str, args))} did not return") from None
     if check and run.returncode != 0:
         raise Failure(f"xdotool {' '.join(map(str, args))}: {run.stderr.strip()}")
     return run.stdout.strip()
@@ -242,13 +246,19 @@ class Driver:
     # --- acting ---
 
     def click(self, *points):
+        """Clicks in turn, unless a result window has come up meanwhile: a click
+        could land on its button."""
+        if self.result_window():
+            return
         args = []
         for x, y in points:
             args += ["mousemove", x, y, "click", "1"]
         xdotool(*args)
 
     def press(self, *keys):
-        xdotool("key", *keys)
+        """Keys for the main window alone: while a result window is up over it,
+        the game ignores them instead of closing that window."""
+        xdotool("key", "--window", self.window, *keys)
 
     def close_window(self, window):
         xdotool("windowfocus", "--sync", window)
@@ -364,7 +374,6 @@ class Driver:
 
     def move_by_keys(self, seen):
         """One move by keyboard."""
-        xdotool("windowfocus", "--sync", self.window)
         chosen = self.choice(seen)
         if chosen:
             index, left = chosen
