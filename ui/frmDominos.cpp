@@ -15,6 +15,8 @@
 #include "ui/dialogs/GameConditionsDialog.h"
 #include "ui/dialogs/ResultWindows.h"
 #include "ui/dialogs/TimeOutNotice.h"
+#include "ui/table/NewTableDialog.h"
+#include "ui/table/TableWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -163,6 +165,11 @@ void frmDominos::connectMenus() {
         updateActions();
     });
     connect(menus_.gameMenu(), &QMenu::aboutToShow, this, &frmDominos::updateActions);
+    connect(menus_.newTable(), &QAction::triggered, this, [this] {
+        NewTableDialog dialog(std::nullopt, this);
+        if (dialog.exec() == QDialog::Accepted)
+            (new TableWindow(dialog.setup()))->show();
+    });
 }
 
 const MainLayout& frmDominos::layout() const {

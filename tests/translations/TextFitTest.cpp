@@ -51,6 +51,8 @@ constexpr Control Controls[] = {
     {"about", "Label5"},
     {"about", "Command1"},
     {"result", "*"},
+    {"new table", "*"},
+    {"table", "*"},
 };
 
 // A word wider than the box is cut. The lines may overhang the box by less
