@@ -3,15 +3,16 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+// The texts of a table, translated in a context of their own.
+class TableTexts {
+    Q_DECLARE_TR_FUNCTIONS(TableTexts)
+};
+
 namespace pipwright::tabletext {
 
 using rules::Preset;
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("TableTexts", text);
-}
 
 // The seats of a table seen from seat 0; play passes to the right.
 enum class Place { You, Right, Across, Left };
@@ -40,15 +41,15 @@ QList<int> seatsOf(const rules::RuleSet& rules, int side) {
 QString seatName(const rules::RuleSet& rules, int seat) {
     switch (placeOf(rules, seat)) {
     case Place::You:
-        return tr("You");
+        return TableTexts::tr("You");
     case Place::Right:
-        return tr("Right");
+        return TableTexts::tr("Right");
     case Place::Across:
-        return rules.partners ? tr("Partner") : tr("Across");
+        return rules.partners ? TableTexts::tr("Partner") : TableTexts::tr("Across");
     case Place::Left:
         break;
     }
-    return tr("Left");
+    return TableTexts::tr("Left");
 }
 
 QString sideName(const rules::RuleSet& rules, int side, bool atStart) {
@@ -56,61 +57,67 @@ QString sideName(const rules::RuleSet& rules, int side, bool atStart) {
     if (seats.size() == 1)
         return seatName(rules, seats[0]);
     if (seats[0] == 0)
-        return (atStart ? tr("You and %1") : tr("you and %1")).arg(seatName(rules, seats[1]));
+        return (atStart ? TableTexts::tr("You and %1") : TableTexts::tr("you and %1"))
+            .arg(seatName(rules, seats[1]));
     // The opponents, named from the left as the player sees them.
-    return tr("%1 and %2").arg(seatName(rules, seats[1]), seatName(rules, seats[0]));
+    return TableTexts::tr("%1 and %2").arg(seatName(rules, seats[1]), seatName(rules, seats[0]));
 }
 
 QString dominoCount(int count) {
-    return count == 1 ? tr("1 domino") : tr("%1 dominoes").arg(count);
+    return count == 1 ? TableTexts::tr("1 domino") : TableTexts::tr("%1 dominoes").arg(count);
 }
 
 QString levelName(table::Level level) {
     switch (level) {
     case table::Level::Novice:
-        return tr("Novice");
+        return TableTexts::tr("Novice");
     case table::Level::Expert:
-        return tr("Expert");
+        return TableTexts::tr("Expert");
     case table::Level::Master:
         break;
     }
-    return tr("Master");
+    return TableTexts::tr("Master");
 }
 
 QString presetTitle(Preset preset) {
     switch (preset) {
     case Preset::Partners:
-        return tr("Partners");
+        return TableTexts::tr("Partners");
     case Preset::Block:
-        return tr("Block");
+        return TableTexts::tr("Block");
     case Preset::Draw:
-        return tr("Draw");
+        return TableTexts::tr("Draw");
     case Preset::AllFives:
-        return tr("All Fives");
+        return TableTexts::tr("All Fives");
     case Preset::FivesAndThrees:
         break;
     }
-    return tr("Fives and Threes");
+    return TableTexts::tr("Fives and Threes");
 }
 
 QString presetLine(Preset preset) {
     switch (preset) {
     case Preset::Partners:
-        return tr("Four at the table, partners opposite, all 28 dealt; the side that goes out "
-                  "takes the pips left in every hand.");
+        return TableTexts::tr(
+            "Four at the table, partners opposite, all 28 dealt; the side that goes out "
+            "takes the pips left in every hand.");
     case Preset::Block:
-        return tr("Seven each, no drawing: pass when nothing fits; the winner takes the "
-                  "others' pips less their own.");
+        return TableTexts::tr(
+            "Seven each, no drawing: pass when nothing fits; the winner takes the "
+            "others' pips less their own.");
     case Preset::Draw:
-        return tr("Draw from the BoneYard until a domino fits; the winner takes the others' "
-                  "pips less their own.");
+        return TableTexts::tr(
+            "Draw from the BoneYard until a domino fits; the winner takes the others' "
+            "pips less their own.");
     case Preset::AllFives:
-        return tr("Draw when stuck; score the open ends whenever they add up to a multiple "
-                  "of five.");
+        return TableTexts::tr(
+            "Draw when stuck; score the open ends whenever they add up to a multiple "
+            "of five.");
     case Preset::FivesAndThrees:
         break;
     }
-    return tr("Score the ends by fives and threes (15 scores 8); knock when nothing fits.");
+    return TableTexts::tr(
+        "Score the ends by fives and threes (15 scores 8); knock when nothing fits.");
 }
 
 QString presetHelp(Preset preset) {
@@ -119,25 +126,30 @@ QString presetHelp(Preset preset) {
     help += QLatin1String("\n\n");
     switch (info.defaults.lead) {
     case rules::Lead::SixSixThenWinner:
-        help += tr("The first hand is led by the 6-6; then the winner of the last hand leads "
-                   "any domino.");
+        help += TableTexts::tr(
+            "The first hand is led by the 6-6; then the winner of the last hand leads "
+            "any domino.");
         break;
     case rules::Lead::HighestDoubleThenWinner:
-        help += tr("The first hand is led by the highest double dealt; then the winner of the "
-                   "last hand leads any domino.");
+        help += TableTexts::tr(
+            "The first hand is led by the highest double dealt; then the winner of the "
+            "last hand leads any domino.");
         break;
     case rules::Lead::LotThenNextSeat:
-        help += tr("The first leader is drawn by lot; then the lead passes to the next seat.");
+        help += TableTexts::tr(
+            "The first leader is drawn by lot; then the lead passes to the next seat.");
         break;
     }
     help += QLatin1String("\n\n");
     help += preset == Preset::FivesAndThrees
-                ? tr("Going out scores 1; a blocked hand scores nothing.")
-                : tr("When nobody can play, the side holding the single lowest hand wins it; "
-                     "a tie scores nothing and the same seat leads again.");
+                ? TableTexts::tr("Going out scores 1; a blocked hand scores nothing.")
+                : TableTexts::tr(
+                      "When nobody can play, the side holding the single lowest hand wins it; "
+                      "a tie scores nothing and the same seat leads again.");
     help += QLatin1String("\n\n");
-    help += tr("Keys: Left and Right move in your hand, Enter selects, L and R lay on the left "
-               "or right end, B draws, C passes, H gives a hint.");
+    help += TableTexts::tr(
+        "Keys: Left and Right move in your hand, Enter selects, L and R lay on the left "
+        "or right end, B draws, C passes, H gives a hint.");
     return help;
 }
 
@@ -154,20 +166,21 @@ QString eventText(const rules::RuleSet& rules, const rules::Event& event) {
         const QString domino = laid->end == rules::End::First
                                    ? dominoText(d)
                                    : QStringLiteral("%1-%2").arg(open).arg(d.otherHalf(open));
-        QString text = laid->end == rules::End::First ? tr("%1: leads %2").arg(who, domino)
+        QString text = laid->end == rules::End::First
+                           ? TableTexts::tr("%1: leads %2").arg(who, domino)
                        : laid->end == rules::End::Left
-                           ? tr("%1: lays %2 on the left end").arg(who, domino)
-                           : tr("%1: lays %2 on the right end").arg(who, domino);
+                           ? TableTexts::tr("%1: lays %2 on the left end").arg(who, domino)
+                           : TableTexts::tr("%1: lays %2 on the right end").arg(who, domino);
         if (laid->score > 0)
-            text += tr(", scores %1").arg(laid->score);
+            text += TableTexts::tr(", scores %1").arg(laid->score);
         return text;
     }
     if (const auto* drew = std::get_if<rules::Drew>(&event))
-        return tr("%1: draws").arg(seatName(rules, drew->seat));
+        return TableTexts::tr("%1: draws").arg(seatName(rules, drew->seat));
     if (const auto* passed = std::get_if<rules::Passed>(&event))
-        return tr("%1: passes").arg(seatName(rules, passed->seat));
+        return TableTexts::tr("%1: passes").arg(seatName(rules, passed->seat));
     if (const auto* ended = std::get_if<rules::GameEnded>(&event))
-        return tr("%1 won the game").arg(sideName(rules, ended->side, true));
+        return TableTexts::tr("%1 won the game").arg(sideName(rules, ended->side, true));
     return {};
 }
 
@@ -176,21 +189,23 @@ QString handEndText(const rules::Game& game, const rules::HandEnded& ended) {
     QString how;
     switch (ended.how) {
     case rules::HandEnd::Out:
-        how = tr("%1 went out.").arg(seatName(rules, ended.winner));
+        how = TableTexts::tr("%1 went out.").arg(seatName(rules, ended.winner));
         break;
     case rules::HandEnd::Blocked:
-        how = tr("The game is blocked.");
+        how = TableTexts::tr("The game is blocked.");
         break;
     case rules::HandEnd::Target:
-        return tr("%1 reached %2.")
+        return TableTexts::tr("%1 reached %2.")
             .arg(sideName(rules, rules::sideOf(rules, ended.winner), true))
             .arg(rules.target);
     }
     if (ended.winner == rules::NoSeat)
-        return how + QLatin1Char(' ') + tr("The lowest hands are level: nobody scores.");
+        return how + QLatin1Char(' ') +
+               TableTexts::tr("The lowest hands are level: nobody scores.");
     const int winningSide = rules::sideOf(rules, ended.winner);
     if (ended.award == 0)
-        return how + QLatin1Char(' ') + tr("Nothing to %1.").arg(sideName(rules, winningSide));
+        return how + QLatin1Char(' ') +
+               TableTexts::tr("Nothing to %1.").arg(sideName(rules, winningSide));
     // Who holds what: the losing sides first, then the winning side's pips.
     QStringList losers, losersPips, winners;
     for (int seat = 0; seat < rules.seats; ++seat) {
@@ -199,55 +214,61 @@ QString handEndText(const rules::Game& game, const rules::HandEnded& ended) {
         const QString name = seatName(rules, seat);
         const QString pips = QString::number(ended.pips[std::size_t(seat)]);
         if (rules::sideOf(rules, seat) == winningSide)
-            winners.append(tr("%1 %2").arg(name, pips));
+            winners.append(TableTexts::tr("%1 %2").arg(name, pips));
         else {
             losers.append(name);
             losersPips.append(pips);
         }
     }
-    const QString joinAnd = tr(" and ");
+    const QString joinAnd = TableTexts::tr(" and ");
     QString held = losers.isEmpty() ? QString()
-                                    : (losers.size() == 1 ? tr("%1 holds %2") : tr("%1 hold %2"))
+                                    : (losers.size() == 1 ? TableTexts::tr("%1 holds %2")
+                                                          : TableTexts::tr("%1 hold %2"))
                                           .arg(losers.join(joinAnd), losersPips.join(joinAnd));
     // The winners' own pips count only where the award takes them in.
     if (!winners.isEmpty() && rules.award != rules::Award::OpponentsHands) {
         const bool less = rules.award == rules::Award::LosersLessWinner;
         held += (held.isEmpty() ? QString()
-                 : less         ? tr(", less ")
+                 : less         ? TableTexts::tr(", less ")
                                 : QStringLiteral(", ")) +
                 winners.join(joinAnd);
     }
     return how + QLatin1Char(' ') +
-           tr("%1: %2, to %3").arg(held).arg(ended.award).arg(sideName(rules, winningSide));
+           TableTexts::tr("%1: %2, to %3")
+               .arg(held)
+               .arg(ended.award)
+               .arg(sideName(rules, winningSide));
 }
 
 QString scoresText(const rules::Game& game) {
     QStringList parts;
     for (int side = 0; side < rules::sideCount(game.rules()); ++side)
-        parts.append(
-            tr("%1 %2").arg(sideName(game.rules(), side, side == 0)).arg(game.score(side)));
+        parts.append(TableTexts::tr("%1 %2")
+                         .arg(sideName(game.rules(), side, side == 0))
+                         .arg(game.score(side)));
     return parts.join(QStringLiteral(", "));
 }
 
 QString lineName(const rules::Line& line) {
     if (line.empty())
-        return tr("Line, empty");
-    return tr("Line, open ends %1 and %2").arg(line.left().open).arg(line.right().open);
+        return TableTexts::tr("Line, empty");
+    return TableTexts::tr("Line, open ends %1 and %2").arg(line.left().open).arg(line.right().open);
 }
 
 QString hintText(const rules::Move& move) {
     switch (move.kind) {
     case rules::Move::Kind::Draw:
-        return tr("Hint: draw");
+        return TableTexts::tr("Hint: draw");
     case rules::Move::Kind::Pass:
-        return tr("Hint: pass");
+        return TableTexts::tr("Hint: pass");
     case rules::Move::Kind::Lay:
         break;
     }
     const QString domino = dominoText(move.domino);
-    return move.end == rules::End::First  ? tr("Hint: lead %1").arg(domino)
-           : move.end == rules::End::Left ? tr("Hint: lay %1 on the left end").arg(domino)
-                                          : tr("Hint: lay %1 on the right end").arg(domino);
+    return move.end == rules::End::First ? TableTexts::tr("Hint: lead %1").arg(domino)
+           : move.end == rules::End::Left
+               ? TableTexts::tr("Hint: lay %1 on the left end").arg(domino)
+               : TableTexts::tr("Hint: lay %1 on the right end").arg(domino);
 }
 
 } // namespace pipwright::tabletext
