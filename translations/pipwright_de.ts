@@ -909,7 +909,7 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>you and %1</source>
-        <translation>du und %1</translation>
+        <translation>dich und %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>

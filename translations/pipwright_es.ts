@@ -909,7 +909,7 @@ Publicado con la licencia MIT.</translation>
     </message>
     <message>
         <source>you and %1</source>
-        <translation>tú y %1</translation>
+        <translation>ti y %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>

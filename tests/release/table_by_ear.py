@@ -73,7 +73,8 @@ class Table:
                     found["line"] = child
                 elif role == "label" and MOVE.match(name.split(",")[0] + ": lays"):
                     found["seats"].append(name)
-                elif role == "push button" and name in ("Next hand", "New game"):
+                elif (role == "push button" and name in ("Next hand", "New game")
+                      and child.getState().contains(self.pyatspi.STATE_SHOWING)):
                     found["onward"] = child
                 if depth < 4:
                     walk(child, depth + 1)

@@ -4,6 +4,7 @@
 
 #include "rules/Presets.h"
 #include "ui/table/TableDrawing.h"
+#include "ui/table/TableTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -166,6 +167,57 @@ TEST(TablePace, ClickInAComputersTurnAndCloseMidTurn) {
     EXPECT_TRUE(window->statusText().startsWith(TableWindow::tr("Wait for your turn.")));
     window->close();
     ASSERT_TRUE(settle([&] { return window.isNull(); }));
+}
+
+} // namespace
+} // namespace pipwright
+
+namespace pipwright {
+namespace {
+
+// What is told of each lay names the domino the line then shows at that end,
+// matched half inward.
+struct LineWatch : session::TableListener {
+    const session::TableSession* session = nullptr;
+    int checked = 0;
+    void tableEvent(const rules::Event& event) override {
+        const auto* laid = std::get_if<rules::Laid>(&event);
+        if (!laid)
+            return;
+        const std::vector<LineTile> line = lineOfHand(session->game().record());
+        ASSERT_FALSE(line.empty());
+        const LineTile& end = laid->end == rules::End::Right ? line.back() : line.front();
+        EXPECT_EQ(end.domino, laid->domino);
+        const int outer = laid->end == rules::End::Right ? end.second : end.first;
+        EXPECT_EQ(outer, laid->end == rules::End::Right ? laid->right : laid->left);
+        const QString told = tabletext::eventText(session->game().rules(), event);
+        const QString shown = laid->end == rules::End::Right
+                                  ? QStringLiteral("%1-%2").arg(end.first).arg(end.second)
+                                  : QStringLiteral("%1-%2").arg(end.second).arg(end.first);
+        if (laid->end != rules::End::First) {
+            EXPECT_TRUE(told.contains(shown)) << told.toStdString() << " / " << shown.toStdString();
+        }
+        ++checked;
+    }
+};
+
+TEST(TableLine, EachLayIsToldAsTheLineShowsIt) {
+    session::TableSession session(setupOf(rules::Preset::Partners, 4));
+    LineWatch watch;
+    watch.session = &session;
+    session.addListener(&watch);
+    while (session.game().phase() == rules::Phase::Playing) {
+        if (session.humanToPlay()) {
+            const Move move = session.humanMoves()[0];
+            if (move.kind == Move::Kind::Lay)
+                ASSERT_TRUE(session.lay(move.domino, move.end).accepted());
+            else
+                ASSERT_TRUE(session.pass().accepted());
+        } else {
+            ASSERT_TRUE(session.playComputerTurn().accepted());
+        }
+    }
+    EXPECT_GT(watch.checked, 4);
 }
 
 } // namespace

@@ -160,12 +160,12 @@ QString dominoText(rules::Domino domino) {
 QString eventText(const rules::RuleSet& rules, const rules::Event& event) {
     if (const auto* laid = std::get_if<rules::Laid>(&event)) {
         const QString who = seatName(rules, laid->seat);
-        // The domino as it lies: its matched half toward the line.
+        // The matched half first, then the half it leaves open.
         const rules::Domino d = laid->domino;
         const int open = laid->end == rules::End::Right ? laid->right : laid->left;
         const QString domino = laid->end == rules::End::First
                                    ? dominoText(d)
-                                   : QStringLiteral("%1-%2").arg(open).arg(d.otherHalf(open));
+                                   : QStringLiteral("%1-%2").arg(d.otherHalf(open)).arg(open);
         QString text = laid->end == rules::End::First
                            ? TableTexts::tr("%1: leads %2").arg(who, domino)
                        : laid->end == rules::End::Left
@@ -221,10 +221,12 @@ QString handEndText(const rules::Game& game, const rules::HandEnded& ended) {
         }
     }
     const QString joinAnd = TableTexts::tr(" and ");
-    QString held = losers.isEmpty() ? QString()
-                                    : (losers.size() == 1 ? TableTexts::tr("%1 holds %2")
-                                                          : TableTexts::tr("%1 hold %2"))
-                                          .arg(losers.join(joinAnd), losersPips.join(joinAnd));
+    // "You hold", as "Left and Right hold".
+    const bool oneOther = losers.size() == 1 && rules::sideOf(rules, 0) == winningSide;
+    QString held = losers.isEmpty()
+                       ? QString()
+                       : (oneOther ? TableTexts::tr("%1 holds %2") : TableTexts::tr("%1 hold %2"))
+                             .arg(losers.join(joinAnd), losersPips.join(joinAnd));
     // The winners' own pips count only where the award takes them in.
     if (!winners.isEmpty() && rules.award != rules::Award::OpponentsHands) {
         const bool less = rules.award == rules::Award::LosersLessWinner;
