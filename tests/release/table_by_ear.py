@@ -142,16 +142,26 @@ def main():
             if choice is None:
                 key("c")
             else:
-                focus = next((i for i, item in enumerate(children(parts["hand"]))
-                              if item.getState().contains(pyatspi.STATE_FOCUSED)), -1)
-                steps = (choice[0] - focus) % len(hand) if focus >= 0 else choice[0] + 1
-                key(*["Right"] * steps, "Return", choice[1].lower())
+                # Right until the screen reader says the chosen domino has the focus.
+                for _ in range(len(hand) + 1):
+                    focused = [item.name for item in children(table.parts()["hand"])
+                               if item.getState().contains(pyatspi.STATE_FOCUSED)]
+                    if focused == [hand[choice[0]]]:
+                        break
+                    key("Right")
+                    table.pump(0.15)
+                key("Return", choice[1].lower())
             for _ in range(50):
                 table.pump(0.1)
                 if any(n.startswith("You:") for n in table.news[before:]):
                     break
             else:
-                failures.append(f"my move was not told: {hand} on {ends}")
+                parts = table.parts()
+                states = [(item.name, item.getState().contains(pyatspi.STATE_FOCUSED),
+                           item.getState().contains(pyatspi.STATE_SELECTED))
+                          for item in children(parts["hand"])]
+                failures.append(f"my move was not told: {hand} on {ends}, chose {choice}, "
+                                f"now {states}, told {table.news[before:]}")
                 break
             played += 1
         table.pump(1)

@@ -357,6 +357,11 @@ void TableWindow::computerMoves() {
 }
 
 void TableWindow::answered(const Answer& answer) {
+    // What one move did is told as one piece of news: a screen reader reads a
+    // notification when it arrives, and a second one at once would cut the first.
+    if (!pendingNews_.isEmpty())
+        news_->tell(pendingNews_.join(QLatin1Char(' ')));
+    pendingNews_.clear();
     if (!answer.accepted()) {
         setStatus(refusalText(answer));
         QApplication::beep();
@@ -457,7 +462,7 @@ void TableWindow::tableEvent(const rules::Event& event) {
         const QString scores = tr("Score: %1").arg(tabletext::scoresText(session_->game()));
         const QString left = tr("Pips left: %1").arg(pips.join(QStringLiteral(", ")));
         drawing_->setSummary({tr("The hand is over"), text, scores});
-        news_->tell(text + QLatin1Char(' ') + left + QLatin1Char(' ') + scores);
+        pendingNews_.append(text + QLatin1Char(' ') + left + QLatin1Char(' ') + scores);
         setStatus(text);
         return;
     }
@@ -465,12 +470,12 @@ void TableWindow::tableEvent(const rules::Event& event) {
         QStringList lines = {tr("The game is over"), tabletext::eventText(rules, *won),
                              tr("Score: %1").arg(tabletext::scoresText(session_->game()))};
         drawing_->setSummary(lines);
-        news_->tell(lines[1]);
+        pendingNews_.append(lines[1]);
         setStatus(lines[1]);
         return;
     }
     const QString told = tabletext::eventText(rules, event);
-    news_->tell(told);
+    pendingNews_.append(told);
     setStatus(told);
 }
 
@@ -493,6 +498,11 @@ void TableWindow::refresh() {
     onward_->setText(phase == rules::Phase::GameOver ? tr("New game") : tr("Next hand"));
     showStatus();
     placeOverlays();
+    // The keys and the screen reader work in the hand while a hand is played.
+    if (phase == rules::Phase::Playing && isActiveWindow() && !handList_->hasFocus())
+        handList_->setFocus();
+    else if (phase != rules::Phase::Playing && isActiveWindow())
+        onward_->setFocus();
     updateActions();
     drawing_->update();
     for (PictureReader* reader : readers_)

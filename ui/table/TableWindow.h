@@ -3,6 +3,7 @@
 #include "session/TableSession.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <memory>
@@ -108,6 +109,7 @@ private:
     QTimer think_;
     int thinkMs_ = 1000;
     QString told_;
+    QStringList pendingNews_; // told when the move that made them is done
     std::array<QAction*, static_cast<std::size_t>(TableCommand::Count)> actions_{};
 };
 
