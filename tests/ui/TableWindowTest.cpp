@@ -222,3 +222,48 @@ TEST(TableLine, EachLayIsToldAsTheLineShowsIt) {
 
 } // namespace
 } // namespace pipwright
+
+namespace pipwright {
+namespace {
+
+// The mouse finds the dominoes and the ends where they are drawn: a click on
+// the domino, then one on its end, lays it.
+TEST(TableMouse, ClickADominoThenItsEnd) {
+    auto window = quickTable(setupOf(rules::Preset::Draw, 2));
+    window->resize(900, 640);
+    TableDrawing* drawing = window->drawing();
+    for (int turn = 0; turn < 6 && !handOver(*window); ++turn) {
+        ASSERT_TRUE(awaitPlayer(*window));
+        if (handOver(*window))
+            break;
+        const Move move = window->session().humanMoves()[0];
+        if (move.kind != Move::Kind::Lay) {
+            window->action(move.kind == Move::Kind::Draw ? TableCommand::Draw : TableCommand::Pass)
+                ->trigger();
+            continue;
+        }
+        const std::vector<rules::Domino> hand = drawing->handShown();
+        const int index = int(std::find(hand.begin(), hand.end(), move.domino) - hand.begin());
+        const QPoint onDomino =
+            drawing->toWidget(canvas::handTile(index, int(hand.size()))).center().toPoint();
+        QTest::mouseClick(drawing, Qt::LeftButton, {}, onDomino);
+        ASSERT_EQ(window->session().selected(), move.domino);
+        const std::vector<LineTile> line = drawing->lineShown();
+        QPoint onEnd = drawing->toWidget(canvas::lineArea()).center().toPoint();
+        if (!line.empty()) {
+            const LineTile& end = move.end == rules::End::Right ? line.back() : line.front();
+            // The outer half of the end's domino.
+            const QRectF r = drawing->toWidget(end.rect);
+            const bool outerLeft = (move.end == rules::End::Left) != end.reversed;
+            onEnd = QPointF(outerLeft ? r.left() + r.width() / 4 : r.right() - r.width() / 4,
+                            r.center().y())
+                        .toPoint();
+        }
+        const int laid = window->session().game().line().laidCount();
+        QTest::mouseClick(drawing, Qt::LeftButton, {}, onEnd);
+        EXPECT_EQ(window->session().game().line().laidCount(), laid + 1);
+    }
+}
+
+} // namespace
+} // namespace pipwright
