@@ -79,7 +79,6 @@ TileLook faceDown(bool down) {
 TableDrawing::TableDrawing(const session::TableSession& session, QWidget* parent)
     : QWidget(parent), session_(session) {
     setObjectName(QStringLiteral("TableDrawing"));
-    setMouseTracking(false);
     setMinimumSize(640, 400);
     movement_.setDuration(250);
     movement_.setStartValue(0.0);

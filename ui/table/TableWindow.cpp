@@ -121,6 +121,9 @@ TableWindow::TableWindow(const session::TableSetup& setup, QWidget* parent)
 TableWindow::~TableWindow() {
     think_.stop();
     session_->removeListener(this);
+    // The drawing and the screen reader's readers read the session: they go first.
+    readers_.clear();
+    delete takeCentralWidget();
 }
 
 void TableWindow::createActions() {
