@@ -1099,6 +1099,10 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>Hint: lay %1 on the right end</source>
         <translation>Tipp: %1 rechts anlegen</translation>
     </message>
+    <message>
+        <source>you</source>
+        <translation>dich</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

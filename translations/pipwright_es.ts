@@ -1099,6 +1099,10 @@ Publicado con la licencia MIT.</translation>
         <source>Hint: lay %1 on the right end</source>
         <translation>Pista: juega %1 en el extremo derecho</translation>
     </message>
+    <message>
+        <source>you</source>
+        <translation>ti</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

@@ -1099,6 +1099,10 @@ Publié sous licence MIT.</translation>
         <source>Hint: lay %1 on the right end</source>
         <translation>Conseil : posez %1 à droite</translation>
     </message>
+    <message>
+        <source>you</source>
+        <translation>vous</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

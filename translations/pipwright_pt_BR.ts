@@ -1099,6 +1099,10 @@ Distribuído sob a Licença MIT.</translation>
         <source>Hint: lay %1 on the right end</source>
         <translation>Dica: jogue %1 na ponta direita</translation>
     </message>
+    <message>
+        <source>you</source>
+        <translation>você</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

@@ -55,7 +55,7 @@ QString seatName(const rules::RuleSet& rules, int seat) {
 QString sideName(const rules::RuleSet& rules, int side, bool atStart) {
     const QList<int> seats = seatsOf(rules, side);
     if (seats.size() == 1)
-        return seatName(rules, seats[0]);
+        return seats[0] == 0 && !atStart ? TableTexts::tr("you") : seatName(rules, seats[0]);
     if (seats[0] == 0)
         return (atStart ? TableTexts::tr("You and %1") : TableTexts::tr("you and %1"))
             .arg(seatName(rules, seats[1]));
