@@ -165,10 +165,14 @@ void frmDominos::connectMenus() {
         updateActions();
     });
     connect(menus_.gameMenu(), &QMenu::aboutToShow, this, &frmDominos::updateActions);
+    // A table opens in a window of its own, once the classic game's flow is idle.
     connect(menus_.newTable(), &QAction::triggered, this, [this] {
-        NewTableDialog dialog(std::nullopt, this);
-        if (dialog.exec() == QDialog::Accepted)
-            (new TableWindow(dialog.setup()))->show();
+        engine_.runWhenIdle([this] {
+            NewTableDialog dialog(std::nullopt, this);
+            if (dialog.exec() == QDialog::Accepted)
+                (new TableWindow(dialog.setup()))->show();
+        });
+        updateActions();
     });
 }
 
