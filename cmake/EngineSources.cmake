@@ -45,6 +45,9 @@ set(pipwright_computer_sources
   computer/table/Expert.cpp
   computer/table/Master.cpp
 )
+set(pipwright_session_sources
+  session/TableSession.cpp
+)
 set(pipwright_storage_format_sources
   storage/FieldText.cpp
   storage/SavedGameWriter.cpp

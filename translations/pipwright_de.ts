@@ -88,6 +88,10 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>&amp;About Dominos</source>
         <translation>Ü&amp;ber Domino</translation>
     </message>
+    <message>
+        <source>New &amp;Table...</source>
+        <translation>Neuer &amp;Tisch...</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -899,6 +903,229 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>TableTexts</name>
+    <message>
+        <source>You</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Partner</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>Gegenüber</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>You and %1</source>
+        <translation>Du und %1</translation>
+    </message>
+    <message>
+        <source>you and %1</source>
+        <translation>dich und %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>1 domino</source>
+        <translation>1 Stein</translation>
+    </message>
+    <message>
+        <source>%1 dominoes</source>
+        <translation>%1 Steine</translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Meister</translation>
+    </message>
+    <message>
+        <source>Partners</source>
+        <translation>Partnerdomino</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Blockdomino</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Ziehdomino</translation>
+    </message>
+    <message>
+        <source>All Fives</source>
+        <translation>Alle Fünfe</translation>
+    </message>
+    <message>
+        <source>Fives and Threes</source>
+        <translation>Fünfer und Dreier</translation>
+    </message>
+    <message>
+        <source>Four at the table, partners opposite, all 28 dealt; the side that goes out takes the pips left in every hand.</source>
+        <translation>Vier am Tisch, Partner gegenüber, alle 28 verteilt; die Seite, die ausgeht, bekommt die Augen aller Hände.</translation>
+    </message>
+    <message>
+        <source>Seven each, no drawing: pass when nothing fits; the winner takes the others&apos; pips less their own.</source>
+        <translation>Sieben für jeden, kein Ziehen: passen, wenn nichts passt; der Sieger bekommt die Augen der anderen abzüglich seiner eigenen.</translation>
+    </message>
+    <message>
+        <source>Draw from the BoneYard until a domino fits; the winner takes the others&apos; pips less their own.</source>
+        <translation>Aus dem Vorrat ziehen, bis ein Stein passt; der Sieger bekommt die Augen der anderen abzüglich seiner eigenen.</translation>
+    </message>
+    <message>
+        <source>Draw when stuck; score the open ends whenever they add up to a multiple of five.</source>
+        <translation>Ziehen, wenn nichts passt; die offenen Enden zählen, wenn ihre Summe durch fünf teilbar ist.</translation>
+    </message>
+    <message>
+        <source>Score the ends by fives and threes (15 scores 8); knock when nothing fits.</source>
+        <translation>Die Enden zählen nach Fünfern und Dreiern (15 zählt 8); klopfen, wenn nichts passt.</translation>
+    </message>
+    <message>
+        <source>The first hand is led by the 6-6; then the winner of the last hand leads any domino.</source>
+        <translation>Die erste Runde eröffnet der Doppel-Sechs; danach eröffnet der letzte Sieger mit einem beliebigen Stein.</translation>
+    </message>
+    <message>
+        <source>The first hand is led by the highest double dealt; then the winner of the last hand leads any domino.</source>
+        <translation>Die erste Runde eröffnet der höchste ausgeteilte Pasch; danach eröffnet der letzte Sieger mit einem beliebigen Stein.</translation>
+    </message>
+    <message>
+        <source>The first leader is drawn by lot; then the lead passes to the next seat.</source>
+        <translation>Wer zuerst eröffnet, wird ausgelost; danach eröffnet der nächste Platz.</translation>
+    </message>
+    <message>
+        <source>Going out scores 1; a blocked hand scores nothing.</source>
+        <translation>Ausgehen zählt 1; eine blockierte Runde zählt nichts.</translation>
+    </message>
+    <message>
+        <source>When nobody can play, the side holding the single lowest hand wins it; a tie scores nothing and the same seat leads again.</source>
+        <translation>Kann niemand legen, gewinnt die Seite mit der niedrigsten Hand; bei Gleichstand zählt niemand und derselbe Platz eröffnet erneut.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right move in your hand, Enter selects, L and R lay on the left or right end, B draws, C passes, H gives a hint.</source>
+        <translation>Tasten: Links und Rechts wandern durch deine Hand, Eingabe wählt, L und R legen links oder rechts an, B zieht, C passt, H gibt einen Tipp.</translation>
+    </message>
+    <message>
+        <source>%1: leads %2</source>
+        <translation>%1: eröffnet mit %2</translation>
+    </message>
+    <message>
+        <source>%1: lays %2 on the left end</source>
+        <translation>%1: legt %2 links an</translation>
+    </message>
+    <message>
+        <source>%1: lays %2 on the right end</source>
+        <translation>%1: legt %2 rechts an</translation>
+    </message>
+    <message>
+        <source>, scores %1</source>
+        <translation>, zählt %1</translation>
+    </message>
+    <message>
+        <source>%1: draws</source>
+        <translation>%1: zieht</translation>
+    </message>
+    <message>
+        <source>%1: passes</source>
+        <translation>%1: passt</translation>
+    </message>
+    <message>
+        <source>%1 won the game</source>
+        <translation>%1 hat das Spiel gewonnen</translation>
+    </message>
+    <message>
+        <source>%1 went out.</source>
+        <translation>%1 ist ausgegangen.</translation>
+    </message>
+    <message>
+        <source>The game is blocked.</source>
+        <translation>Die Runde ist blockiert.</translation>
+    </message>
+    <message>
+        <source>%1 reached %2.</source>
+        <translation>%1 hat %2 erreicht.</translation>
+    </message>
+    <message>
+        <source>The lowest hands are level: nobody scores.</source>
+        <translation>Die niedrigsten Hände sind gleich: niemand zählt.</translation>
+    </message>
+    <message>
+        <source>Nothing to %1.</source>
+        <translation>Nichts für %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>%1 holds %2</source>
+        <translation>%1 hat %2</translation>
+    </message>
+    <message>
+        <source>%1 hold %2</source>
+        <translation>%1 haben %2</translation>
+    </message>
+    <message>
+        <source>, less </source>
+        <translation>, abzüglich </translation>
+    </message>
+    <message>
+        <source>%1: %2, to %3</source>
+        <translation>%1: %2 für %3</translation>
+    </message>
+    <message>
+        <source>Line, empty</source>
+        <translation>Reihe, leer</translation>
+    </message>
+    <message>
+        <source>Line, open ends %1 and %2</source>
+        <translation>Reihe, offene Enden %1 und %2</translation>
+    </message>
+    <message>
+        <source>Hint: draw</source>
+        <translation>Tipp: ziehen</translation>
+    </message>
+    <message>
+        <source>Hint: pass</source>
+        <translation>Tipp: passen</translation>
+    </message>
+    <message>
+        <source>Hint: lead %1</source>
+        <translation>Tipp: mit %1 eröffnen</translation>
+    </message>
+    <message>
+        <source>Hint: lay %1 on the left end</source>
+        <translation>Tipp: %1 links anlegen</translation>
+    </message>
+    <message>
+        <source>Hint: lay %1 on the right end</source>
+        <translation>Tipp: %1 rechts anlegen</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>dich</translation>
+    </message>
+</context>
+<context>
     <name>pipwright::GameConditionsDialog</name>
     <message>
         <source>%1 Seconds to Play a Domino.</source>
@@ -1015,6 +1242,49 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>pipwright::NewTableDialog</name>
+    <message>
+        <source>New Table</source>
+        <translation>Neuer Tisch</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Spiel:</translation>
+    </message>
+    <message>
+        <source>&amp;Seats:</source>
+        <translation>&amp;Plätze:</translation>
+    </message>
+    <message>
+        <source>Play as two &amp;partnerships</source>
+        <translation>Als zwei &amp;Partnerschaften spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+    <message>
+        <source>The target must be reached &amp;exactly</source>
+        <translation>Das Ziel muss &amp;genau erreicht werden</translation>
+    </message>
+    <message>
+        <source>The pips in all hands</source>
+        <translation>Die Augen aller Hände</translation>
+    </message>
+    <message>
+        <source>The opponents&apos; pips only</source>
+        <translation>Nur die Augen der Gegner</translation>
+    </message>
+    <message>
+        <source>&amp;Award:</source>
+        <translation>&amp;Gewinn:</translation>
+    </message>
+    <message>
+        <source>%1 plays as:</source>
+        <translation>%1 spielt als:</translation>
+    </message>
+</context>
+<context>
     <name>pipwright::ScoreSheetWindow</name>
     <message>
         <source>Score Sheet</source>
@@ -1023,6 +1293,234 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>Every count that scored and every round&apos;s award of the present game</source>
         <translation>Jede Summe, die Punkte brachte, und jede Rundenwertung des laufenden Spiels</translation>
+    </message>
+</context>
+<context>
+    <name>pipwright::TableDrawing</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>BoneYard
+%1</source>
+        <translation>Vorrat
+%1</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Passe</translation>
+    </message>
+</context>
+<context>
+    <name>pipwright::TableWindow</name>
+    <message>
+        <source>Wait for your turn.</source>
+        <translation>Warte, bis du dran bist.</translation>
+    </message>
+    <message>
+        <source>Select a domino first.</source>
+        <translation>Wähle zuerst einen Stein.</translation>
+    </message>
+    <message>
+        <source>That domino is not in your hand.</source>
+        <translation>Dieser Stein ist nicht in deiner Hand.</translation>
+    </message>
+    <message>
+        <source>That domino does not match that end.</source>
+        <translation>Dieser Stein passt nicht an dieses Ende.</translation>
+    </message>
+    <message>
+        <source>The first domino of the game must be the 6-6.</source>
+        <translation>Der erste Stein des Spiels muss der Doppel-Sechs sein.</translation>
+    </message>
+    <message>
+        <source>A domino fits: lay it.</source>
+        <translation>Ein Stein passt: leg ihn an.</translation>
+    </message>
+    <message>
+        <source>This game does not draw: pass.</source>
+        <translation>In diesem Spiel wird nicht gezogen: passen.</translation>
+    </message>
+    <message>
+        <source>The BoneYard is empty: pass.</source>
+        <translation>Der Vorrat ist leer: passen.</translation>
+    </message>
+    <message>
+        <source>Draw from the BoneYard first.</source>
+        <translation>Zieh zuerst aus dem Vorrat.</translation>
+    </message>
+    <message>
+        <source>The hand is still being played.</source>
+        <translation>Die Runde läuft noch.</translation>
+    </message>
+    <message>
+        <source>Not now.</source>
+        <translation>Nicht jetzt.</translation>
+    </message>
+    <message>
+        <source>%1 – Pipwright</source>
+        <translation>%1 – Pipwright</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tisch</translation>
+    </message>
+    <message>
+        <source>&amp;New Table...</source>
+        <translation>&amp;Neuer Tisch...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart the Game</source>
+        <translation>Spiel neu &amp;beginnen</translation>
+    </message>
+    <message>
+        <source>Score S&amp;heet</source>
+        <translation>&amp;Punkteblatt</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>S&amp;pielen</translation>
+    </message>
+    <message>
+        <source>Previous Domino</source>
+        <translation>Vorheriger Stein</translation>
+    </message>
+    <message>
+        <source>Next Domino</source>
+        <translation>Nächster Stein</translation>
+    </message>
+    <message>
+        <source>&amp;Select Domino</source>
+        <translation>Stein &amp;wählen</translation>
+    </message>
+    <message>
+        <source>Lay on the &amp;Left End</source>
+        <translation>&amp;Links anlegen</translation>
+    </message>
+    <message>
+        <source>Lay on the &amp;Right End</source>
+        <translation>&amp;Rechts anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Draw</source>
+        <translation>&amp;Ziehen</translation>
+    </message>
+    <message>
+        <source>&amp;Pass</source>
+        <translation>P&amp;assen</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>&amp;Next Hand</source>
+        <translation>&amp;Nächste Runde</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Faster Computers</source>
+        <translation>&amp;Schnellere Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Pace</source>
+        <translation>&amp;Normales Tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Slower Computers</source>
+        <translation>&amp;Langsamere Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Movement</source>
+        <translation>&amp;Bewegung</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Spielregeln</translation>
+    </message>
+    <message>
+        <source>Your hand</source>
+        <translation>Deine Hand</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>, to play</source>
+        <translation>, ist dran</translation>
+    </message>
+    <message>
+        <source>Your turn.</source>
+        <translation>Du bist dran.</translation>
+    </message>
+    <message>
+        <source>%1 is thinking...</source>
+        <translation>%1 überlegt...</translation>
+    </message>
+    <message>
+        <source>It fits both ends: choose one.</source>
+        <translation>Passt an beide Enden: wähle eines.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Verbliebene Augen: %1</translation>
+    </message>
+    <message>
+        <source>The hand is over</source>
+        <translation>Die Runde ist vorbei</translation>
+    </message>
+    <message>
+        <source>The game is over</source>
+        <translation>Das Spiel ist vorbei</translation>
+    </message>
+    <message>
+        <source>Hand %1 dealt.</source>
+        <translation>Runde %1 ausgeteilt.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Next hand</source>
+        <translation>Nächste Runde</translation>
     </message>
 </context>
 <context>

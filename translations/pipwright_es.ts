@@ -88,6 +88,10 @@ Publicado con la licencia MIT.</translation>
         <source>&amp;About Dominos</source>
         <translation>&amp;Acerca de Dominó</translation>
     </message>
+    <message>
+        <source>New &amp;Table...</source>
+        <translation>Nueva &amp;mesa...</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -899,6 +903,229 @@ Publicado con la licencia MIT.</translation>
     </message>
 </context>
 <context>
+    <name>TableTexts</name>
+    <message>
+        <source>You</source>
+        <translation>Tú</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Compañero</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>Enfrente</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>You and %1</source>
+        <translation>Tú y %1</translation>
+    </message>
+    <message>
+        <source>you and %1</source>
+        <translation>ti y %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>1 domino</source>
+        <translation>1 ficha</translation>
+    </message>
+    <message>
+        <source>%1 dominoes</source>
+        <translation>%1 fichas</translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation>Novato</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maestro</translation>
+    </message>
+    <message>
+        <source>Partners</source>
+        <translation>Dominó en parejas</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Dominó de bloqueo</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Dominó de robo</translation>
+    </message>
+    <message>
+        <source>All Fives</source>
+        <translation>Todos cincos</translation>
+    </message>
+    <message>
+        <source>Fives and Threes</source>
+        <translation>Cincos y treses</translation>
+    </message>
+    <message>
+        <source>Four at the table, partners opposite, all 28 dealt; the side that goes out takes the pips left in every hand.</source>
+        <translation>Cuatro a la mesa, los compañeros enfrente, se reparten las 28; la pareja que domina se lleva los puntos de todas las manos.</translation>
+    </message>
+    <message>
+        <source>Seven each, no drawing: pass when nothing fits; the winner takes the others&apos; pips less their own.</source>
+        <translation>Siete para cada uno, sin robar: pase cuando nada encaja; el ganador se lleva los puntos de los demás menos los suyos.</translation>
+    </message>
+    <message>
+        <source>Draw from the BoneYard until a domino fits; the winner takes the others&apos; pips less their own.</source>
+        <translation>Roba del pozo hasta que una ficha encaje; el ganador se lleva los puntos de los demás menos los suyos.</translation>
+    </message>
+    <message>
+        <source>Draw when stuck; score the open ends whenever they add up to a multiple of five.</source>
+        <translation>Roba si no puedes jugar; anota los extremos cuando suman un múltiplo de cinco.</translation>
+    </message>
+    <message>
+        <source>Score the ends by fives and threes (15 scores 8); knock when nothing fits.</source>
+        <translation>Anota los extremos por cincos y treses (15 vale 8); pase cuando nada encaja.</translation>
+    </message>
+    <message>
+        <source>The first hand is led by the 6-6; then the winner of the last hand leads any domino.</source>
+        <translation>Abre la primera mano quien tiene el doble seis; después sale el ganador de la mano anterior con cualquier ficha.</translation>
+    </message>
+    <message>
+        <source>The first hand is led by the highest double dealt; then the winner of the last hand leads any domino.</source>
+        <translation>Abre la primera mano el doble más alto repartido; después sale el ganador de la mano anterior con cualquier ficha.</translation>
+    </message>
+    <message>
+        <source>The first leader is drawn by lot; then the lead passes to the next seat.</source>
+        <translation>La salida de la primera mano se sortea; después pasa al siguiente asiento.</translation>
+    </message>
+    <message>
+        <source>Going out scores 1; a blocked hand scores nothing.</source>
+        <translation>Dominar vale 1; un tranque no vale nada.</translation>
+    </message>
+    <message>
+        <source>When nobody can play, the side holding the single lowest hand wins it; a tie scores nothing and the same seat leads again.</source>
+        <translation>En un tranque gana quien tiene la mano más baja; si hay empate nadie anota y sale de nuevo el mismo asiento.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right move in your hand, Enter selects, L and R lay on the left or right end, B draws, C passes, H gives a hint.</source>
+        <translation>Teclas: Izquierda y Derecha recorren tu mano, Intro elige, L y R juegan en el extremo izquierdo o derecho, B roba, C pasa, H da una pista.</translation>
+    </message>
+    <message>
+        <source>%1: leads %2</source>
+        <translation>%1: sale con %2</translation>
+    </message>
+    <message>
+        <source>%1: lays %2 on the left end</source>
+        <translation>%1: juega %2 en el extremo izquierdo</translation>
+    </message>
+    <message>
+        <source>%1: lays %2 on the right end</source>
+        <translation>%1: juega %2 en el extremo derecho</translation>
+    </message>
+    <message>
+        <source>, scores %1</source>
+        <translation>, anota %1</translation>
+    </message>
+    <message>
+        <source>%1: draws</source>
+        <translation>%1: roba</translation>
+    </message>
+    <message>
+        <source>%1: passes</source>
+        <translation>%1: pase</translation>
+    </message>
+    <message>
+        <source>%1 won the game</source>
+        <translation>%1 ganó la partida</translation>
+    </message>
+    <message>
+        <source>%1 went out.</source>
+        <translation>%1 dominó.</translation>
+    </message>
+    <message>
+        <source>The game is blocked.</source>
+        <translation>Tranque.</translation>
+    </message>
+    <message>
+        <source>%1 reached %2.</source>
+        <translation>%1 llegó a %2.</translation>
+    </message>
+    <message>
+        <source>The lowest hands are level: nobody scores.</source>
+        <translation>Las manos más bajas empatan: nadie anota.</translation>
+    </message>
+    <message>
+        <source>Nothing to %1.</source>
+        <translation>Nada para %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>%1 holds %2</source>
+        <translation>%1 tiene %2</translation>
+    </message>
+    <message>
+        <source>%1 hold %2</source>
+        <translation>%1 tienen %2</translation>
+    </message>
+    <message>
+        <source>, less </source>
+        <translation>, menos </translation>
+    </message>
+    <message>
+        <source>%1: %2, to %3</source>
+        <translation>%1: %2, para %3</translation>
+    </message>
+    <message>
+        <source>Line, empty</source>
+        <translation>Línea, vacía</translation>
+    </message>
+    <message>
+        <source>Line, open ends %1 and %2</source>
+        <translation>Línea, extremos %1 y %2</translation>
+    </message>
+    <message>
+        <source>Hint: draw</source>
+        <translation>Pista: roba</translation>
+    </message>
+    <message>
+        <source>Hint: pass</source>
+        <translation>Pista: pase</translation>
+    </message>
+    <message>
+        <source>Hint: lead %1</source>
+        <translation>Pista: sal con %1</translation>
+    </message>
+    <message>
+        <source>Hint: lay %1 on the left end</source>
+        <translation>Pista: juega %1 en el extremo izquierdo</translation>
+    </message>
+    <message>
+        <source>Hint: lay %1 on the right end</source>
+        <translation>Pista: juega %1 en el extremo derecho</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>ti</translation>
+    </message>
+</context>
+<context>
     <name>pipwright::GameConditionsDialog</name>
     <message>
         <source>%1 Seconds to Play a Domino.</source>
@@ -1015,6 +1242,49 @@ Publicado con la licencia MIT.</translation>
     </message>
 </context>
 <context>
+    <name>pipwright::NewTableDialog</name>
+    <message>
+        <source>New Table</source>
+        <translation>Nueva mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Juego:</translation>
+    </message>
+    <message>
+        <source>&amp;Seats:</source>
+        <translation>&amp;Asientos:</translation>
+    </message>
+    <message>
+        <source>Play as two &amp;partnerships</source>
+        <translation>Jugar en dos &amp;parejas</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Meta:</translation>
+    </message>
+    <message>
+        <source>The target must be reached &amp;exactly</source>
+        <translation>Hay que llegar a la meta &amp;exacta</translation>
+    </message>
+    <message>
+        <source>The pips in all hands</source>
+        <translation>Los puntos de todas las manos</translation>
+    </message>
+    <message>
+        <source>The opponents&apos; pips only</source>
+        <translation>Solo los puntos de los rivales</translation>
+    </message>
+    <message>
+        <source>&amp;Award:</source>
+        <translation>&amp;Premio:</translation>
+    </message>
+    <message>
+        <source>%1 plays as:</source>
+        <translation>%1 juega como:</translation>
+    </message>
+</context>
+<context>
     <name>pipwright::ScoreSheetWindow</name>
     <message>
         <source>Score Sheet</source>
@@ -1023,6 +1293,234 @@ Publicado con la licencia MIT.</translation>
     <message>
         <source>Every count that scored and every round&apos;s award of the present game</source>
         <translation>Cada cuenta que puntuó y lo que se anotó en cada ronda de la partida actual</translation>
+    </message>
+</context>
+<context>
+    <name>pipwright::TableDrawing</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>BoneYard
+%1</source>
+        <translation>Pozo
+%1</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pase</translation>
+    </message>
+</context>
+<context>
+    <name>pipwright::TableWindow</name>
+    <message>
+        <source>Wait for your turn.</source>
+        <translation>Espera tu turno.</translation>
+    </message>
+    <message>
+        <source>Select a domino first.</source>
+        <translation>Elige antes una ficha.</translation>
+    </message>
+    <message>
+        <source>That domino is not in your hand.</source>
+        <translation>Esa ficha no está en tu mano.</translation>
+    </message>
+    <message>
+        <source>That domino does not match that end.</source>
+        <translation>Esa ficha no encaja en ese extremo.</translation>
+    </message>
+    <message>
+        <source>The first domino of the game must be the 6-6.</source>
+        <translation>La primera ficha de la partida debe ser el doble seis.</translation>
+    </message>
+    <message>
+        <source>A domino fits: lay it.</source>
+        <translation>Una ficha encaja: juégala.</translation>
+    </message>
+    <message>
+        <source>This game does not draw: pass.</source>
+        <translation>En este juego no se roba: pase.</translation>
+    </message>
+    <message>
+        <source>The BoneYard is empty: pass.</source>
+        <translation>El pozo está vacío: pase.</translation>
+    </message>
+    <message>
+        <source>Draw from the BoneYard first.</source>
+        <translation>Roba antes del pozo.</translation>
+    </message>
+    <message>
+        <source>The hand is still being played.</source>
+        <translation>La mano aún se está jugando.</translation>
+    </message>
+    <message>
+        <source>Not now.</source>
+        <translation>Ahora no.</translation>
+    </message>
+    <message>
+        <source>%1 – Pipwright</source>
+        <translation>%1 – Pipwright</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Mesa</translation>
+    </message>
+    <message>
+        <source>&amp;New Table...</source>
+        <translation>&amp;Nueva mesa...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart the Game</source>
+        <translation>&amp;Reiniciar la partida</translation>
+    </message>
+    <message>
+        <source>Score S&amp;heet</source>
+        <translation>&amp;Hoja de puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Previous Domino</source>
+        <translation>Ficha anterior</translation>
+    </message>
+    <message>
+        <source>Next Domino</source>
+        <translation>Ficha siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Select Domino</source>
+        <translation>&amp;Elegir ficha</translation>
+    </message>
+    <message>
+        <source>Lay on the &amp;Left End</source>
+        <translation>Jugar en el extremo &amp;izquierdo</translation>
+    </message>
+    <message>
+        <source>Lay on the &amp;Right End</source>
+        <translation>Jugar en el extremo &amp;derecho</translation>
+    </message>
+    <message>
+        <source>&amp;Draw</source>
+        <translation>&amp;Robar</translation>
+    </message>
+    <message>
+        <source>&amp;Pass</source>
+        <translation>&amp;Pasar</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>&amp;Next Hand</source>
+        <translation>&amp;Siguiente mano</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Faster Computers</source>
+        <translation>Máquinas más &amp;rápidas</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Pace</source>
+        <translation>Ritmo &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Slower Computers</source>
+        <translation>Máquinas más &amp;lentas</translation>
+    </message>
+    <message>
+        <source>&amp;Movement</source>
+        <translation>&amp;Movimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Your hand</source>
+        <translation>Tu mano</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>, to play</source>
+        <translation>, le toca</translation>
+    </message>
+    <message>
+        <source>Your turn.</source>
+        <translation>Te toca.</translation>
+    </message>
+    <message>
+        <source>%1 is thinking...</source>
+        <translation>%1 está pensando...</translation>
+    </message>
+    <message>
+        <source>It fits both ends: choose one.</source>
+        <translation>Encaja en los dos extremos: elige uno.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Puntos: %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Puntos en mano: %1</translation>
+    </message>
+    <message>
+        <source>The hand is over</source>
+        <translation>Fin de la mano</translation>
+    </message>
+    <message>
+        <source>The game is over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Hand %1 dealt.</source>
+        <translation>Mano %1 repartida.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Next hand</source>
+        <translation>Siguiente mano</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,10 @@ Publié sous licence MIT.</translation>
         <source>&amp;About Dominos</source>
         <translation>À &amp;propos de Dominos</translation>
     </message>
+    <message>
+        <source>New &amp;Table...</source>
+        <translation>Nouvelle &amp;table...</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -899,6 +903,229 @@ Publié sous licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>TableTexts</name>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Partenaire</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>En face</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>You and %1</source>
+        <translation>Vous et %1</translation>
+    </message>
+    <message>
+        <source>you and %1</source>
+        <translation>vous et %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>1 domino</source>
+        <translation>1 domino</translation>
+    </message>
+    <message>
+        <source>%1 dominoes</source>
+        <translation>%1 dominos</translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maître</translation>
+    </message>
+    <message>
+        <source>Partners</source>
+        <translation>Dominos en équipes</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Dominos bloqués</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Dominos à la pioche</translation>
+    </message>
+    <message>
+        <source>All Fives</source>
+        <translation>Tous les cinq</translation>
+    </message>
+    <message>
+        <source>Fives and Threes</source>
+        <translation>Cinq et trois</translation>
+    </message>
+    <message>
+        <source>Four at the table, partners opposite, all 28 dealt; the side that goes out takes the pips left in every hand.</source>
+        <translation>Quatre à la table, partenaires face à face, les 28 distribués ; l’équipe qui finit prend les points de toutes les mains.</translation>
+    </message>
+    <message>
+        <source>Seven each, no drawing: pass when nothing fits; the winner takes the others&apos; pips less their own.</source>
+        <translation>Sept chacun, sans pioche : on passe quand rien ne va ; le gagnant prend les points des autres moins les siens.</translation>
+    </message>
+    <message>
+        <source>Draw from the BoneYard until a domino fits; the winner takes the others&apos; pips less their own.</source>
+        <translation>Piochez jusqu’à ce qu’un domino aille ; le gagnant prend les points des autres moins les siens.</translation>
+    </message>
+    <message>
+        <source>Draw when stuck; score the open ends whenever they add up to a multiple of five.</source>
+        <translation>Piochez si vous êtes bloqué ; marquez les bouts quand leur total est un multiple de cinq.</translation>
+    </message>
+    <message>
+        <source>Score the ends by fives and threes (15 scores 8); knock when nothing fits.</source>
+        <translation>Marquez les bouts par cinq et par trois (15 vaut 8) ; frappez quand rien ne va.</translation>
+    </message>
+    <message>
+        <source>The first hand is led by the 6-6; then the winner of the last hand leads any domino.</source>
+        <translation>Le 6-6 ouvre la première main ; ensuite le gagnant de la main précédente ouvre avec n’importe quel domino.</translation>
+    </message>
+    <message>
+        <source>The first hand is led by the highest double dealt; then the winner of the last hand leads any domino.</source>
+        <translation>Le plus fort double distribué ouvre la première main ; ensuite le gagnant de la main précédente ouvre avec n’importe quel domino.</translation>
+    </message>
+    <message>
+        <source>The first leader is drawn by lot; then the lead passes to the next seat.</source>
+        <translation>Le premier à jouer est tiré au sort ; ensuite l’ouverture passe au siège suivant.</translation>
+    </message>
+    <message>
+        <source>Going out scores 1; a blocked hand scores nothing.</source>
+        <translation>Finir vaut 1 ; une main bloquée ne vaut rien.</translation>
+    </message>
+    <message>
+        <source>When nobody can play, the side holding the single lowest hand wins it; a tie scores nothing and the same seat leads again.</source>
+        <translation>Quand personne ne peut jouer, la main la plus faible gagne ; en cas d’égalité personne ne marque et le même siège rouvre.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right move in your hand, Enter selects, L and R lay on the left or right end, B draws, C passes, H gives a hint.</source>
+        <translation>Touches : Gauche et Droite parcourent votre main, Entrée choisit, L et R posent à gauche ou à droite, B pioche, C passe, H donne un conseil.</translation>
+    </message>
+    <message>
+        <source>%1: leads %2</source>
+        <translation>%1 : ouvre avec %2</translation>
+    </message>
+    <message>
+        <source>%1: lays %2 on the left end</source>
+        <translation>%1 : pose %2 à gauche</translation>
+    </message>
+    <message>
+        <source>%1: lays %2 on the right end</source>
+        <translation>%1 : pose %2 à droite</translation>
+    </message>
+    <message>
+        <source>, scores %1</source>
+        <translation>, marque %1</translation>
+    </message>
+    <message>
+        <source>%1: draws</source>
+        <translation>%1 : pioche</translation>
+    </message>
+    <message>
+        <source>%1: passes</source>
+        <translation>%1 : passe</translation>
+    </message>
+    <message>
+        <source>%1 won the game</source>
+        <translation>%1 a gagné la partie</translation>
+    </message>
+    <message>
+        <source>%1 went out.</source>
+        <translation>%1 a fini.</translation>
+    </message>
+    <message>
+        <source>The game is blocked.</source>
+        <translation>La main est bloquée.</translation>
+    </message>
+    <message>
+        <source>%1 reached %2.</source>
+        <translation>%1 a atteint %2.</translation>
+    </message>
+    <message>
+        <source>The lowest hands are level: nobody scores.</source>
+        <translation>Les mains les plus faibles sont à égalité : personne ne marque.</translation>
+    </message>
+    <message>
+        <source>Nothing to %1.</source>
+        <translation>Rien pour %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>%1 holds %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 hold %2</source>
+        <translation>%1 ont %2</translation>
+    </message>
+    <message>
+        <source>, less </source>
+        <translation>, moins </translation>
+    </message>
+    <message>
+        <source>%1: %2, to %3</source>
+        <translation>%1 : %2, pour %3</translation>
+    </message>
+    <message>
+        <source>Line, empty</source>
+        <translation>Ligne, vide</translation>
+    </message>
+    <message>
+        <source>Line, open ends %1 and %2</source>
+        <translation>Ligne, bouts %1 et %2</translation>
+    </message>
+    <message>
+        <source>Hint: draw</source>
+        <translation>Conseil : piochez</translation>
+    </message>
+    <message>
+        <source>Hint: pass</source>
+        <translation>Conseil : passez</translation>
+    </message>
+    <message>
+        <source>Hint: lead %1</source>
+        <translation>Conseil : ouvrez avec %1</translation>
+    </message>
+    <message>
+        <source>Hint: lay %1 on the left end</source>
+        <translation>Conseil : posez %1 à gauche</translation>
+    </message>
+    <message>
+        <source>Hint: lay %1 on the right end</source>
+        <translation>Conseil : posez %1 à droite</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>vous</translation>
+    </message>
+</context>
+<context>
     <name>pipwright::GameConditionsDialog</name>
     <message>
         <source>%1 Seconds to Play a Domino.</source>
@@ -1015,6 +1242,49 @@ Publié sous licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>pipwright::NewTableDialog</name>
+    <message>
+        <source>New Table</source>
+        <translation>Nouvelle table</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Jeu :</translation>
+    </message>
+    <message>
+        <source>&amp;Seats:</source>
+        <translation>&amp;Sièges :</translation>
+    </message>
+    <message>
+        <source>Play as two &amp;partnerships</source>
+        <translation>Jouer en deux é&amp;quipes</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Objectif :</translation>
+    </message>
+    <message>
+        <source>The target must be reached &amp;exactly</source>
+        <translation>L’objectif doit être atteint &amp;exactement</translation>
+    </message>
+    <message>
+        <source>The pips in all hands</source>
+        <translation>Les points de toutes les mains</translation>
+    </message>
+    <message>
+        <source>The opponents&apos; pips only</source>
+        <translation>Les points des adversaires seulement</translation>
+    </message>
+    <message>
+        <source>&amp;Award:</source>
+        <translation>&amp;Gain :</translation>
+    </message>
+    <message>
+        <source>%1 plays as:</source>
+        <translation>%1 joue en :</translation>
+    </message>
+</context>
+<context>
     <name>pipwright::ScoreSheetWindow</name>
     <message>
         <source>Score Sheet</source>
@@ -1023,6 +1293,234 @@ Publié sous licence MIT.</translation>
     <message>
         <source>Every count that scored and every round&apos;s award of the present game</source>
         <translation>Chaque compte qui a marqué et les points gagnés à chaque manche de la partie en cours</translation>
+    </message>
+</context>
+<context>
+    <name>pipwright::TableDrawing</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>BoneYard
+%1</source>
+        <translation>Pioche
+%1</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Passe</translation>
+    </message>
+</context>
+<context>
+    <name>pipwright::TableWindow</name>
+    <message>
+        <source>Wait for your turn.</source>
+        <translation>Attendez votre tour.</translation>
+    </message>
+    <message>
+        <source>Select a domino first.</source>
+        <translation>Choisissez d’abord un domino.</translation>
+    </message>
+    <message>
+        <source>That domino is not in your hand.</source>
+        <translation>Ce domino n’est pas dans votre main.</translation>
+    </message>
+    <message>
+        <source>That domino does not match that end.</source>
+        <translation>Ce domino ne va pas à ce bout.</translation>
+    </message>
+    <message>
+        <source>The first domino of the game must be the 6-6.</source>
+        <translation>Le premier domino de la partie doit être le 6-6.</translation>
+    </message>
+    <message>
+        <source>A domino fits: lay it.</source>
+        <translation>Un domino va : posez-le.</translation>
+    </message>
+    <message>
+        <source>This game does not draw: pass.</source>
+        <translation>Ce jeu ne pioche pas : passez.</translation>
+    </message>
+    <message>
+        <source>The BoneYard is empty: pass.</source>
+        <translation>La pioche est vide : passez.</translation>
+    </message>
+    <message>
+        <source>Draw from the BoneYard first.</source>
+        <translation>Piochez d’abord.</translation>
+    </message>
+    <message>
+        <source>The hand is still being played.</source>
+        <translation>La main est encore en cours.</translation>
+    </message>
+    <message>
+        <source>Not now.</source>
+        <translation>Pas maintenant.</translation>
+    </message>
+    <message>
+        <source>%1 – Pipwright</source>
+        <translation>%1 – Pipwright</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Table</translation>
+    </message>
+    <message>
+        <source>&amp;New Table...</source>
+        <translation>&amp;Nouvelle table...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart the Game</source>
+        <translation>&amp;Recommencer la partie</translation>
+    </message>
+    <message>
+        <source>Score S&amp;heet</source>
+        <translation>&amp;Feuille de points</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>F&amp;ermer</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Previous Domino</source>
+        <translation>Domino précédent</translation>
+    </message>
+    <message>
+        <source>Next Domino</source>
+        <translation>Domino suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Select Domino</source>
+        <translation>&amp;Choisir le domino</translation>
+    </message>
+    <message>
+        <source>Lay on the &amp;Left End</source>
+        <translation>Poser à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Lay on the &amp;Right End</source>
+        <translation>Poser à &amp;droite</translation>
+    </message>
+    <message>
+        <source>&amp;Draw</source>
+        <translation>&amp;Piocher</translation>
+    </message>
+    <message>
+        <source>&amp;Pass</source>
+        <translation>P&amp;asser</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Conseil</translation>
+    </message>
+    <message>
+        <source>&amp;Next Hand</source>
+        <translation>Main &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Faster Computers</source>
+        <translation>Ordinateurs plus &amp;rapides</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Pace</source>
+        <translation>Rythme &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Slower Computers</source>
+        <translation>Ordinateurs plus &amp;lents</translation>
+    </message>
+    <message>
+        <source>&amp;Movement</source>
+        <translation>&amp;Mouvement</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Comment jouer</translation>
+    </message>
+    <message>
+        <source>Your hand</source>
+        <translation>Votre main</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>, to play</source>
+        <translation>, à jouer</translation>
+    </message>
+    <message>
+        <source>Your turn.</source>
+        <translation>À vous.</translation>
+    </message>
+    <message>
+        <source>%1 is thinking...</source>
+        <translation>%1 réfléchit...</translation>
+    </message>
+    <message>
+        <source>It fits both ends: choose one.</source>
+        <translation>Il va aux deux bouts : choisissez-en un.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Points : %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Points restants : %1</translation>
+    </message>
+    <message>
+        <source>The hand is over</source>
+        <translation>La main est finie</translation>
+    </message>
+    <message>
+        <source>The game is over</source>
+        <translation>La partie est finie</translation>
+    </message>
+    <message>
+        <source>Hand %1 dealt.</source>
+        <translation>Main %1 distribuée.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Next hand</source>
+        <translation>Main suivante</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,10 @@ Distribuído sob a Licença MIT.</translation>
         <source>&amp;About Dominos</source>
         <translation>&amp;Sobre o Dominó</translation>
     </message>
+    <message>
+        <source>New &amp;Table...</source>
+        <translation>Nova &amp;mesa...</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -899,6 +903,229 @@ Distribuído sob a Licença MIT.</translation>
     </message>
 </context>
 <context>
+    <name>TableTexts</name>
+    <message>
+        <source>You</source>
+        <translation>Você</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Parceiro</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>Em frente</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>You and %1</source>
+        <translation>Você e %1</translation>
+    </message>
+    <message>
+        <source>you and %1</source>
+        <translation>você e %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>1 domino</source>
+        <translation>1 pedra</translation>
+    </message>
+    <message>
+        <source>%1 dominoes</source>
+        <translation>%1 pedras</translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation>Novato</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experiente</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Mestre</translation>
+    </message>
+    <message>
+        <source>Partners</source>
+        <translation>Dominó em duplas</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Dominó de bloqueio</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Dominó de compra</translation>
+    </message>
+    <message>
+        <source>All Fives</source>
+        <translation>Todos cincos</translation>
+    </message>
+    <message>
+        <source>Fives and Threes</source>
+        <translation>Cincos e três</translation>
+    </message>
+    <message>
+        <source>Four at the table, partners opposite, all 28 dealt; the side that goes out takes the pips left in every hand.</source>
+        <translation>Quatro à mesa, a dupla frente a frente, as 28 pedras distribuídas; a dupla que bate leva os pontos de todas as mãos.</translation>
+    </message>
+    <message>
+        <source>Seven each, no drawing: pass when nothing fits; the winner takes the others&apos; pips less their own.</source>
+        <translation>Sete para cada um, sem comprar: passe quando nada encaixa; o vencedor leva os pontos dos outros menos os seus.</translation>
+    </message>
+    <message>
+        <source>Draw from the BoneYard until a domino fits; the winner takes the others&apos; pips less their own.</source>
+        <translation>Compre do monte até uma pedra encaixar; o vencedor leva os pontos dos outros menos os seus.</translation>
+    </message>
+    <message>
+        <source>Draw when stuck; score the open ends whenever they add up to a multiple of five.</source>
+        <translation>Compre quando não puder jogar; marque as pontas sempre que somarem um múltiplo de cinco.</translation>
+    </message>
+    <message>
+        <source>Score the ends by fives and threes (15 scores 8); knock when nothing fits.</source>
+        <translation>Marque as pontas por cincos e três (15 vale 8); passe quando nada encaixa.</translation>
+    </message>
+    <message>
+        <source>The first hand is led by the 6-6; then the winner of the last hand leads any domino.</source>
+        <translation>A primeira mão começa com a carroça de seis; depois o vencedor da mão anterior sai com qualquer pedra.</translation>
+    </message>
+    <message>
+        <source>The first hand is led by the highest double dealt; then the winner of the last hand leads any domino.</source>
+        <translation>A primeira mão começa com a carroça mais alta; depois o vencedor da mão anterior sai com qualquer pedra.</translation>
+    </message>
+    <message>
+        <source>The first leader is drawn by lot; then the lead passes to the next seat.</source>
+        <translation>Quem sai na primeira mão é sorteado; depois a saída passa ao próximo lugar.</translation>
+    </message>
+    <message>
+        <source>Going out scores 1; a blocked hand scores nothing.</source>
+        <translation>Bater vale 1; um jogo trancado não vale nada.</translation>
+    </message>
+    <message>
+        <source>When nobody can play, the side holding the single lowest hand wins it; a tie scores nothing and the same seat leads again.</source>
+        <translation>No jogo trancado ganha quem tem a mão mais baixa; no empate ninguém marca e o mesmo lugar sai de novo.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right move in your hand, Enter selects, L and R lay on the left or right end, B draws, C passes, H gives a hint.</source>
+        <translation>Teclas: Esquerda e Direita percorrem sua mão, Enter escolhe, L e R jogam na ponta esquerda ou direita, B compra, C passa, H dá uma dica.</translation>
+    </message>
+    <message>
+        <source>%1: leads %2</source>
+        <translation>%1: sai com %2</translation>
+    </message>
+    <message>
+        <source>%1: lays %2 on the left end</source>
+        <translation>%1: joga %2 na ponta esquerda</translation>
+    </message>
+    <message>
+        <source>%1: lays %2 on the right end</source>
+        <translation>%1: joga %2 na ponta direita</translation>
+    </message>
+    <message>
+        <source>, scores %1</source>
+        <translation>, marca %1</translation>
+    </message>
+    <message>
+        <source>%1: draws</source>
+        <translation>%1: compra</translation>
+    </message>
+    <message>
+        <source>%1: passes</source>
+        <translation>%1: passe</translation>
+    </message>
+    <message>
+        <source>%1 won the game</source>
+        <translation>%1 venceu a partida</translation>
+    </message>
+    <message>
+        <source>%1 went out.</source>
+        <translation>%1 bateu.</translation>
+    </message>
+    <message>
+        <source>The game is blocked.</source>
+        <translation>Jogo trancado.</translation>
+    </message>
+    <message>
+        <source>%1 reached %2.</source>
+        <translation>%1 chegou a %2.</translation>
+    </message>
+    <message>
+        <source>The lowest hands are level: nobody scores.</source>
+        <translation>As mãos mais baixas empatam: ninguém marca.</translation>
+    </message>
+    <message>
+        <source>Nothing to %1.</source>
+        <translation>Nada para %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>%1 holds %2</source>
+        <translation>%1 tem %2</translation>
+    </message>
+    <message>
+        <source>%1 hold %2</source>
+        <translation>%1 têm %2</translation>
+    </message>
+    <message>
+        <source>, less </source>
+        <translation>, menos </translation>
+    </message>
+    <message>
+        <source>%1: %2, to %3</source>
+        <translation>%1: %2, para %3</translation>
+    </message>
+    <message>
+        <source>Line, empty</source>
+        <translation>Linha, vazia</translation>
+    </message>
+    <message>
+        <source>Line, open ends %1 and %2</source>
+        <translation>Linha, pontas %1 e %2</translation>
+    </message>
+    <message>
+        <source>Hint: draw</source>
+        <translation>Dica: compre</translation>
+    </message>
+    <message>
+        <source>Hint: pass</source>
+        <translation>Dica: passe</translation>
+    </message>
+    <message>
+        <source>Hint: lead %1</source>
+        <translation>Dica: saia com %1</translation>
+    </message>
+    <message>
+        <source>Hint: lay %1 on the left end</source>
+        <translation>Dica: jogue %1 na ponta esquerda</translation>
+    </message>
+    <message>
+        <source>Hint: lay %1 on the right end</source>
+        <translation>Dica: jogue %1 na ponta direita</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>você</translation>
+    </message>
+</context>
+<context>
     <name>pipwright::GameConditionsDialog</name>
     <message>
         <source>%1 Seconds to Play a Domino.</source>
@@ -1015,6 +1242,49 @@ Distribuído sob a Licença MIT.</translation>
     </message>
 </context>
 <context>
+    <name>pipwright::NewTableDialog</name>
+    <message>
+        <source>New Table</source>
+        <translation>Nova mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Jogo:</translation>
+    </message>
+    <message>
+        <source>&amp;Seats:</source>
+        <translation>&amp;Lugares:</translation>
+    </message>
+    <message>
+        <source>Play as two &amp;partnerships</source>
+        <translation>Jogar em duas &amp;duplas</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Meta:</translation>
+    </message>
+    <message>
+        <source>The target must be reached &amp;exactly</source>
+        <translation>É preciso chegar à meta &amp;exata</translation>
+    </message>
+    <message>
+        <source>The pips in all hands</source>
+        <translation>Os pontos de todas as mãos</translation>
+    </message>
+    <message>
+        <source>The opponents&apos; pips only</source>
+        <translation>Só os pontos dos adversários</translation>
+    </message>
+    <message>
+        <source>&amp;Award:</source>
+        <translation>&amp;Prêmio:</translation>
+    </message>
+    <message>
+        <source>%1 plays as:</source>
+        <translation>%1 joga como:</translation>
+    </message>
+</context>
+<context>
     <name>pipwright::ScoreSheetWindow</name>
     <message>
         <source>Score Sheet</source>
@@ -1023,6 +1293,234 @@ Distribuído sob a Licença MIT.</translation>
     <message>
         <source>Every count that scored and every round&apos;s award of the present game</source>
         <translation>Todas as somas que marcaram pontos e os pontos ganhos em cada rodada da partida atual</translation>
+    </message>
+</context>
+<context>
+    <name>pipwright::TableDrawing</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>BoneYard
+%1</source>
+        <translation>Monte
+%1</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Passe</translation>
+    </message>
+</context>
+<context>
+    <name>pipwright::TableWindow</name>
+    <message>
+        <source>Wait for your turn.</source>
+        <translation>Espere a sua vez.</translation>
+    </message>
+    <message>
+        <source>Select a domino first.</source>
+        <translation>Escolha antes uma pedra.</translation>
+    </message>
+    <message>
+        <source>That domino is not in your hand.</source>
+        <translation>Essa pedra não está na sua mão.</translation>
+    </message>
+    <message>
+        <source>That domino does not match that end.</source>
+        <translation>Essa pedra não encaixa nessa ponta.</translation>
+    </message>
+    <message>
+        <source>The first domino of the game must be the 6-6.</source>
+        <translation>A primeira pedra da partida deve ser a carroça de seis.</translation>
+    </message>
+    <message>
+        <source>A domino fits: lay it.</source>
+        <translation>Uma pedra encaixa: jogue-a.</translation>
+    </message>
+    <message>
+        <source>This game does not draw: pass.</source>
+        <translation>Neste jogo não se compra: passe.</translation>
+    </message>
+    <message>
+        <source>The BoneYard is empty: pass.</source>
+        <translation>O monte está vazio: passe.</translation>
+    </message>
+    <message>
+        <source>Draw from the BoneYard first.</source>
+        <translation>Compre antes do monte.</translation>
+    </message>
+    <message>
+        <source>The hand is still being played.</source>
+        <translation>A mão ainda está em jogo.</translation>
+    </message>
+    <message>
+        <source>Not now.</source>
+        <translation>Agora não.</translation>
+    </message>
+    <message>
+        <source>%1 – Pipwright</source>
+        <translation>%1 – Pipwright</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Mesa</translation>
+    </message>
+    <message>
+        <source>&amp;New Table...</source>
+        <translation>&amp;Nova mesa...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salvar...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart the Game</source>
+        <translation>&amp;Reiniciar a partida</translation>
+    </message>
+    <message>
+        <source>Score S&amp;heet</source>
+        <translation>&amp;Folha de pontos</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>F&amp;echar</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jogar</translation>
+    </message>
+    <message>
+        <source>Previous Domino</source>
+        <translation>Pedra anterior</translation>
+    </message>
+    <message>
+        <source>Next Domino</source>
+        <translation>Próxima pedra</translation>
+    </message>
+    <message>
+        <source>&amp;Select Domino</source>
+        <translation>&amp;Escolher pedra</translation>
+    </message>
+    <message>
+        <source>Lay on the &amp;Left End</source>
+        <translation>Jogar na ponta &amp;esquerda</translation>
+    </message>
+    <message>
+        <source>Lay on the &amp;Right End</source>
+        <translation>Jogar na ponta &amp;direita</translation>
+    </message>
+    <message>
+        <source>&amp;Draw</source>
+        <translation>&amp;Comprar</translation>
+    </message>
+    <message>
+        <source>&amp;Pass</source>
+        <translation>&amp;Passar</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Dica</translation>
+    </message>
+    <message>
+        <source>&amp;Next Hand</source>
+        <translation>Pró&amp;xima mão</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Faster Computers</source>
+        <translation>Computadores mais &amp;rápidos</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Pace</source>
+        <translation>Ritmo &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Slower Computers</source>
+        <translation>Computadores mais &amp;lentos</translation>
+    </message>
+    <message>
+        <source>&amp;Movement</source>
+        <translation>&amp;Movimento</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Como jogar</translation>
+    </message>
+    <message>
+        <source>Your hand</source>
+        <translation>Sua mão</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>, to play</source>
+        <translation>, é a vez</translation>
+    </message>
+    <message>
+        <source>Your turn.</source>
+        <translation>Sua vez.</translation>
+    </message>
+    <message>
+        <source>%1 is thinking...</source>
+        <translation>%1 está pensando...</translation>
+    </message>
+    <message>
+        <source>It fits both ends: choose one.</source>
+        <translation>Encaixa nas duas pontas: escolha uma.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Pontos: %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Pontos na mão: %1</translation>
+    </message>
+    <message>
+        <source>The hand is over</source>
+        <translation>Fim da mão</translation>
+    </message>
+    <message>
+        <source>The game is over</source>
+        <translation>Fim da partida</translation>
+    </message>
+    <message>
+        <source>Hand %1 dealt.</source>
+        <translation>Mão %1 distribuída.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nova partida</translation>
+    </message>
+    <message>
+        <source>Next hand</source>
+        <translation>Próxima mão</translation>
     </message>
 </context>
 <context>

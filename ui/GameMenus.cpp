@@ -37,6 +37,9 @@ GameMenus::GameMenus(QMenuBar& bar) {
         QKeySequence(Qt::CTRL | Qt::Key_T));
     add(game, Menu::GameConditions, "mnuGameConditions",
         QT_TRANSLATE_NOOP("GameMenus", "&Playing Conditions"));
+    newTable_ = game->addAction(QCoreApplication::translate("GameMenus", "New &Table..."));
+    newTable_->setObjectName(QStringLiteral("mnuNewTable"));
+    newTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     add(game, Menu::Hint, "mnuHint", QT_TRANSLATE_NOOP("GameMenus", "&Hint"),
         QKeySequence(Qt::Key_H));
     actions_[static_cast<std::size_t>(Menu::Hint)]->setEnabled(false);

@@ -17,10 +17,13 @@ public:
     QAction* operator[](Menu menu) const { return actions_[static_cast<std::size_t>(menu)]; }
     // The "&Game Conditions" menu.
     QMenu* gameMenu() const { return game_; }
+    // "New Table...": a table for two to four in a window of its own.
+    QAction* newTable() const { return newTable_; }
 
 private:
     std::array<QAction*, MenuCount> actions_{};
     QMenu* game_ = nullptr;
+    QAction* newTable_ = nullptr;
 };
 
 } // namespace pipwright

@@ -15,6 +15,8 @@
 #include "ui/dialogs/GameConditionsDialog.h"
 #include "ui/dialogs/ResultWindows.h"
 #include "ui/dialogs/TimeOutNotice.h"
+#include "ui/table/NewTableDialog.h"
+#include "ui/table/TableWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -170,6 +172,15 @@ void frmDominos::connectMenus() {
             [this] { showScoreSheet(engine_, *this); });
     connect(menus_[Menu::Hint], &QAction::triggered, this, &frmDominos::hint);
     connect(menus_.gameMenu(), &QMenu::aboutToShow, this, &frmDominos::updateActions);
+    // A table opens in a window of its own, once the classic game's flow is idle.
+    connect(menus_.newTable(), &QAction::triggered, this, [this] {
+        engine_.runWhenIdle([this] {
+            NewTableDialog dialog(std::nullopt, this);
+            if (dialog.exec() == QDialog::Accepted)
+                (new TableWindow(dialog.setup()))->show();
+        });
+        updateActions();
+    });
 }
 
 const MainLayout& frmDominos::layout() const {

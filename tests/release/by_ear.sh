@@ -3,7 +3,7 @@
 # private D-Bus session and its accessibility bus, a driver reads the game only
 # through AT-SPI and plays by keyboard.
 #
-# Usage: by_ear.sh <pipwright> [--orca LOG]
+# Usage: by_ear.sh <pipwright> [--orca LOG | --table]
 # With --orca the screen reader runs too, without speech, and its log is kept.
 # Needs Xvfb, xdotool, dbus-run-session, the AT-SPI bus and python3-pyatspi;
 # exits 77 (skipped) without them.
@@ -39,4 +39,10 @@ trap 'exit 130' INT TERM
 start_private_display || exit 1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 
-dbus-run-session -- "$python" "$here/by_ear.py" --game "$game" --launcher "$launcher" "$@"
+# --table plays a hand at a table of Partners instead of the classic round.
+driver=by_ear.py
+if [ "${1:-}" = "--table" ]; then
+    driver=table_by_ear.py
+    shift
+fi
+dbus-run-session -- "$python" "$here/$driver" --game "$game" --launcher "$launcher" "$@"

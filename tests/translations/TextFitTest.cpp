@@ -51,6 +51,8 @@ constexpr Control Controls[] = {
     {"about", "Label5"},
     {"about", "Command1"},
     {"result", "*"},
+    {"new table", "*"},
+    {"table", "*"},
 };
 
 // A word wider than the box is cut. The lines may overhang the box by less
@@ -75,8 +77,10 @@ bool fits(QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
         const QRect area = label->contentsRect().adjusted(label->margin(), label->margin(),
                                                           -label->margin(), -label->margin());
-        return label->wordWrap() ? fitsWrapped(m, area, int(label->alignment()), label->text())
-                                 : fitsLines(m, area, label->text());
+        // A label with a buddy shows its mnemonic underlined, not as "&".
+        const QString text = label->buddy() ? withoutMnemonics(label->text()) : label->text();
+        return label->wordWrap() ? fitsWrapped(m, area, int(label->alignment()), text)
+                                 : fitsLines(m, area, text);
     }
     if (auto* box = qobject_cast<WrappingCheckBox*>(w)) {
         const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);

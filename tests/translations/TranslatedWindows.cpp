@@ -1,11 +1,14 @@
 #include "tests/translations/TranslatedWindows.h"
 
+#include "rules/Presets.h"
 #include "tests/dialogs/ModalProbe.h"
 #include "ui/ScoreSheetWindow.h"
 #include "ui/dialogs/AuthorWindow.h"
 #include "ui/dialogs/GameConditionsDialog.h"
 #include "ui/dialogs/ResultWindows.h"
 #include "ui/frmTitle.h"
+#include "ui/table/NewTableDialog.h"
+#include "ui/table/TableWindow.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -66,6 +69,21 @@ void TranslatedWindowTest::forEachWindow(
     check(QStringLiteral("score sheet"), &showScoreSheet(engine(), *window));
     for (const ResultTexts& texts : results)
         modal("result", [&] { showResultWindow(texts, window.get()); });
+    {
+        NewTableDialog newTable(rules::Preset::Partners, nullptr);
+        newTable.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&newTable));
+        check(QStringLiteral("new table"), &newTable);
+    }
+    {
+        session::TableSetup setup;
+        setup.rules = rules::presetInfo(rules::Preset::Partners).defaults;
+        TableWindow table(setup);
+        table.setAttribute(Qt::WA_DeleteOnClose, false);
+        table.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+        check(QStringLiteral("table"), &table);
+    }
 }
 
 QString withoutMnemonics(QString text) {

@@ -1,5 +1,6 @@
 #include "GameWindowFixture.h"
 
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -41,7 +42,7 @@ TEST_F(Menus, TreeHasTheGamesCaptionsInOrder) {
     EXPECT_EQ(
         captions(game->actions()),
         (QStringList{"&Open a Previous Game", "&Save the Present Game", "&Restart", "Game &History",
-                     "S&core Sheet", "&Playing Conditions", "&Hint", "&Quit"}));
+                     "S&core Sheet", "&Playing Conditions", "New &Table...", "&Hint", "&Quit"}));
     auto* restart = window->findChild<QMenu*>("mnutiopi");
     ASSERT_NE(restart, nullptr);
     EXPECT_EQ(captions(restart->actions()),
@@ -51,6 +52,19 @@ TEST_F(Menus, TreeHasTheGamesCaptionsInOrder) {
     EXPECT_EQ(captions(help->actions()), (QStringList{"&Contents", "&About Dominos"}));
     for (const Entry& e : Entries)
         EXPECT_EQ(window->menuEntry(e.menu)->text(), QString::fromLatin1(e.caption));
+}
+
+// No two of the window's commands answer the same keys (New Table's Ctrl+N included).
+TEST_F(Menus, NoShortcutIsTakenTwice) {
+    QHash<QKeySequence, QString> taken;
+    for (QAction* action : window->findChildren<QAction*>())
+        for (const QKeySequence& keys : action->shortcuts()) {
+            EXPECT_FALSE(taken.contains(keys))
+                << keys.toString().toStdString() << ": " << action->objectName().toStdString()
+                << " and " << taken.value(keys).toStdString();
+            taken.insert(keys, action->objectName());
+        }
+    EXPECT_TRUE(taken.contains(QKeySequence(Qt::CTRL | Qt::Key_N)));
 }
 
 TEST_F(Menus, KillTheMenusLeavesOnlyTheSafeEntries) {
