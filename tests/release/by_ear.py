@@ -203,10 +203,12 @@ class Player:
         if not self.phases or self.phases[-1][1:] != row[1:]:
             self.phases.append(row)
 
-    def select(self, target, count):
-        """Moves the focus with Right until the focus event names the target."""
+    def select(self, target, count, hand):
+        """Moves the focus with Right until the focus event names the target. After
+        Escape the first Right lands on the first domino, which may hold the focus
+        already and then has no event to send: the tree's focus answers for it."""
         self.key("Escape")
-        for _ in range(count + 1):
+        for step in range(count + 1):
             # The events the game sent before it answered are handled before the mark.
             seen = self.table.read()
             self.ear.pump(0.05)
@@ -215,7 +217,7 @@ class Player:
             focus = self.ear.wait_for(
                 "a focus event after Right",
                 lambda: [e for e in self.ear.since(mark, "object:state-changed:focused")
-                         if e[3] == 1 and e[1] == "list item"])
+                         if e[3] == 1 and e[1] == "list item"] or self.focused_on(hand[step]))
             # Moving the focus renames nothing; the computer's move meanwhile may.
             if not self.changed(seen):
                 self.name_changes_on_moves += len(
@@ -225,6 +227,11 @@ class Player:
             if focus[-1][2] == target:
                 return
         raise Failure(f"the focus never reached {target}")
+
+    def focused_on(self, name):
+        """The tree's focus as one event, when it rests on the named domino."""
+        focus = self.table.focused_item()
+        return [("tree", "list item", name, 1)] if focus and focus.name == name else []
 
     def changed(self, before):
         return self.table.read() != before
@@ -239,7 +246,7 @@ class Player:
                                  lambda: self.changed(before) or self.ear.news(mark))
 
     def lay(self, index, domino, end, before):
-        self.select(domino, index)
+        self.select(domino, index, before["hand"])
         if end is None:
             self.attempt(["Return"], before)
             return
