@@ -44,6 +44,7 @@ set(pipwright_computer_sources
   computer/table/Novice.cpp
   computer/table/Expert.cpp
   computer/table/Master.cpp
+  computer/table/Knowledge.cpp
 )
 set(pipwright_storage_format_sources
   storage/FieldText.cpp
