@@ -45,6 +45,9 @@ set(pipwright_computer_sources
   computer/table/Expert.cpp
   computer/table/Master.cpp
   computer/table/Knowledge.cpp
+  computer/table/DealSampler.cpp
+  computer/table/Playout.cpp
+  computer/table/Hint.cpp
 )
 set(pipwright_storage_format_sources
   storage/FieldText.cpp
