@@ -13,9 +13,9 @@ namespace {
 using rules::Move;
 
 // Work spent on a decision, in dominoes played out, shared among its choices.
-constexpr long WorkBudget = 60000;
+constexpr long WorkBudget = 30000;
 constexpr int MinDeals = 12;
-constexpr int MaxDeals = 400;
+constexpr int MaxDeals = 200;
 
 // The choices worth searching: left and right are one choice when both ends
 // show the same value alike.
