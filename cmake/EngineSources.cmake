@@ -38,6 +38,7 @@ set(pipwright_computer_sources
   computer/ComputerPlayer.cpp
   computer/Playout.cpp
   computer/HiddenHand.cpp
+  computer/ClassicTable.cpp
   computer/MasterChoice.cpp
   computer/Hint.cpp
   computer/table/TablePlayer.cpp

@@ -28,18 +28,42 @@ DominoSet touchingValue(int value) {
     return DominoSet::fromBits(Sets[static_cast<unsigned>(value) & 7u]);
 }
 
-// The most a hand can score with one lay on the line.
-int bestReply(rules::EndsScore scoring, const Line& line, DominoSet hand) {
+// What a count of the ends scores; inline for the play-outs' inner loop.
+int pointsFor(rules::EndsScore scoring, int count) {
+    if (scoring == rules::EndsScore::MultipleOfFive)
+        return count % 5 == 0 ? count : 0;
+    return scoring == rules::EndsScore::FivesAndThrees ? rules::fivesAndThreesPoints(count) : 0;
+}
+
+// The two open ends as a count-keeper sees them.
+struct Ends {
+    rules::OpenEnd left, right;
+    // The count after laying the domino on one end (a line of two or more).
+    int countAfter(Domino d, bool onLeft) const {
+        const rules::OpenEnd& at = onLeft ? left : right;
+        const rules::OpenEnd& other = onLeft ? right : left;
+        return rules::endCount(d.otherHalf(at.open), d.isDouble()) +
+               rules::endCount(other.open, other.isDouble);
+    }
+    Ends after(Domino d, bool onLeft) const {
+        Ends e = *this;
+        rules::OpenEnd& at = onLeft ? e.left : e.right;
+        at = rules::OpenEnd{d.otherHalf(at.open), d.isDouble()};
+        return e;
+    }
+};
+
+// The most a hand can score with one lay on these ends.
+int bestReply(rules::EndsScore scoring, const Ends& ends, DominoSet hand) {
     int best = 0;
     const DominoSet fitting =
-        hand & (touchingValue(line.left().open) | touchingValue(line.right().open));
-    for (const Domino d : fitting)
-        for (const rules::End end : {rules::End::Left, rules::End::Right})
-            if (line.fits(d, end)) {
-                Line after = line;
-                after.lay(d, end);
-                best = std::max(best, rules::countPoints(scoring, after.count()));
-            }
+        hand & (touchingValue(ends.left.open) | touchingValue(ends.right.open));
+    for (const Domino d : fitting) {
+        if (d.has(ends.left.open))
+            best = std::max(best, pointsFor(scoring, ends.countAfter(d, true)));
+        if (d.has(ends.right.open))
+            best = std::max(best, pointsFor(scoring, ends.countAfter(d, false)));
+    }
     return best;
 }
 
@@ -62,20 +86,18 @@ rules::Move quickMove(const rules::Game& game) {
     rules::Move best;
     int bestKey = 0;
     bool first = true;
+    const Ends ends{line.left(), line.right()};
     for (const Domino d : fitting)
-        for (const rules::End end : {rules::End::Left, rules::End::Right}) {
-            if (!d.has(end == rules::End::Left ? left : right))
+        for (const bool onLeft : {true, false}) {
+            if (!d.has(onLeft ? left : right))
                 continue;
             int value = 0;
-            if (scoring != rules::EndsScore::Nothing) {
-                Line after = line;
-                after.lay(d, end);
-                value =
-                    rules::countPoints(scoring, after.count()) - bestReply(scoring, after, next);
-            }
+            if (scoring != rules::EndsScore::Nothing)
+                value = pointsFor(scoring, ends.countAfter(d, onLeft)) -
+                        bestReply(scoring, ends.after(d, onLeft), next);
             const int key = value * 64 + d.pips() * 2 + (d.isDouble() ? 1 : 0);
             if (first || key > bestKey) {
-                best = rules::Move::lay(d, end);
+                best = rules::Move::lay(d, onLeft ? rules::End::Left : rules::End::Right);
                 bestKey = key;
                 first = false;
             }
