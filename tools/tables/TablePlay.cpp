@@ -5,7 +5,7 @@
 #include "rules/Random.h"
 #include "tools/tables/RecordWriter.h"
 
-#include <ctime>
+#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -62,12 +62,12 @@ private:
     bool move() {
         const int seat = game_.turn();
         const table::Level level = options_.levels[seat];
-        // Processor time, so that a busy machine does not lengthen the figures.
-        const std::clock_t start = std::clock();
+        const auto start = std::chrono::steady_clock::now();
         const rules::Move chosen = table::chooseMove(game_.view(seat), level, moves_.next());
         if (level == table::Level::Master)
-            result_.masterMs.push_back(1000.0 * static_cast<double>(std::clock() - start) /
-                                       CLOCKS_PER_SEC);
+            result_.masterMs.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
         const rules::Game before = game_;
         const rules::Outcome outcome = game_.apply(chosen);
         if (!outcome.accepted())
