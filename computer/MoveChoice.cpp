@@ -1,5 +1,7 @@
 #include "computer/MoveChoice.h"
 
+#include "rules/Scoring.h"
+
 #include <algorithm>
 #include <array>
 #include <bitset>
@@ -17,7 +19,7 @@ bool present(HandView hand, int i) {
 }
 
 bool multipleOfFive(int total) {
-    return total % 5 == 0;
+    return rules::scoresFives(total);
 }
 
 // The halves a hand holds, one bit per value (7 for its empty slots).

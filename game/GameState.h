@@ -3,13 +3,14 @@
 #include "game/Rect.h"
 #include "game/Table.h"
 #include "game/Variant.h"
+#include "rules/Domino.h"
 
 #include <algorithm>
 #include <string>
 
 namespace pipwright {
 
-inline constexpr int SetSize = 28;
+inline constexpr int SetSize = rules::DominoCount;
 inline constexpr int HandLimit = 18;
 inline constexpr Integer NoHalf = 7; // both halves 7: an empty hand slot or a taken BoneYard slot
 
@@ -173,7 +174,7 @@ struct GameState {
 
 // Whether the domino a-b can be laid on an open end showing `open`.
 inline bool fitsEnd(int a, int b, int open) {
-    return a == open || b == open;
+    return rules::Domino::of(a, b).has(open);
 }
 
 // The played-domino text: the two halves joined by "-".

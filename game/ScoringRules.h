@@ -1,22 +1,23 @@
 #pragma once
 
-// The rules that turn the table into points, shared by the engine and by the
-// computer's quick play-outs so that both score a round alike.
+#include "rules/Presets.h"
+#include "rules/Scoring.h"
+
+// The classic game's scoring, taken from the table rules' All Fives so that
+// the engine, the computer and every table count alike.
 namespace pipwright::scoring {
 
 // The points that win a game.
-inline constexpr int TargetScore = 200;
+inline constexpr int TargetScore = rules::AllFivesTarget;
 
 // What an open end adds to the count: its open half, or both halves when the
 // domino at the end is a double.
-constexpr int endCount(int open, bool isDouble) {
-    return isDouble ? 2 * open : open;
-}
+using rules::endCount;
 
 // A count of the open ends, or a Set Domino's pip total, scores itself when it
 // is a multiple of five (0 included, which adds nothing).
 constexpr bool scores(long count) {
-    return count % 5 == 0;
+    return rules::scoresFives(count);
 }
 
 // A side that has reached the target ends the round at once.
@@ -27,16 +28,11 @@ constexpr bool reachedTarget(long score) {
 // The round's award: the difference between the pips left in the two hands,
 // rounded to the nearest five (a remainder of 1 or 2 rounds down).
 constexpr long roundAward(long pipsA, long pipsB) {
-    const long d = pipsA > pipsB ? pipsA - pipsB : pipsB - pipsA;
-    return d % 5 <= 2 ? d - d % 5 : d + 5 - d % 5;
+    return rules::roundedDifference(pipsA, pipsB);
 }
 
 // Who takes a blocked round: the side with fewer pips; nobody on equal pips.
-enum class BlockedWinner { First, Second, Nobody };
-constexpr BlockedWinner blockedWinner(long firstPips, long secondPips) {
-    if (firstPips == secondPips)
-        return BlockedWinner::Nobody;
-    return firstPips < secondPips ? BlockedWinner::First : BlockedWinner::Second;
-}
+using rules::BlockedWinner;
+using rules::blockedWinner;
 
 } // namespace pipwright::scoring

@@ -56,7 +56,10 @@ std::string toText(Domino domino);
 class DominoSet {
 public:
     constexpr DominoSet() = default;
-    static constexpr DominoSet fromBits(std::uint32_t bits) { return DominoSet(bits); }
+    // The set of these bits; bits beyond the 28 dominoes are dropped.
+    static constexpr DominoSet fromBits(std::uint32_t bits) {
+        return DominoSet(bits & ((1u << DominoCount) - 1));
+    }
     // All 28 dominoes.
     static constexpr DominoSet whole() { return DominoSet((1u << DominoCount) - 1); }
     // Every domino with a half of this value; none for NoEnd.

@@ -42,11 +42,24 @@ Game::Game(const RuleSet& rules, std::uint64_t seed) : rules_(rules), random_(se
 Game Game::fromView(const SeatView& view, const HiddenDeal& deal, std::uint64_t seed) {
     if (!whyUnplayable(view.rules).empty())
         throw std::invalid_argument("the view's rules cannot be played");
-    if (deal.hands[view.seat] != view.hand)
+    if (view.turn < 0 || view.turn >= view.rules.seats || view.leader < 0 ||
+        view.leader >= view.rules.seats)
+        throw std::invalid_argument("the view's turn or leader is no seat");
+    if (view.seat < 0 || view.seat >= view.rules.seats || deal.hands[view.seat] != view.hand)
         throw std::invalid_argument("the deal changes the seat's own hand");
     if (deal.boneYardCount != view.boneYardCount || deal.boneYardCount < 0 ||
         deal.outOfPlay.size() != view.outOfPlayCount)
         throw std::invalid_argument("the deal's BoneYard or out-of-play count differs");
+    if (deal.boneYardCount > DominoCount)
+        throw std::invalid_argument("the deal's BoneYard is larger than the set");
+    for (int i = 0; i < deal.boneYardCount; ++i) {
+        const Domino d = deal.boneYard[i];
+        if (d.low < 0 || d.low > d.high || d.high > 6)
+            throw std::invalid_argument("the deal's BoneYard holds no such domino");
+    }
+    for (int seat = view.rules.seats; seat < MaxSeats; ++seat)
+        if (!deal.hands[seat].empty())
+            throw std::invalid_argument("the deal gives dominoes to an empty seat");
     DominoSet seen = view.line.laid() | deal.outOfPlay;
     int placed = view.line.laidCount() + deal.outOfPlay.size();
     for (int seat = 0; seat < view.rules.seats; ++seat) {
@@ -190,7 +203,7 @@ Outcome Game::apply(const Move& move) {
     }
     const int seat = turn_;
     const MoveList open = legalMoves(seat);
-    const bool canLay = open.size() > 0 && open[0].kind == Move::Kind::Lay;
+    const bool canLay = !open.empty() && open[0].kind == Move::Kind::Lay;
     const OpenEnd left = line_.left(), right = line_.right();
     switch (move.kind) {
     case Move::Kind::Lay: {

@@ -81,7 +81,7 @@ const std::array<PresetInfo, 5> Presets{{
      false,
      false,
      rulesOf(Preset::AllFives, 2, false, 7, true, EndsScore::MultipleOfFive,
-             Award::LosersLessWinner, true, true, Lead::HighestDoubleThenWinner, 200)},
+             Award::LosersLessWinner, true, true, Lead::HighestDoubleThenWinner, AllFivesTarget)},
     {Preset::FivesAndThrees,
      "fives-and-threes",
      "Fives and Threes",

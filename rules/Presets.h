@@ -10,6 +10,9 @@
 
 namespace pipwright::rules {
 
+// The target of All Fives, the classic game's too.
+inline constexpr int AllFivesTarget = 200;
+
 // One shipped game: its name, its defaults and the choices a player may change.
 struct PresetInfo {
     Preset preset;
@@ -32,11 +35,11 @@ std::optional<Preset> presetNamed(std::string_view name);
 
 // What a player chose; anything unset keeps the preset's default.
 struct Choices {
-    std::optional<int> seats;
-    std::optional<bool> partners;
-    std::optional<int> target;
-    std::optional<bool> exactTarget;
-    std::optional<bool> opponentsOnly; // the award is the opponents' pips only
+    std::optional<int> seats = {};
+    std::optional<bool> partners = {};
+    std::optional<int> target = {};
+    std::optional<bool> exactTarget = {};
+    std::optional<bool> opponentsOnly = {}; // the award is the opponents' pips only
 };
 
 // The preset's rule set with these choices, or why a choice is not open.

@@ -1,11 +1,11 @@
 #include "tools/tables/TablePlay.h"
 
+#include "computer/TimedDecision.h"
 #include "rules/Audit.h"
 #include "rules/Game.h"
 #include "rules/Random.h"
 #include "tools/tables/RecordWriter.h"
 
-#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -62,12 +62,11 @@ private:
     bool move() {
         const int seat = game_.turn();
         const table::Level level = options_.levels[seat];
-        const auto start = std::chrono::steady_clock::now();
-        const rules::Move chosen = table::chooseMove(game_.view(seat), level, moves_.next());
-        if (level == table::Level::Master)
-            result_.masterMs.push_back(
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count());
+        const rules::SeatView view = game_.view(seat);
+        const std::uint64_t seed = moves_.next();
+        const rules::Move chosen =
+            timedDecision(level == table::Level::Master ? &result_.masterMs : nullptr,
+                          [&] { return table::chooseMove(view, level, seed); });
         const rules::Game before = game_;
         const rules::Outcome outcome = game_.apply(chosen);
         if (!outcome.accepted())

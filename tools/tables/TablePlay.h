@@ -23,7 +23,7 @@ struct TablePlayResult {
     long hands = 0;
     std::array<long, rules::MaxSeats> sideWins{};
     long violations = 0;
-    std::vector<double> masterMs; // wall time of each Master decision
+    std::vector<double> masterMs; // processor time of each Master decision, in ms
 };
 
 // Plays whole games headless, every seat a computer level, and audits every
