@@ -38,12 +38,17 @@ set(pipwright_computer_sources
   computer/ComputerPlayer.cpp
   computer/Playout.cpp
   computer/HiddenHand.cpp
+  computer/ClassicTable.cpp
   computer/MasterChoice.cpp
   computer/Hint.cpp
   computer/table/TablePlayer.cpp
   computer/table/Novice.cpp
   computer/table/Expert.cpp
   computer/table/Master.cpp
+  computer/table/Knowledge.cpp
+  computer/table/DealSampler.cpp
+  computer/table/Playout.cpp
+  computer/table/Hint.cpp
 )
 set(pipwright_session_sources
   session/TableSession.cpp

@@ -3,6 +3,8 @@
 #include "computer/Playout.h"
 #include "game/TableView.h"
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace pipwright::master {
