@@ -23,7 +23,7 @@ if [[ ! -f "$build/compile_commands.json" ]]; then
     exit 2
 fi
 
-sources_dirs='rules|game|computer|language|storage|ui|tests|tools'
+sources_dirs='rules|session|game|computer|language|storage|ui|tests|tools'
 mapfile -t files < <(python3 - "$build/compile_commands.json" "$root" "$sources_dirs" "$filter" <<'PY'
 import json, os, re, sys
 commands, root, dirs, path_filter = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]

@@ -25,8 +25,9 @@ std::vector<LineTile> lineOfHand(const std::vector<PublicEvent>& record) {
             tile.second = event.domino.otherHalf(event.right.open);
             line.push_back(tile);
         } else {
-            tile.first = event.domino.low;
-            tile.second = event.domino.high;
+            // Halves are 0 to 6, never negative.
+            tile.first = static_cast<unsigned char>(event.domino.low);
+            tile.second = static_cast<unsigned char>(event.domino.high);
             line.push_back(tile);
         }
     }
