@@ -27,7 +27,7 @@ std::optional<std::vector<Domino>> walkFrom(int from, int to, const std::vector<
                 next = static_cast<int>(i);
         if (next >= 0) {
             used[next] = true;
-            stack.push_back({dominoes[next].otherHalf(value), next});
+            stack.emplace_back(dominoes[next].otherHalf(value), next);
             continue;
         }
         if (stack.back().second >= 0)

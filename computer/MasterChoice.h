@@ -16,9 +16,9 @@ namespace pipwright {
 
 // The lay on a turn, under the rule name "M"; none when nothing in the hand
 // fits (draw, or pass).
-std::optional<Move> masterMove(const TableView& view, std::uint64_t seed);
+std::optional<Move> masterMove(const TableView& table, std::uint64_t seed);
 
 // The hand slot of the Set Domino when the viewer leads; 0 for an empty hand.
-int masterSetDomino(const TableView& view, std::uint64_t seed);
+int masterSetDomino(const TableView& table, std::uint64_t seed);
 
 } // namespace pipwright

@@ -21,7 +21,7 @@ std::vector<std::pair<int, int>> held(const HandTable& hand, int slots) {
 
 } // namespace
 
-void ScoreSheet::add(SheetEntry entry) {
+void ScoreSheet::add(const SheetEntry& entry) {
     // A finished game stays on the sheet until the next one moves.
     if (gameOver_)
         startAfresh();

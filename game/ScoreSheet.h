@@ -97,7 +97,7 @@ public:
     void restart(SheetRestart::Why why, const GameState& s);
 
 private:
-    void add(SheetEntry entry);
+    void add(const SheetEntry& entry);
     void startAfresh();
 
     std::vector<SheetEntry> entries_;

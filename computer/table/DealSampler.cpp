@@ -113,7 +113,7 @@ void DealSampler::fillByMatching(rules::SplitMix64& random, std::vector<DominoSe
             places.push_back(static_cast<int>(g));
     for (int i = static_cast<int>(places.size()) - 1; i > 0; --i)
         std::swap(places[i], places[random.below(i + 1)]);
-    std::array<int, rules::DominoCount> holder;
+    std::array<int, rules::DominoCount> holder{};
     holder.fill(-1);
     std::array<bool, rules::DominoCount> tried{};
     // Finds a domino for the place, moving others along if need be.
