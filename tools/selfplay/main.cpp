@@ -1,10 +1,9 @@
 // pipwright-selfplay: plays whole games between two rule-driven seats and
 // checks the game's invariants after every click.
+#include "tools/HarnessFigures.h"
 #include "tools/selfplay/SelfPlay.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -14,19 +13,16 @@
 
 namespace {
 
+using pipwright::harness::number;
+using pipwright::harness::percentile;
+using pipwright::harness::share;
+using pipwright::harness::Share;
+
 constexpr const char* Usage =
     "usage: pipwright-selfplay [--games N] [--seed S | --seeds FIRST-LAST]\n"
     "                          [--player novice|expert|master] [--computer novice|expert|master]\n"
     "                          [--winner-starts yes|no]\n"
     "With --seeds, N games are played from each seed in turn and the figures are their sum.\n";
-
-template <typename T> std::optional<T> number(std::string_view text) {
-    T value{};
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 enum class Level { Novice, Expert, Master };
 
@@ -38,14 +34,6 @@ std::optional<Level> level(std::string_view text) {
     if (text == "master")
         return Level::Master;
     return std::nullopt;
-}
-
-// The decision time at the given fraction of the sorted times.
-double percentile(const std::vector<double>& sorted, double fraction) {
-    if (sorted.empty())
-        return 0;
-    const auto at = static_cast<std::size_t>(fraction * static_cast<double>(sorted.size() - 1));
-    return sorted[at];
 }
 
 // The seeds to play, each with the options' number of games.
@@ -148,12 +136,9 @@ int main(int argc, char** argv) {
     const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     const double rate = seconds > 0 ? result.games / seconds : 0;
     // The computer's share of the games, with its 95% Wilson interval.
-    const double n = static_cast<double>(result.games);
-    const double p = n > 0 ? static_cast<double>(result.computerWins) / n : 0;
-    const double z = 1.959964, centre = (p + z * z / (2 * n)) / (1 + z * z / n);
-    const double half = z * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n)) / (1 + z * z / n);
-    std::printf("computer_win_rate=%.4f ci95_low=%.4f ci95_high=%.4f\n", p, centre - half,
-                centre + half);
+    const Share computer = share(result.computerWins, result.games);
+    std::printf("computer_win_rate=%.4f ci95_low=%.4f ci95_high=%.4f\n", computer.rate,
+                computer.low, computer.high);
     if (!result.decisionMs.empty()) {
         std::sort(result.decisionMs.begin(), result.decisionMs.end());
         std::printf("master_decisions=%zu decision_ms_p50=%.3f decision_ms_p99=%.3f "

@@ -2,11 +2,10 @@
 // seats under any preset, checks every rule after every move, and can write
 // every game in the record format.
 #include "rules/Presets.h"
+#include "tools/HarnessFigures.h"
 #include "tools/tables/TablePlay.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -17,6 +16,10 @@
 
 namespace {
 
+using pipwright::harness::number;
+using pipwright::harness::percentile;
+using pipwright::harness::share;
+using pipwright::harness::Share;
 using pipwright::table::Level;
 namespace rules = pipwright::rules;
 
@@ -26,14 +29,6 @@ constexpr const char* Usage =
     "                        [--games N] [--seed S] [--target T] [--exact yes|no]\n"
     "                        [--award all|opponents] [--record FILE]\n"
     "  a level is novice, expert or master, one per seat in seat order\n";
-
-template <typename T> std::optional<T> number(std::string_view text) {
-    T value{};
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 std::optional<bool> yesNo(std::string_view text) {
     if (text == "yes")
@@ -51,14 +46,6 @@ std::optional<Level> level(std::string_view text) {
     if (text == "master")
         return Level::Master;
     return std::nullopt;
-}
-
-// The decision time at the given fraction of the sorted times.
-double percentile(const std::vector<double>& sorted, double fraction) {
-    if (sorted.empty())
-        return 0;
-    const auto at = static_cast<std::size_t>(fraction * static_cast<double>(sorted.size() - 1));
-    return sorted[at];
 }
 
 struct Parsed {
@@ -163,12 +150,14 @@ const char* levelName(Level level) {
     return "novice";
 }
 
-// Each side's share of the games, with its 95% Wilson interval.
+// Each side's share of the games, with its 95% Wilson interval. With three
+// or four sides, also each pair's games between them: of the games one of the
+// two won, the share the first won.
 void printSides(const pipwright::tables::TablePlayOptions& options,
                 const pipwright::tables::TablePlayResult& result) {
     const rules::RuleSet& r = options.rules;
-    const double n = static_cast<double>(result.games);
-    for (int side = 0; side < rules::sideCount(r); ++side) {
+    const int sides = rules::sideCount(r);
+    for (int side = 0; side < sides; ++side) {
         std::string seats, levels;
         for (int seat = 0; seat < r.seats; ++seat)
             if (rules::sideOf(r, seat) == side) {
@@ -176,14 +165,22 @@ void printSides(const pipwright::tables::TablePlayOptions& options,
                 levels +=
                     (levels.empty() ? "" : "+") + std::string(levelName(options.levels[seat]));
             }
-        const double p = n > 0 ? static_cast<double>(result.sideWins[side]) / n : 0;
-        const double z = 1.959964, centre = (p + z * z / (2 * n)) / (1 + z * z / n);
-        const double half = z * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n)) / (1 + z * z / n);
+        const Share won = share(result.sideWins[side], result.games);
         std::printf("side=%d seats=%s levels=%s wins=%ld win_rate=%.4f ci95_low=%.4f "
-                    "ci95_high=%.4f\n",
-                    side + 1, seats.c_str(), levels.c_str(), result.sideWins[side], p,
-                    centre - half, centre + half);
+                    "ci95_high=%.4f fair_share=%.4f\n",
+                    side + 1, seats.c_str(), levels.c_str(), result.sideWins[side], won.rate,
+                    won.low, won.high, 1.0 / sides);
     }
+    if (sides < 3)
+        return;
+    for (int first = 0; first < sides; ++first)
+        for (int second = first + 1; second < sides; ++second) {
+            const long between = result.sideWins[first] + result.sideWins[second];
+            const Share won = share(result.sideWins[first], between);
+            std::printf("pair=%d-%d games_between=%ld first_win_rate=%.4f ci95_low=%.4f "
+                        "ci95_high=%.4f\n",
+                        first + 1, second + 1, between, won.rate, won.low, won.high);
+        }
 }
 
 } // namespace
