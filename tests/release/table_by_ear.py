@@ -13,6 +13,8 @@ import subprocess
 import sys
 import time
 
+from told import Told
+
 ENDS = re.compile(r"(\d) and (\d)$")
 MOVE = re.compile(r"^(You|Right|Partner|Left): (leads|lays|passes)")
 
@@ -35,13 +37,14 @@ class Table:
         from gi.repository import GLib
         self.pyatspi = pyatspi
         self.context = GLib.MainContext.default()
-        self.news = []
-        pyatspi.Registry.registerEventListener(self.heard, "object:state-changed:showing")
+        self.told = Told()
+        self.news = self.told.texts
+        pyatspi.Registry.registerEventListener(self.heard, "object:state-changed:showing",
+                                               "object:property-change:accessible-name")
 
     def heard(self, event):
         try:
-            if event.source.getRoleName() == "notification" and event.detail1:
-                self.news.append(event.source.name)
+            self.told.heard(event, event.source.getRoleName())
         except Exception:
             pass
 
