@@ -997,30 +997,6 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <translation>Die Enden zählen nach Fünfern und Dreiern (15 zählt 8); klopfen, wenn nichts passt.</translation>
     </message>
     <message>
-        <source>The first hand is led by the 6-6; then the winner of the last hand leads any domino.</source>
-        <translation>Die erste Runde eröffnet der Doppel-Sechs; danach eröffnet der letzte Sieger mit einem beliebigen Stein.</translation>
-    </message>
-    <message>
-        <source>The first hand is led by the highest double dealt; then the winner of the last hand leads any domino.</source>
-        <translation>Die erste Runde eröffnet der höchste ausgeteilte Pasch; danach eröffnet der letzte Sieger mit einem beliebigen Stein.</translation>
-    </message>
-    <message>
-        <source>The first leader is drawn by lot; then the lead passes to the next seat.</source>
-        <translation>Wer zuerst eröffnet, wird ausgelost; danach eröffnet der nächste Platz.</translation>
-    </message>
-    <message>
-        <source>Going out scores 1; a blocked hand scores nothing.</source>
-        <translation>Ausgehen zählt 1; eine blockierte Runde zählt nichts.</translation>
-    </message>
-    <message>
-        <source>When nobody can play, the side holding the single lowest hand wins it; a tie scores nothing and the same seat leads again.</source>
-        <translation>Kann niemand legen, gewinnt die Seite mit der niedrigsten Hand; bei Gleichstand zählt niemand und derselbe Platz eröffnet erneut.</translation>
-    </message>
-    <message>
-        <source>Keys: Left and Right move in your hand, Enter selects, L and R lay on the left or right end, B draws, C passes, H gives a hint.</source>
-        <translation>Tasten: Links und Rechts wandern durch deine Hand, Eingabe wählt, L und R legen links oder rechts an, B zieht, C passt, H gibt einen Tipp.</translation>
-    </message>
-    <message>
         <source>%1: leads %2</source>
         <translation>%1: eröffnet mit %2</translation>
     </message>
@@ -1335,10 +1311,6 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <translation>Dieser Stein passt nicht an dieses Ende.</translation>
     </message>
     <message>
-        <source>The first domino of the game must be the 6-6.</source>
-        <translation>Der erste Stein des Spiels muss der Doppel-Sechs sein.</translation>
-    </message>
-    <message>
         <source>A domino fits: lay it.</source>
         <translation>Ein Stein passt: leg ihn an.</translation>
     </message>
@@ -1521,6 +1493,10 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>Next hand</source>
         <translation>Nächste Runde</translation>
+    </message>
+    <message>
+        <source>This hand must be led with %1.</source>
+        <translation>Diese Runde muss mit %1 eröffnet werden.</translation>
     </message>
 </context>
 <context>

@@ -997,30 +997,6 @@ Publicado con la licencia MIT.</translation>
         <translation>Anota los extremos por cincos y treses (15 vale 8); pase cuando nada encaja.</translation>
     </message>
     <message>
-        <source>The first hand is led by the 6-6; then the winner of the last hand leads any domino.</source>
-        <translation>Abre la primera mano quien tiene el doble seis; después sale el ganador de la mano anterior con cualquier ficha.</translation>
-    </message>
-    <message>
-        <source>The first hand is led by the highest double dealt; then the winner of the last hand leads any domino.</source>
-        <translation>Abre la primera mano el doble más alto repartido; después sale el ganador de la mano anterior con cualquier ficha.</translation>
-    </message>
-    <message>
-        <source>The first leader is drawn by lot; then the lead passes to the next seat.</source>
-        <translation>La salida de la primera mano se sortea; después pasa al siguiente asiento.</translation>
-    </message>
-    <message>
-        <source>Going out scores 1; a blocked hand scores nothing.</source>
-        <translation>Dominar vale 1; un tranque no vale nada.</translation>
-    </message>
-    <message>
-        <source>When nobody can play, the side holding the single lowest hand wins it; a tie scores nothing and the same seat leads again.</source>
-        <translation>En un tranque gana quien tiene la mano más baja; si hay empate nadie anota y sale de nuevo el mismo asiento.</translation>
-    </message>
-    <message>
-        <source>Keys: Left and Right move in your hand, Enter selects, L and R lay on the left or right end, B draws, C passes, H gives a hint.</source>
-        <translation>Teclas: Izquierda y Derecha recorren tu mano, Intro elige, L y R juegan en el extremo izquierdo o derecho, B roba, C pasa, H da una pista.</translation>
-    </message>
-    <message>
         <source>%1: leads %2</source>
         <translation>%1: sale con %2</translation>
     </message>
@@ -1335,10 +1311,6 @@ Publicado con la licencia MIT.</translation>
         <translation>Esa ficha no encaja en ese extremo.</translation>
     </message>
     <message>
-        <source>The first domino of the game must be the 6-6.</source>
-        <translation>La primera ficha de la partida debe ser el doble seis.</translation>
-    </message>
-    <message>
         <source>A domino fits: lay it.</source>
         <translation>Una ficha encaja: juégala.</translation>
     </message>
@@ -1521,6 +1493,10 @@ Publicado con la licencia MIT.</translation>
     <message>
         <source>Next hand</source>
         <translation>Siguiente mano</translation>
+    </message>
+    <message>
+        <source>This hand must be led with %1.</source>
+        <translation>En esta mano hay que salir con %1.</translation>
     </message>
 </context>
 <context>

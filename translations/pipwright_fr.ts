@@ -997,30 +997,6 @@ Publié sous licence MIT.</translation>
         <translation>Marquez les bouts par cinq et par trois (15 vaut 8) ; frappez quand rien ne va.</translation>
     </message>
     <message>
-        <source>The first hand is led by the 6-6; then the winner of the last hand leads any domino.</source>
-        <translation>Le 6-6 ouvre la première main ; ensuite le gagnant de la main précédente ouvre avec n’importe quel domino.</translation>
-    </message>
-    <message>
-        <source>The first hand is led by the highest double dealt; then the winner of the last hand leads any domino.</source>
-        <translation>Le plus fort double distribué ouvre la première main ; ensuite le gagnant de la main précédente ouvre avec n’importe quel domino.</translation>
-    </message>
-    <message>
-        <source>The first leader is drawn by lot; then the lead passes to the next seat.</source>
-        <translation>Le premier à jouer est tiré au sort ; ensuite l’ouverture passe au siège suivant.</translation>
-    </message>
-    <message>
-        <source>Going out scores 1; a blocked hand scores nothing.</source>
-        <translation>Finir vaut 1 ; une main bloquée ne vaut rien.</translation>
-    </message>
-    <message>
-        <source>When nobody can play, the side holding the single lowest hand wins it; a tie scores nothing and the same seat leads again.</source>
-        <translation>Quand personne ne peut jouer, la main la plus faible gagne ; en cas d’égalité personne ne marque et le même siège rouvre.</translation>
-    </message>
-    <message>
-        <source>Keys: Left and Right move in your hand, Enter selects, L and R lay on the left or right end, B draws, C passes, H gives a hint.</source>
-        <translation>Touches : Gauche et Droite parcourent votre main, Entrée choisit, L et R posent à gauche ou à droite, B pioche, C passe, H donne un conseil.</translation>
-    </message>
-    <message>
         <source>%1: leads %2</source>
         <translation>%1 : ouvre avec %2</translation>
     </message>
@@ -1335,10 +1311,6 @@ Publié sous licence MIT.</translation>
         <translation>Ce domino ne va pas à ce bout.</translation>
     </message>
     <message>
-        <source>The first domino of the game must be the 6-6.</source>
-        <translation>Le premier domino de la partie doit être le 6-6.</translation>
-    </message>
-    <message>
         <source>A domino fits: lay it.</source>
         <translation>Un domino va : posez-le.</translation>
     </message>
@@ -1521,6 +1493,10 @@ Publié sous licence MIT.</translation>
     <message>
         <source>Next hand</source>
         <translation>Main suivante</translation>
+    </message>
+    <message>
+        <source>This hand must be led with %1.</source>
+        <translation>Il faut ouvrir cette main avec %1.</translation>
     </message>
 </context>
 <context>

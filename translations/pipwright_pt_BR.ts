@@ -997,30 +997,6 @@ Distribuído sob a Licença MIT.</translation>
         <translation>Marque as pontas por cincos e três (15 vale 8); passe quando nada encaixa.</translation>
     </message>
     <message>
-        <source>The first hand is led by the 6-6; then the winner of the last hand leads any domino.</source>
-        <translation>A primeira mão começa com a carroça de seis; depois o vencedor da mão anterior sai com qualquer pedra.</translation>
-    </message>
-    <message>
-        <source>The first hand is led by the highest double dealt; then the winner of the last hand leads any domino.</source>
-        <translation>A primeira mão começa com a carroça mais alta; depois o vencedor da mão anterior sai com qualquer pedra.</translation>
-    </message>
-    <message>
-        <source>The first leader is drawn by lot; then the lead passes to the next seat.</source>
-        <translation>Quem sai na primeira mão é sorteado; depois a saída passa ao próximo lugar.</translation>
-    </message>
-    <message>
-        <source>Going out scores 1; a blocked hand scores nothing.</source>
-        <translation>Bater vale 1; um jogo trancado não vale nada.</translation>
-    </message>
-    <message>
-        <source>When nobody can play, the side holding the single lowest hand wins it; a tie scores nothing and the same seat leads again.</source>
-        <translation>No jogo trancado ganha quem tem a mão mais baixa; no empate ninguém marca e o mesmo lugar sai de novo.</translation>
-    </message>
-    <message>
-        <source>Keys: Left and Right move in your hand, Enter selects, L and R lay on the left or right end, B draws, C passes, H gives a hint.</source>
-        <translation>Teclas: Esquerda e Direita percorrem sua mão, Enter escolhe, L e R jogam na ponta esquerda ou direita, B compra, C passa, H dá uma dica.</translation>
-    </message>
-    <message>
         <source>%1: leads %2</source>
         <translation>%1: sai com %2</translation>
     </message>
@@ -1335,10 +1311,6 @@ Distribuído sob a Licença MIT.</translation>
         <translation>Essa pedra não encaixa nessa ponta.</translation>
     </message>
     <message>
-        <source>The first domino of the game must be the 6-6.</source>
-        <translation>A primeira pedra da partida deve ser a carroça de seis.</translation>
-    </message>
-    <message>
         <source>A domino fits: lay it.</source>
         <translation>Uma pedra encaixa: jogue-a.</translation>
     </message>
@@ -1521,6 +1493,10 @@ Distribuído sob a Licença MIT.</translation>
     <message>
         <source>Next hand</source>
         <translation>Próxima mão</translation>
+    </message>
+    <message>
+        <source>This hand must be led with %1.</source>
+        <translation>Nesta mão é preciso sair com %1.</translation>
     </message>
 </context>
 <context>

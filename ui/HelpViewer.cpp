@@ -14,13 +14,17 @@ namespace pipwright {
 
 void HelpViewer::InitTheHelp(QWidget* owner) {
     owner_ = owner;
-    helpFile_ = QStringLiteral("qrc:/help/index.html");
+    helpFolder_ = QStringLiteral("qrc:/help/");
 }
 
 void HelpViewer::ShowTheHelp() {
+    ShowTheHelp(QStringLiteral("index.html"));
+}
+
+void HelpViewer::ShowTheHelp(const QString& page) {
     if (!frame_)
         openTheWindow();
-    browser_->setSource(QUrl(helpFile_));
+    browser_->setSource(QUrl(helpFolder_ + page));
     frame_->show();
     frame_->raise();
     frame_->activateWindow();

@@ -14,6 +14,8 @@ public:
     void InitTheHelp(QWidget* owner);
     // Shows the contents page, opening the window when it is not open.
     void ShowTheHelp();
+    // Shows one page of the help ("partners.html"), opening the window when it is not open.
+    void ShowTheHelp(const QString& page);
     void CloseTheHelp();
 
     // The help window and its page, while open.
@@ -25,7 +27,7 @@ private:
     void placeBesideOwner();
 
     QPointer<QWidget> owner_;
-    QString helpFile_;
+    QString helpFolder_;
     QPointer<QWidget> frame_;
     QPointer<QTextBrowser> browser_;
 };

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Checks the desktop assets against each other and the help page's own links.
+"""Checks the desktop assets against each other, and the help: every page in every
+language, every link resolving, every tag closed.
 
 Usage: check-assets.py <source-dir>
 """
@@ -11,6 +12,9 @@ import sys
 import xml.etree.ElementTree as ElementTree
 
 APP_ID = "io.github.pipwright.Pipwright"
+# The help page of each game at a table, as F1 there opens it.
+TABLE_PAGES = [f"{name}.html" for name in
+               ("partners", "block", "draw", "all-fives", "fives-and-threes")]
 
 
 class Anchors(html.parser.HTMLParser):
@@ -26,8 +30,9 @@ class Anchors(html.parser.HTMLParser):
         if tag == "a":
             if "name" in attrs:
                 self.names.add(attrs["name"])
-            if attrs.get("href", "").startswith("#"):
-                self.links.append(attrs["href"][1:])
+            href = attrs.get("href", "")
+            if href and "://" not in href:
+                self.links.append(href)
         if tag in ("table", "tr", "ul", "ol", "h1", "h2", "h3", "p"):
             self.open.append(tag)
 
@@ -37,6 +42,47 @@ class Anchors(html.parser.HTMLParser):
                 self.unbalanced.append(tag)
             else:
                 self.open.pop()
+
+
+def help_problems(folder):
+    """Each language's pages, as help.qrc builds them in, with their links and tags."""
+    problems = []
+    qrc = ElementTree.parse(folder / "help.qrc").getroot()
+    languages = {}
+    for resource in qrc.iter("qresource"):
+        pages = languages.setdefault(resource.get("lang", "en"), {})
+        for entry in resource.iter("file"):
+            pages[entry.get("alias", entry.text)] = folder / entry.text
+    english = set(languages.get("en", {}))
+    for table_page in TABLE_PAGES:
+        if table_page not in english:
+            problems.append(f"help: {table_page} is not in help.qrc")
+    for language, pages in sorted(languages.items()):
+        if set(pages) != english:
+            problems.append(f"help ({language}): pages {sorted(set(pages) ^ english)} differ")
+        parsed = {}
+        for name, path in pages.items():
+            if not path.is_file():
+                problems.append(f"help ({language}): {path.name} is missing")
+                continue
+            parsed[name] = Anchors()
+            parsed[name].feed(path.read_text(encoding="utf-8"))
+            if parsed[name].unbalanced or parsed[name].open:
+                problems.append(f"help: {path.name} has unbalanced tags "
+                                f"{parsed[name].unbalanced + parsed[name].open}")
+        for name, page in sorted(parsed.items()):
+            for link in page.links:
+                target, _, anchor = link.partition("#")
+                target = target or name
+                if target not in parsed:
+                    problems.append(f"help ({language}): {name} links to {link}, no such page")
+                elif anchor and anchor not in parsed[target].names:
+                    problems.append(f"help ({language}): {name} links to {link}, no anchor")
+        index = parsed.get("index.html")
+        for table_page in TABLE_PAGES:
+            if index and table_page not in index.links:
+                problems.append(f"help ({language}): the contents do not link to {table_page}")
+    return problems
 
 
 def png_size(path):
@@ -52,12 +98,7 @@ def main():
     source = pathlib.Path(sys.argv[1])
     problems = []
 
-    page = Anchors()
-    page.feed((source / "ui/help/index.html").read_text(encoding="utf-8"))
-    for target in sorted(set(page.links) - page.names):
-        problems.append(f"help: link to #{target} has no anchor")
-    if page.unbalanced or page.open:
-        problems.append(f"help: unbalanced tags {page.unbalanced + page.open}")
+    problems += help_problems(source / "ui/help")
 
     for size in (48, 128):
         icon = source / f"data/icons/{size}x{size}/{APP_ID}.png"

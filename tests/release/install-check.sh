@@ -30,6 +30,9 @@ expect share/icons/hicolor/scalable/apps/$id.svg
 expect share/icons/hicolor/48x48/apps/$id.png
 expect share/icons/hicolor/128x128/apps/$id.png
 expect share/doc/pipwright/help.html
+for page in partners block draw all-fives fives-and-threes; do
+    expect share/doc/pipwright/$page.html
+done
 
 if [ -f "$prefix/bin/pipwright" ] && [ ! -x "$prefix/bin/pipwright" ]; then
     echo "FAIL: bin/pipwright is not executable"

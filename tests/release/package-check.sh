@@ -56,6 +56,11 @@ cat >"$work/expected" <<EOF
 -rw-r--r-- usr/share/doc/pipwright/copyright
 -rw-r--r-- usr/share/doc-base/pipwright
 -rw-r--r-- usr/share/doc/pipwright/help.html
+-rw-r--r-- usr/share/doc/pipwright/partners.html
+-rw-r--r-- usr/share/doc/pipwright/block.html
+-rw-r--r-- usr/share/doc/pipwright/draw.html
+-rw-r--r-- usr/share/doc/pipwright/all-fives.html
+-rw-r--r-- usr/share/doc/pipwright/fives-and-threes.html
 -rw-r--r-- usr/share/icons/hicolor/128x128/apps/$id.png
 -rw-r--r-- usr/share/icons/hicolor/48x48/apps/$id.png
 -rw-r--r-- usr/share/icons/hicolor/scalable/apps/$id.svg

@@ -120,39 +120,6 @@ QString presetLine(Preset preset) {
         "Score the ends by fives and threes (15 scores 8); knock when nothing fits.");
 }
 
-QString presetHelp(Preset preset) {
-    const rules::PresetInfo& info = rules::presetInfo(preset);
-    QString help = presetLine(preset);
-    help += QLatin1String("\n\n");
-    switch (info.defaults.lead) {
-    case rules::Lead::SixSixThenWinner:
-        help += TableTexts::tr(
-            "The first hand is led by the 6-6; then the winner of the last hand leads "
-            "any domino.");
-        break;
-    case rules::Lead::HighestDoubleThenWinner:
-        help += TableTexts::tr(
-            "The first hand is led by the highest double dealt; then the winner of the "
-            "last hand leads any domino.");
-        break;
-    case rules::Lead::LotThenNextSeat:
-        help += TableTexts::tr(
-            "The first leader is drawn by lot; then the lead passes to the next seat.");
-        break;
-    }
-    help += QLatin1String("\n\n");
-    help += preset == Preset::FivesAndThrees
-                ? TableTexts::tr("Going out scores 1; a blocked hand scores nothing.")
-                : TableTexts::tr(
-                      "When nobody can play, the side holding the single lowest hand wins it; "
-                      "a tie scores nothing and the same seat leads again.");
-    help += QLatin1String("\n\n");
-    help += TableTexts::tr(
-        "Keys: Left and Right move in your hand, Enter selects, L and R lay on the left "
-        "or right end, B draws, C passes, H gives a hint.");
-    return help;
-}
-
 QString dominoText(rules::Domino domino) {
     return QStringLiteral("%1-%2").arg(domino.low).arg(domino.high);
 }

@@ -21,8 +21,6 @@ QString levelName(table::Level level);
 // The preset's name and its one line on how it is played.
 QString presetTitle(rules::Preset preset);
 QString presetLine(rules::Preset preset);
-// The preset's help: how a hand is dealt, played, won and scored.
-QString presetHelp(rules::Preset preset);
 // A domino as the screen reader says it: "6-4".
 QString dominoText(rules::Domino domino);
 // What happened, told once: "Right: lays 6-4 on the left end".

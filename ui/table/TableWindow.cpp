@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -32,7 +31,8 @@ namespace {
 
 constexpr int FasterMs = 400, NormalMs = 1000, SlowerMs = 2000;
 
-QString refusalText(const Answer& answer) {
+// Why a command was refused; the game tells which domino must lead.
+QString refusalText(const Answer& answer, const rules::Game& game) {
     switch (answer.refused) {
     case Refused::None:
         return {};
@@ -49,7 +49,8 @@ QString refusalText(const Answer& answer) {
     case rules::Refusal::DoesNotMatch:
         return TableWindow::tr("That domino does not match that end.");
     case rules::Refusal::MustLead:
-        return TableWindow::tr("The first domino of the game must be the 6-6.");
+        return TableWindow::tr("This hand must be led with %1.")
+            .arg(tabletext::dominoText(game.requiredLead().value_or(Domino::of(6, 6))));
     case rules::Refusal::CanLay:
         return TableWindow::tr("A domino fits: lay it.");
     case rules::Refusal::RulesPass:
@@ -366,7 +367,7 @@ void TableWindow::answered(const Answer& answer) {
         news_->tell(pendingNews_.join(QLatin1Char(' ')));
     pendingNews_.clear();
     if (!answer.accepted()) {
-        setStatus(refusalText(answer));
+        setStatus(refusalText(answer, session_->game()));
         QApplication::beep();
     }
     schedule();
@@ -387,7 +388,7 @@ void TableWindow::clickHand(Domino domino) {
     answered(
         session_->select(session_->selected() == domino ? std::nullopt : std::optional(domino)));
     if (!session_->humanToPlay() && session_->game().phase() == rules::Phase::Playing)
-        setStatus(refusalText({Refused::NotYourTurn}));
+        setStatus(refusalText({Refused::NotYourTurn}, session_->game()));
 }
 
 void TableWindow::doubleClickHand(Domino domino) {
@@ -445,8 +446,11 @@ void TableWindow::openNewTable() {
 }
 
 void TableWindow::showHelp() {
-    const rules::Preset preset = session_->game().rules().preset;
-    QMessageBox::information(this, tabletext::presetTitle(preset), tabletext::presetHelp(preset));
+    // Each game's page is named as the game is on the command line: "all-fives.html".
+    const std::string_view name = rules::presetInfo(session_->game().rules().preset).name;
+    help_.InitTheHelp(this);
+    help_.ShowTheHelp(QString::fromLatin1(name.data(), qsizetype(name.size())) +
+                      QStringLiteral(".html"));
 }
 
 void TableWindow::tableEvent(const rules::Event& event) {

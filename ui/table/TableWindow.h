@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/TableSession.h"
+#include "ui/HelpViewer.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -111,6 +112,7 @@ private:
     QString told_;
     QStringList pendingNews_; // told when the move that made them is done
     std::array<QAction*, static_cast<std::size_t>(TableCommand::Count)> actions_{};
+    HelpViewer help_;
 };
 
 } // namespace pipwright
