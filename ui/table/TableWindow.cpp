@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <algorithm>
@@ -114,7 +115,11 @@ TableWindow::TableWindow(const session::TableSetup& setup, QWidget* parent)
     think_.setSingleShot(true);
     connect(&think_, &QTimer::timeout, this, &TableWindow::computerMoves);
     session_->addListener(this);
-    resize(1100, 760);
+    // The table's own size, within the screen's room for windows.
+    QSize size(1100, 760);
+    if (const QScreen* where = screen())
+        size = size.boundedTo(where->availableGeometry().size() * 0.95);
+    resize(size);
     schedule();
     refresh();
 }
