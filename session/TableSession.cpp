@@ -86,6 +86,7 @@ void TableSession::newGame(std::uint64_t seed) {
     game_ = rules::Game(setup_.rules, seed);
     selected_.reset();
     decisions_ = 0;
+    moves_.clear();
     for (TableListener* listener : listeners_)
         listener->handDealt();
 }
@@ -103,6 +104,14 @@ std::optional<Move> TableSession::hint() const {
     return table::chooseMove(view(), table::Level::Master, setup_.seed ^ 0x9e3779b97f4a7c15ULL);
 }
 
+Answer TableSession::replay(const Move& move) {
+    if (game_.phase() != rules::Phase::Playing)
+        return {Refused::NotYourTurn};
+    if (computerToPlay())
+        nextSeed();
+    return apply(move);
+}
+
 void TableSession::addListener(TableListener* listener) {
     listeners_.push_back(listener);
 }
@@ -115,6 +124,7 @@ Answer TableSession::apply(const Move& move) {
     const rules::Outcome outcome = game_.apply(move);
     if (!outcome.accepted())
         return {Refused::Rules, outcome.refusal};
+    moves_.push_back(move);
     if (selected_ && !game_.hand(HumanSeat).contains(*selected_)) {
         selected_.reset();
         for (TableListener* listener : listeners_)
