@@ -144,11 +144,10 @@ public:
     explicit Reader(std::string_view bytes) : lines_(splitLines(bytes)) {}
 
     std::unique_ptr<session::TableSession> read() {
-        if (lines_.empty() || lines_[0] != TableFileFirstLine)
+        if (lines_.empty() || next() != TableFileFirstLine)
             refuse(Text("TableFile", "this is not a table file"));
-        ++at_;
         const session::TableSetup setup = readSetup();
-        const int levelsLine = lineNumber() - 1;
+        const std::size_t levelsLine = taken_;
         auto session = std::make_unique<session::TableSession>(setup);
         session_ = session.get();
         session->addListener(this);
@@ -175,21 +174,26 @@ public:
         std::ostringstream state;
         writeState(state, session->game());
         expect(state.str());
-        if (at_ < lines_.size())
+        if (at_ < lines_.size()) {
+            next();
             refuse(Text("TableFile", "the file goes on after the table's state"));
+        }
         if (session->decisions() != decisions_) {
-            at_ = std::size_t(levelsLine - 1);
+            taken_ = levelsLine;
             refuse(Text("TableFile", "the computers' decisions differ from the game"));
         }
         return session;
     }
 
 private:
-    [[noreturn]] void refuse(Text reason) const { throw FileRefusal{lineNumber(), reason}; }
-    int lineNumber() const { return static_cast<int>(at_) + 1; }
+    // Refuses the file at the line taken last.
+    [[noreturn]] void refuse(Text reason) const {
+        throw FileRefusal{static_cast<int>(taken_) + 1, reason};
+    }
     void unreadable() const { refuse(Text("TableFile", "this line cannot be read")); }
 
     std::string_view next() {
+        taken_ = at_;
         if (at_ >= lines_.size())
             refuse(Text("TableFile", "the file ends before the table's state"));
         return lines_[at_++];
@@ -198,10 +202,8 @@ private:
     // The next lines must be exactly these.
     void expect(const std::string& text) {
         for (const std::string_view wanted : splitLines(text)) {
-            if (next() != wanted) {
-                --at_;
+            if (next() != wanted)
                 refuse(Text("TableFile", "this line does not agree with the game as replayed"));
-            }
         }
     }
 
@@ -304,6 +306,7 @@ private:
 
     std::vector<std::string_view> lines_;
     std::size_t at_ = 0;
+    std::size_t taken_ = 0; // the line read last
     std::uint64_t decisions_ = 0;
     session::TableSession* session_ = nullptr;
     rules::Outcome told_;

@@ -8,9 +8,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace pipwright {
@@ -263,6 +267,56 @@ TEST(TableMouse, ClickADominoThenItsEnd) {
         QTest::mouseClick(drawing, Qt::LeftButton, {}, onEnd);
         EXPECT_EQ(window->session().game().line().laidCount(), laid + 1);
     }
+}
+
+// Saved just after the player's move, the table opens in a new window as it
+// was, and plays on from there.
+TEST(TableFiles, SavedAfterAMoveReopensTheSameTable) {
+    QTemporaryDir folder;
+    auto window = quickTable(setupOf(rules::Preset::AllFives, 3));
+    ASSERT_TRUE(awaitPlayer(*window));
+    const rules::MoveList moves = window->session().humanMoves();
+    playByCommands(*window, moves[0]);
+    const std::uint64_t decisions = window->session().decisions();
+    const QString path = folder.filePath(QStringLiteral("after-a-move"));
+    ASSERT_TRUE(window->saveTo(path + QStringLiteral(".table")));
+    const rules::Game saved = window->session().game();
+
+    std::unique_ptr<TableWindow> reopened(window->openFrom(path + QStringLiteral(".table")));
+    ASSERT_TRUE(reopened);
+    reopened->setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_FALSE(window->isVisible()) << "the new window takes the old one's place";
+    EXPECT_TRUE(reopened->session().game() == saved);
+    EXPECT_EQ(reopened->session().decisions(), decisions);
+    EXPECT_TRUE(reopened->session().setup() == window->session().setup());
+    ASSERT_TRUE(awaitPlayer(*reopened));
+    EXPECT_GT(reopened->session().decisions(), decisions) << "the computers play on";
+}
+
+// A file refused says why, naming the line, and the table stays as it was.
+TEST(TableFiles, ARefusedFileLeavesTheTableAsItWas) {
+    QTemporaryDir folder;
+    auto window = quickTable(setupOf(rules::Preset::Block, 2));
+    ASSERT_TRUE(awaitPlayer(*window));
+    const rules::Game before = window->session().game();
+    const QString path = folder.filePath(QStringLiteral("damaged.table"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("pipwright-table 1\ngame poker seats=2\n");
+    file.close();
+    QString shown;
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    EXPECT_EQ(window->openFrom(path), nullptr);
+    EXPECT_TRUE(shown.contains(QStringLiteral("line 2"))) << shown.toStdString();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->session().game() == before);
+    EXPECT_TRUE(window->action(TableCommand::Open)->isEnabled());
 }
 
 } // namespace
