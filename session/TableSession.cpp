@@ -1,6 +1,7 @@
 #include "session/TableSession.h"
 
 #include <algorithm>
+#include <variant>
 
 namespace pipwright::session {
 
@@ -76,6 +77,7 @@ Answer TableSession::nextHand() {
     if (refusal != rules::Refusal::None)
         return {Refused::Rules, refusal};
     selected_.reset();
+    handEnded_.reset();
     for (TableListener* listener : listeners_)
         listener->handDealt();
     return {};
@@ -87,6 +89,7 @@ void TableSession::newGame(std::uint64_t seed) {
     selected_.reset();
     decisions_ = 0;
     moves_.clear();
+    handEnded_.reset();
     for (TableListener* listener : listeners_)
         listener->handDealt();
 }
@@ -125,6 +128,9 @@ Answer TableSession::apply(const Move& move) {
     if (!outcome.accepted())
         return {Refused::Rules, outcome.refusal};
     moves_.push_back(move);
+    for (const rules::Event& event : outcome)
+        if (const auto* ended = std::get_if<rules::HandEnded>(&event))
+            handEnded_ = *ended;
     if (selected_ && !game_.hand(HumanSeat).contains(*selected_)) {
         selected_.reset();
         for (TableListener* listener : listeners_)

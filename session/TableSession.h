@@ -95,6 +95,8 @@ public:
     const std::vector<rules::Move>& moves() const { return moves_; }
     // How many decisions the computer seats have made in this game.
     std::uint64_t decisions() const { return decisions_; }
+    // How the last hand ended, while no next hand has been dealt.
+    const std::optional<rules::HandEnded>& handEnded() const { return handEnded_; }
 
     void addListener(TableListener* listener);
     void removeListener(TableListener* listener);
@@ -109,6 +111,7 @@ private:
     std::optional<rules::Domino> selected_;
     std::uint64_t decisions_ = 0;
     std::vector<rules::Move> moves_;
+    std::optional<rules::HandEnded> handEnded_;
     std::vector<TableListener*> listeners_;
 };
 

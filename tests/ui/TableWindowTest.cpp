@@ -293,6 +293,24 @@ TEST(TableFiles, SavedAfterAMoveReopensTheSameTable) {
     EXPECT_GT(reopened->session().decisions(), decisions) << "the computers play on";
 }
 
+// Saved at a hand's end, the table reopens showing how that hand ended.
+TEST(TableFiles, SavedAtAHandsEndReopensShowingIt) {
+    QTemporaryDir folder;
+    auto window = quickTable(setupOf(rules::Preset::Draw, 2));
+    while (!handOver(*window)) {
+        ASSERT_TRUE(awaitPlayer(*window));
+        if (!handOver(*window))
+            playByCommands(*window, window->session().humanMoves()[0]);
+    }
+    const QString path = folder.filePath(QStringLiteral("hand-over.table"));
+    ASSERT_TRUE(window->saveTo(path));
+    std::unique_ptr<TableWindow> reopened(window->openFrom(path));
+    ASSERT_TRUE(reopened);
+    reopened->setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_EQ(reopened->statusText(), window->statusText());
+    EXPECT_TRUE(reopened->findChild<QPushButton*>(QStringLiteral("Onward"))->isVisible());
+}
+
 // A file refused says why, naming the line, and the table stays as it was.
 TEST(TableFiles, ARefusedFileLeavesTheTableAsItWas) {
     QTemporaryDir folder;

@@ -123,6 +123,15 @@ TableWindow::TableWindow(std::unique_ptr<session::TableSession> session, QWidget
     connect(&think_, &QTimer::timeout, this, &TableWindow::computerMoves);
     session_->addListener(this);
     resize(1100, 760);
+    // A table opened at a hand's end shows that end as it was told.
+    if (const std::optional<rules::HandEnded>& ended = session_->handEnded()) {
+        tableEvent(*ended);
+        if (session_->game().phase() == rules::Phase::GameOver && ended->winner != rules::NoSeat) {
+            const int side = rules::sideOf(session_->game().rules(), ended->winner);
+            tableEvent(rules::GameEnded{side, rules::firstSeatOf(session_->game().rules(), side)});
+        }
+        pendingNews_.clear();
+    }
     schedule();
     refresh();
 }
