@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 namespace pipwright::tables {
 
@@ -134,7 +135,7 @@ std::optional<rules::Domino> dominoNamed(std::string_view text) {
 }
 
 struct FileRefusal {
-    int line;
+    int line = 0;
     Text reason;
 };
 
@@ -188,7 +189,7 @@ public:
 private:
     // Refuses the file at the line taken last.
     [[noreturn]] void refuse(Text reason) const {
-        throw FileRefusal{static_cast<int>(taken_) + 1, reason};
+        throw FileRefusal{static_cast<int>(taken_) + 1, std::move(reason)};
     }
     void unreadable() const { refuse(Text("TableFile", "this line cannot be read")); }
 

@@ -470,10 +470,10 @@ QString TableWindow::chooseTableFile(const QString& title, bool saving) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QString chosen = dialog.selectedFiles().constFirst();
+    QString chosen = dialog.selectedFiles().constFirst();
     if (!saving)
         return chosen;
-    const QString path = settledTableFileName(chosen);
+    QString path = settledTableFileName(chosen);
     if (QFileInfo::exists(path)) {
         QMessageBox box(
             QMessageBox::Warning, title,
