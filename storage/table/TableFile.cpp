@@ -16,6 +16,7 @@ namespace {
 using rules::Game;
 using rules::Move;
 
+// A level as the file writes it.
 const char* levelName(table::Level level) {
     switch (level) {
     case table::Level::Expert:
@@ -28,6 +29,7 @@ const char* levelName(table::Level level) {
     return "novice";
 }
 
+// The level of that name, if any.
 std::optional<table::Level> levelNamed(std::string_view name) {
     for (const table::Level level :
          {table::Level::Novice, table::Level::Expert, table::Level::Master})
@@ -36,6 +38,7 @@ std::optional<table::Level> levelNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// The phase as the state line writes it.
 const char* phaseName(rules::Phase phase) {
     switch (phase) {
     case rules::Phase::HandOver:
@@ -48,11 +51,13 @@ const char* phaseName(rules::Phase phase) {
     return "playing";
 }
 
+// Each domino after a blank.
 template <typename Dominoes> void dominoes(std::ostream& out, const Dominoes& list) {
     for (const rules::Domino d : list)
         out << ' ' << rules::toText(d);
 }
 
+// Each seat's level, and how many decisions the computers have made.
 void writeLevels(std::ostream& out, const session::TableSetup& setup, std::uint64_t decisions) {
     out << "levels";
     for (int seat = 0; seat < setup.rules.seats; ++seat)
@@ -82,6 +87,7 @@ void writeState(std::ostream& out, const Game& game) {
     out << "\nrandom " << game.randomState() << '\n';
 }
 
+// The lines of a text; a last line may lack its newline.
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
@@ -94,16 +100,18 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
-std::vector<std::string_view> words(std::string_view line) {
-    std::vector<std::string_view> out;
-    for (std::size_t from = 0; from <= line.size();) {
-        const std::size_t blank = std::min(line.find(' ', from), line.size());
-        out.push_back(line.substr(from, blank - from));
-        from = blank + 1;
+// The pieces of text between separators; an empty text is one empty piece.
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> pieces;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t end = std::min(text.find(separator, from), text.size());
+        pieces.push_back(text.substr(from, end - from));
+        from = end + 1;
     }
-    return out;
+    return pieces;
 }
 
+// The whole text as a number, if it is one.
 template <typename T> std::optional<T> number(std::string_view text) {
     T value{};
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -119,6 +127,7 @@ std::optional<std::string_view> valueOf(std::string_view word, std::string_view 
     return word.substr(key.size() + 1);
 }
 
+// "yes" or "no", if the text is either.
 std::optional<bool> yesNo(std::optional<std::string_view> text) {
     if (text == "yes")
         return true;
@@ -127,6 +136,7 @@ std::optional<bool> yesNo(std::optional<std::string_view> text) {
     return std::nullopt;
 }
 
+// The domino written "3-5", if the text is one.
 std::optional<rules::Domino> dominoNamed(std::string_view text) {
     if (text.size() != 3 || text[1] != '-' || text[0] < '0' || text[0] > '6' || text[2] < '0' ||
         text[2] > '6')
@@ -134,6 +144,7 @@ std::optional<rules::Domino> dominoNamed(std::string_view text) {
     return rules::Domino::of(text[0] - '0', text[2] - '0');
 }
 
+// Why the file is refused, and where.
 struct FileRefusal {
     int line = 0;
     Text reason;
@@ -144,6 +155,7 @@ class Reader : private session::TableListener {
 public:
     explicit Reader(std::string_view bytes) : lines_(splitLines(bytes)) {}
 
+    // The session the file holds; throws FileRefusal at the first line that fails.
     std::unique_ptr<session::TableSession> read() {
         if (lines_.empty() || next() != TableFileFirstLine)
             refuse(Text("TableFile", "this is not a table file"));
@@ -191,8 +203,10 @@ private:
     [[noreturn]] void refuse(Text reason) const {
         throw FileRefusal{static_cast<int>(taken_) + 1, std::move(reason)};
     }
+    // Refuses a line that is not in the format at all.
     void unreadable() const { refuse(Text("TableFile", "this line cannot be read")); }
 
+    // Takes the next line; the file must not end before the state.
     std::string_view next() {
         taken_ = at_;
         if (at_ >= lines_.size())
@@ -208,14 +222,16 @@ private:
         }
     }
 
+    // What the record says of the hand just dealt.
     std::string handLines() const {
         std::ostringstream out;
         RecordWriter(out).hand(session_->game());
         return out.str();
     }
 
+    // The game line and the levels line: the rules, the seed, the seats' levels.
     session::TableSetup readSetup() {
-        const std::vector<std::string_view> game = words(next());
+        const std::vector<std::string_view> game = split(next(), ' ');
         if (game.size() != 8 || game[0] != "game")
             unreadable();
         const std::optional<rules::Preset> preset = rules::presetNamed(game[1]);
@@ -242,7 +258,7 @@ private:
         RecordWriter(line).game(setup.rules, setup.seed);
         expect(line.str());
 
-        const std::vector<std::string_view> levels = words(next());
+        const std::vector<std::string_view> levels = split(next(), ' ');
         const std::optional<std::uint64_t> decisions =
             levels.size() == 3 ? number<std::uint64_t>(valueOf(levels[2], "decisions").value_or(""))
                                : std::nullopt;
@@ -250,16 +266,7 @@ private:
             unreadable();
         decisions_ = *decisions;
         int seat = 0;
-        for (const std::string_view name : [&] {
-                 std::string_view list = levels[1];
-                 std::vector<std::string_view> names;
-                 for (std::size_t from = 0; from <= list.size();) {
-                     const std::size_t comma = std::min(list.find(',', from), list.size());
-                     names.push_back(list.substr(from, comma - from));
-                     from = comma + 1;
-                 }
-                 return names;
-             }()) {
+        for (const std::string_view name : split(levels[1], ',')) {
             const std::optional<table::Level> level = levelNamed(name);
             if (!level || seat >= setup.rules.seats)
                 unreadable();
@@ -274,7 +281,7 @@ private:
     // must be this line and the ones after it.
     void replay(std::string_view line) {
         --at_;
-        const std::vector<std::string_view> w = words(line);
+        const std::vector<std::string_view> w = split(line, ' ');
         const std::optional<int> seat = w.size() >= 2 ? number<int>(w[1]) : std::nullopt;
         std::optional<Move> move;
         if (w[0] == "pass" && w.size() == 2)
@@ -303,6 +310,7 @@ private:
         expect(out.str());
     }
 
+    // Keeps what the replayed move did, for the record it must leave.
     void tableEvent(const rules::Event& event) override { told_.push(event); }
 
     std::vector<std::string_view> lines_;
