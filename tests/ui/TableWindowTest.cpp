@@ -3,12 +3,15 @@
 #include "ui/table/TableWindow.h"
 
 #include "rules/Presets.h"
+#include "ui/GameFolder.h"
 #include "ui/table/TableDrawing.h"
 #include "ui/table/TableTexts.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -309,6 +312,41 @@ TEST(TableFiles, SavedAtAHandsEndReopensShowingIt) {
     reopened->setAttribute(Qt::WA_DeleteOnClose, false);
     EXPECT_EQ(reopened->statusText(), window->statusText());
     EXPECT_TRUE(reopened->findChild<QPushButton*>(QStringLiteral("Onward"))->isVisible());
+}
+
+// Save starts in the classic dialog's folder, gives a bare name the table's
+// suffix, and replaces a file there only when the player says yes.
+TEST(TableFiles, AFileIsReplacedOnlyWhenThePlayerSaysSo) {
+    QTemporaryDir folder;
+    const QString kept = folder.filePath(QStringLiteral("kept.table"));
+    auto window = quickTable(setupOf(rules::Preset::Block, 2));
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old");
+        file.close();
+        QString asked, startedIn;
+        QObject context;
+        QTimer::singleShot(0, &context, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            startedIn = dialog->directory().absolutePath();
+            dialog->selectFile(folder.filePath(QStringLiteral("kept")));
+            QTimer::singleShot(0, &context, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_TRUE(box);
+                asked = box->text();
+                box->button(button)->click();
+            });
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        window->action(TableCommand::Save)->trigger();
+        EXPECT_EQ(startedIn, QDir(gameFilesFolder()).absolutePath());
+        EXPECT_TRUE(asked.contains(QStringLiteral("kept.table already exists")))
+            << asked.toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().startsWith("pipwright-table "), button == QMessageBox::Yes);
+    }
 }
 
 // A file refused says why, naming the line, and the table stays as it was.
