@@ -53,6 +53,10 @@ set(pipwright_computer_sources
 set(pipwright_session_sources
   session/TableSession.cpp
 )
+set(pipwright_table_file_sources
+  storage/table/RecordWriter.cpp
+  storage/table/TableFile.cpp
+)
 set(pipwright_storage_format_sources
   storage/FieldText.cpp
   storage/SavedGameWriter.cpp

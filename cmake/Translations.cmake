@@ -10,7 +10,7 @@ foreach(language IN LISTS PIPWRIGHT_LANGUAGES)
 endforeach()
 
 set(PIPWRIGHT_TRANSLATED_SOURCES)
-foreach(dir game computer storage language ui ui/dialogs ui/table)
+foreach(dir game computer storage storage/table language ui ui/dialogs ui/table)
   file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/${dir}/*.h)
   list(APPEND PIPWRIGHT_TRANSLATED_SOURCES ${found})
 endforeach()

@@ -10,10 +10,12 @@ build=${PIPWRIGHT_FUZZ_BUILD:-$here/../build-fuzz}
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-ninja -C "$build" fuzz_saved_game fuzz_play_saved_game fuzz_history fuzz_rules_apply
+ninja -C "$build" fuzz_saved_game fuzz_play_saved_game fuzz_history fuzz_rules_apply \
+    fuzz_table_file
 
 status=0
-for target in saved_game:saved play_saved_game:saved history:history rules_apply:rules; do
+for target in saved_game:saved play_saved_game:saved history:history rules_apply:rules \
+    table_file:tables; do
     name=${target%%:*}
     seeds=$here/corpus/${target#*:}
     work=$build/corpus-$name

@@ -1,6 +1,7 @@
 #include "session/TableSession.h"
 
 #include <algorithm>
+#include <variant>
 
 namespace pipwright::session {
 
@@ -76,6 +77,7 @@ Answer TableSession::nextHand() {
     if (refusal != rules::Refusal::None)
         return {Refused::Rules, refusal};
     selected_.reset();
+    handEnded_.reset();
     for (TableListener* listener : listeners_)
         listener->handDealt();
     return {};
@@ -86,6 +88,8 @@ void TableSession::newGame(std::uint64_t seed) {
     game_ = rules::Game(setup_.rules, seed);
     selected_.reset();
     decisions_ = 0;
+    moves_.clear();
+    handEnded_.reset();
     for (TableListener* listener : listeners_)
         listener->handDealt();
 }
@@ -103,6 +107,14 @@ std::optional<Move> TableSession::hint() const {
     return table::chooseMove(view(), table::Level::Master, setup_.seed ^ 0x9e3779b97f4a7c15ULL);
 }
 
+Answer TableSession::replay(const Move& move) {
+    if (game_.phase() != rules::Phase::Playing)
+        return {Refused::NotYourTurn};
+    if (computerToPlay())
+        nextSeed();
+    return apply(move);
+}
+
 void TableSession::addListener(TableListener* listener) {
     listeners_.push_back(listener);
 }
@@ -115,6 +127,10 @@ Answer TableSession::apply(const Move& move) {
     const rules::Outcome outcome = game_.apply(move);
     if (!outcome.accepted())
         return {Refused::Rules, outcome.refusal};
+    moves_.push_back(move);
+    for (const rules::Event& event : outcome)
+        if (const auto* ended = std::get_if<rules::HandEnded>(&event))
+            handEnded_ = *ended;
     if (selected_ && !game_.hand(HumanSeat).contains(*selected_)) {
         selected_.reset();
         for (TableListener* listener : listeners_)

@@ -19,6 +19,7 @@ struct TableSetup {
     rules::RuleSet rules;
     std::array<table::Level, rules::MaxSeats> levels{}; // levels[0] is unused
     std::uint64_t seed = 1;
+    friend bool operator==(const TableSetup&, const TableSetup&) = default;
 };
 
 // Why a command from the player was not carried out.
@@ -87,6 +88,15 @@ public:
     Answer playComputerTurn();
     // The Master's choice for the player, from the player's view.
     std::optional<rules::Move> hint() const;
+    // Plays a move of a game kept in a file for the seat to play, as it was
+    // played: a computer seat's move counts as one of its decisions.
+    Answer replay(const rules::Move& move);
+    // Every move of this game so far, hand after hand.
+    const std::vector<rules::Move>& moves() const { return moves_; }
+    // How many decisions the computer seats have made in this game.
+    std::uint64_t decisions() const { return decisions_; }
+    // How the last hand ended, while no next hand has been dealt.
+    const std::optional<rules::HandEnded>& handEnded() const { return handEnded_; }
 
     void addListener(TableListener* listener);
     void removeListener(TableListener* listener);
@@ -100,6 +110,8 @@ private:
     rules::Game game_;
     std::optional<rules::Domino> selected_;
     std::uint64_t decisions_ = 0;
+    std::vector<rules::Move> moves_;
+    std::optional<rules::HandEnded> handEnded_;
     std::vector<TableListener*> listeners_;
 };
 

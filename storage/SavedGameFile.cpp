@@ -13,6 +13,8 @@ namespace {
 
 // A saved game is a few kilobytes; anything far larger is not one.
 constexpr qint64 SavedGameLimit = qint64{1024} * 1024;
+// How a table's file begins.
+constexpr char TableFileMark[] = "pipwright-table ";
 
 } // namespace
 
@@ -43,17 +45,7 @@ QString settledGameFileName(const QString& path) {
     return settled + QStringLiteral(".txt");
 }
 
-FileOutcome savePresentGame(const QString& path, const GameState& state, bool timerRunning) {
-    const std::string bytes = writeSavedGame(state, timerRunning);
-    // A file that would not open again to the same game is never written.
-    const LoadResult check = readSavedGame(bytes, state);
-    if (!check.game)
-        return {
-            false,
-            translated(Text("SavedGame", "the game would not open again: %1").arg(check.error))};
-    if (writeSavedGame(check.game->state, check.game->timerWasRunning) != bytes)
-        return {false,
-                translated(Text("SavedGame", "the game would not open again as it was saved"))};
+FileOutcome writeWholeFile(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     // Unbuffered, so a short write (a full disk) shows here instead of being
     // dropped when the file is committed.
@@ -70,11 +62,31 @@ FileOutcome savePresentGame(const QString& path, const GameState& state, bool ti
     return {true, {}};
 }
 
+FileOutcome savePresentGame(const QString& path, const GameState& state, bool timerRunning) {
+    const std::string bytes = writeSavedGame(state, timerRunning);
+    // A file that would not open again to the same game is never written.
+    const LoadResult check = readSavedGame(bytes, state);
+    if (!check.game)
+        return {
+            false,
+            translated(Text("SavedGame", "the game would not open again: %1").arg(check.error))};
+    if (writeSavedGame(check.game->state, check.game->timerWasRunning) != bytes)
+        return {false,
+                translated(Text("SavedGame", "the game would not open again as it was saved"))};
+    return writeWholeFile(path, bytes);
+}
+
 OpenedGame openPreviousGame(const QString& path, const GameState& current) {
     OpenedGame opened;
     const std::optional<QByteArray> bytes = readWholeFile(path, SavedGameLimit, &opened.reason);
     if (!bytes)
         return opened;
+    // A table's file says so on its first line; it is never read as a game.
+    if (bytes->startsWith(TableFileMark)) {
+        opened.reason = translated(
+            Text("SavedGame", "this is a table's file: open it with Open in the table window"));
+        return opened;
+    }
     LoadResult result = readSavedGame(
         std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), current);
     if (!result.game) {

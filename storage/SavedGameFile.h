@@ -1,16 +1,12 @@
 #pragma once
 
 #include "storage/SavedGame.h"
+#include "storage/WholeFile.h"
 
 #include <QString>
 #include <optional>
 
 namespace pipwright {
-
-struct FileOutcome {
-    bool ok = false;
-    QString reason; // why it failed, for the caller to show or drop
-};
 
 // The name a saved game is written under: one without a suffix, or ending in
 // a dot, gets the game's own ".txt".
@@ -29,9 +25,5 @@ struct OpenedGame {
 // Reads a saved game over a copy of current. Nothing is returned unless the
 // whole file reads and passes its checks.
 OpenedGame openPreviousGame(const QString& path, const GameState& current);
-
-// Reads at most limit bytes of a file; nothing when it cannot be read or is
-// larger than that.
-std::optional<QByteArray> readWholeFile(const QString& path, qint64 limit, QString* reason);
 
 } // namespace pipwright

@@ -811,6 +811,10 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>a score is one play cannot reach</source>
         <translation>ein Punktestand ist im Spiel nicht erreichbar</translation>
     </message>
+    <message>
+        <source>this is a table&apos;s file: open it with Open in the table window</source>
+        <translation>das ist eine Tischdatei: öffne sie mit Öffnen im Tischfenster</translation>
+    </message>
 </context>
 <context>
     <name>ScoreSheet</name>
@@ -900,6 +904,53 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>%1 held %2: %3</source>
         <translation>%1 hatte %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <source>this is a saved game of the classic window: open it with Open a Previous Game</source>
+        <translation>das ist ein gespeichertes Spiel des klassischen Fensters: lade es mit Früheres Spiel laden</translation>
+    </message>
+    <message>
+        <source>this is not a table file</source>
+        <translation>das ist keine Tischdatei</translation>
+    </message>
+    <message>
+        <source>this line does not follow from the game before it</source>
+        <translation>diese Zeile folgt nicht aus dem Spiel davor</translation>
+    </message>
+    <message>
+        <source>the file goes on after the table&apos;s state</source>
+        <translation>die Datei geht nach dem Stand des Tisches weiter</translation>
+    </message>
+    <message>
+        <source>the computers&apos; decisions differ from the game</source>
+        <translation>die Entscheidungen der Computer passen nicht zum Spiel</translation>
+    </message>
+    <message>
+        <source>this line cannot be read</source>
+        <translation>diese Zeile ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the file ends before the table&apos;s state</source>
+        <translation>die Datei endet vor dem Stand des Tisches</translation>
+    </message>
+    <message>
+        <source>this line does not agree with the game as replayed</source>
+        <translation>diese Zeile stimmt nicht mit dem nachgespielten Spiel überein</translation>
+    </message>
+    <message>
+        <source>no table is played with these rules</source>
+        <translation>mit diesen Regeln wird an keinem Tisch gespielt</translation>
+    </message>
+    <message>
+        <source>this seat is not the one to play</source>
+        <translation>dieser Platz ist nicht am Zug</translation>
+    </message>
+    <message>
+        <source>the rules refuse this move</source>
+        <translation>die Regeln lassen diesen Zug nicht zu</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1548,28 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>This hand must be led with %1.</source>
         <translation>Diese Runde muss mit %1 eröffnet werden.</translation>
+    </message>
+    <message>
+        <source>Tables (*.table);;All Files (*)</source>
+        <translation>Tische (*.table);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save the Table</source>
+        <translation>Tisch speichern</translation>
+    </message>
+    <message>
+        <source>The table was not saved to
+%1
+
+%2</source>
+        <translation>Der Tisch wurde nicht gespeichert in
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Open a Table</source>
+        <translation>Tisch öffnen</translation>
     </message>
 </context>
 <context>

@@ -811,6 +811,10 @@ Publicado con la licencia MIT.</translation>
         <source>a score is one play cannot reach</source>
         <translation>hay una puntuación que el juego no puede alcanzar</translation>
     </message>
+    <message>
+        <source>this is a table&apos;s file: open it with Open in the table window</source>
+        <translation>es un archivo de mesa: ábralo con Abrir en la ventana de la mesa</translation>
+    </message>
 </context>
 <context>
     <name>ScoreSheet</name>
@@ -900,6 +904,53 @@ Publicado con la licencia MIT.</translation>
     <message>
         <source>%1 held %2: %3</source>
         <translation>%1 tenía %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <source>this is a saved game of the classic window: open it with Open a Previous Game</source>
+        <translation>es una partida guardada de la ventana clásica: ábrala con Abrir una partida anterior</translation>
+    </message>
+    <message>
+        <source>this is not a table file</source>
+        <translation>no es un archivo de mesa</translation>
+    </message>
+    <message>
+        <source>this line does not follow from the game before it</source>
+        <translation>esta línea no se sigue de la partida anterior</translation>
+    </message>
+    <message>
+        <source>the file goes on after the table&apos;s state</source>
+        <translation>el archivo sigue después del estado de la mesa</translation>
+    </message>
+    <message>
+        <source>the computers&apos; decisions differ from the game</source>
+        <translation>las decisiones de las computadoras no cuadran con la partida</translation>
+    </message>
+    <message>
+        <source>this line cannot be read</source>
+        <translation>esta línea no se puede leer</translation>
+    </message>
+    <message>
+        <source>the file ends before the table&apos;s state</source>
+        <translation>el archivo termina antes del estado de la mesa</translation>
+    </message>
+    <message>
+        <source>this line does not agree with the game as replayed</source>
+        <translation>esta línea no coincide con la partida rejugada</translation>
+    </message>
+    <message>
+        <source>no table is played with these rules</source>
+        <translation>ninguna mesa se juega con estas reglas</translation>
+    </message>
+    <message>
+        <source>this seat is not the one to play</source>
+        <translation>no es el turno de este asiento</translation>
+    </message>
+    <message>
+        <source>the rules refuse this move</source>
+        <translation>las reglas no permiten esta jugada</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1548,28 @@ Publicado con la licencia MIT.</translation>
     <message>
         <source>This hand must be led with %1.</source>
         <translation>En esta mano hay que salir con %1.</translation>
+    </message>
+    <message>
+        <source>Tables (*.table);;All Files (*)</source>
+        <translation>Mesas (*.table);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save the Table</source>
+        <translation>Guardar la mesa</translation>
+    </message>
+    <message>
+        <source>The table was not saved to
+%1
+
+%2</source>
+        <translation>La mesa no se guardó en
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Open a Table</source>
+        <translation>Abrir una mesa</translation>
     </message>
 </context>
 <context>

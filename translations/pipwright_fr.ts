@@ -132,7 +132,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1,  Your game history is:</source>
-        <translation>%1, voici votre historique des parties :</translation>
+        <translation>%1, voici votre historique des parties&#xa0;:</translation>
     </message>
     <message>
         <source>Date of Play       Games Won        Games Lost</source>
@@ -140,14 +140,14 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1&apos;s Game History..</source>
-        <translation>Historique des parties : %1</translation>
+        <translation>Historique des parties&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is.</source>
-        <translation>L’historique des parties %1 est abîmé à la ligne %2 ; il est gardé tel quel.</translation>
+        <translation>L’historique des parties %1 est abîmé à la ligne %2&#xa0;; il est gardé tel quel.</translation>
     </message>
     <message>
         <source>Today&apos;s games were added to the end of %1, but the history could not be merged into one line per day.</source>
@@ -163,11 +163,11 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games were added to its end.</source>
-        <translation>L’historique des parties %1 est abîmé à la ligne %2 ; il est gardé tel quel. Les parties du jour ont été ajoutées à la fin.</translation>
+        <translation>L’historique des parties %1 est abîmé à la ligne %2&#xa0;; il est gardé tel quel. Les parties du jour ont été ajoutées à la fin.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is. Today&apos;s games could not be recorded.</source>
-        <translation>L’historique des parties %1 est abîmé à la ligne %2 ; il est gardé tel quel. Les parties du jour n’ont pas pu être enregistrées.</translation>
+        <translation>L’historique des parties %1 est abîmé à la ligne %2&#xa0;; il est gardé tel quel. Les parties du jour n’ont pas pu être enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -225,19 +225,19 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1, Hint: Draw a Domino from the BoneYard..</source>
-        <translation>%1, conseil : piochez un domino…</translation>
+        <translation>%1, conseil&#xa0;: piochez un domino…</translation>
     </message>
     <message>
         <source>%1, Hint: No Domino fits, press Can&apos;t Play..</source>
-        <translation>%1, conseil : rien ne va, appuyez sur Je boude…</translation>
+        <translation>%1, conseil&#xa0;: rien ne va, appuyez sur Je boude…</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Left End..</source>
-        <translation>%1, conseil : posez le domino choisi au bout gauche…</translation>
+        <translation>%1, conseil&#xa0;: posez le domino choisi au bout gauche…</translation>
     </message>
     <message>
         <source>%1, Hint: Play the selected Domino on the Right End..</source>
-        <translation>%1, conseil : posez le domino choisi au bout droit…</translation>
+        <translation>%1, conseil&#xa0;: posez le domino choisi au bout droit…</translation>
     </message>
     <message>
         <source>%1&apos;s Dominos</source>
@@ -281,7 +281,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1&apos;s Score is %2</source>
-        <translation>Score %1 : %2</translation>
+        <translation>Score %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1, The Computer is Thinking....</source>
@@ -289,7 +289,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Computer&apos;s Score is %1</source>
-        <translation>Score ordinateur : %1</translation>
+        <translation>Score ordinateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>The Computer has the Highest Domino, and will Start the Game..</source>
@@ -349,7 +349,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1, Hint: Lead with the %2 as your Set Domino..</source>
-        <translation>%1, conseil : ouvrez avec le %2…</translation>
+        <translation>%1, conseil&#xa0;: ouvrez avec le %2…</translation>
     </message>
 </context>
 <context>
@@ -363,23 +363,23 @@ Publié sous licence MIT.</translation>
     <name>PictureTexts</name>
     <message>
         <source>The line: no dominoes laid</source>
-        <translation>La chaîne : aucun domino posé</translation>
+        <translation>La chaîne&#xa0;: aucun domino posé</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, 1 domino laid</source>
-        <translation>La chaîne : bout gauche %1, bout droit %2, 1 domino posé</translation>
+        <translation>La chaîne&#xa0;: bout gauche %1, bout droit %2, 1 domino posé</translation>
     </message>
     <message>
         <source>The line: left end %1, right end %2, %3 dominoes laid</source>
-        <translation>La chaîne : bout gauche %1, bout droit %2, %3 dominos posés</translation>
+        <translation>La chaîne&#xa0;: bout gauche %1, bout droit %2, %3 dominos posés</translation>
     </message>
     <message>
         <source>BoneYard: 1 domino face down</source>
-        <translation>Pioche : 1 domino face cachée</translation>
+        <translation>Pioche&#xa0;: 1 domino face cachée</translation>
     </message>
     <message>
         <source>BoneYard: %1 dominoes face down</source>
-        <translation>Pioche : %1 dominos face cachée</translation>
+        <translation>Pioche&#xa0;: %1 dominos face cachée</translation>
     </message>
 </context>
 <context>
@@ -413,7 +413,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>The Computer&apos;s Dominos have a value of %1</source>
-        <translation>Valeur des dominos de l’ordinateur : %1</translation>
+        <translation>Valeur des dominos de l’ordinateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your Score of %1 will be increased by %2 to %3</source>
@@ -429,7 +429,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Your Dominos have a value of %1</source>
-        <translation>Valeur de vos dominos : %1</translation>
+        <translation>Valeur de vos dominos&#xa0;: %1</translation>
     </message>
     <message>
         <source>The Computer&apos;s Score of %1 will be increased by %2 to %3</source>
@@ -466,7 +466,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Score of %1 will be increased by %2 to %3.</source>
-        <translation>était de %1 ; il augmente de %2 et passe à %3.</translation>
+        <translation>était de %1&#xa0;; il augmente de %2 et passe à %3.</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with a Score of %2</source>
@@ -474,7 +474,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1, You and the Computer Tied with %2 Pips</source>
-        <translation>%1, égalité avec l’ordinateur : %2 points en main</translation>
+        <translation>%1, égalité avec l’ordinateur&#xa0;: %2 points en main</translation>
     </message>
 </context>
 <context>
@@ -553,7 +553,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>arm counts %1 and %2</source>
-        <translation>nombres de dominos des branches : %1 et %2</translation>
+        <translation>nombres de dominos des branches&#xa0;: %1 et %2</translation>
     </message>
     <message>
         <source>the two arms disagree on the Set Domino</source>
@@ -561,7 +561,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1 dominoes are missing</source>
-        <translation>dominos manquants : %1</translation>
+        <translation>dominos manquants&#xa0;: %1</translation>
     </message>
     <message>
         <source>a quoted text is not closed</source>
@@ -577,7 +577,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>the game would not open again: %1</source>
-        <translation>la partie ne se rouvrirait pas : %1</translation>
+        <translation>la partie ne se rouvrirait pas&#xa0;: %1</translation>
     </message>
     <message>
         <source>the game would not open again as it was saved</source>
@@ -585,7 +585,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the file ends before %1</source>
@@ -661,11 +661,11 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>the player&apos;s seven is marked other than the hand holds it</source>
-        <translation>l’indicateur « sept dominos » du joueur ne correspond pas à sa main</translation>
+        <translation>l’indicateur «&#xa0;sept dominos&#xa0;» du joueur ne correspond pas à sa main</translation>
     </message>
     <message>
         <source>the computer&apos;s seven is marked but not in its hand</source>
-        <translation>l’indicateur « sept dominos » de l’ordinateur est mis, mais sa main ne les a pas</translation>
+        <translation>l’indicateur «&#xa0;sept dominos&#xa0;» de l’ordinateur est mis, mais sa main ne les a pas</translation>
     </message>
     <message>
         <source>the side that draws second holds its seven first</source>
@@ -725,7 +725,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>the winner-starts setting</source>
-        <translation>le réglage « le gagnant commence »</translation>
+        <translation>le réglage «&#xa0;le gagnant commence&#xa0;»</translation>
     </message>
     <message>
         <source>the player&apos;s score</source>
@@ -741,11 +741,11 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>the player&apos;s Can&apos;t Play</source>
-        <translation>le « Je boude » du joueur</translation>
+        <translation>le «&#xa0;Je boude&#xa0;» du joueur</translation>
     </message>
     <message>
         <source>the computer&apos;s Can&apos;t Play</source>
-        <translation>le « Je boude » de l’ordinateur</translation>
+        <translation>le «&#xa0;Je boude&#xa0;» de l’ordinateur</translation>
     </message>
     <message>
         <source>the drawing place</source>
@@ -753,11 +753,11 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>the player&apos;s seven</source>
-        <translation>l’indicateur « sept dominos » du joueur</translation>
+        <translation>l’indicateur «&#xa0;sept dominos&#xa0;» du joueur</translation>
     </message>
     <message>
         <source>the computer&apos;s seven</source>
-        <translation>l’indicateur « sept dominos » de l’ordinateur</translation>
+        <translation>l’indicateur «&#xa0;sept dominos&#xa0;» de l’ordinateur</translation>
     </message>
     <message>
         <source>the computer&apos;s played domino</source>
@@ -801,7 +801,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>the dominoes are not a game that can be played: %1</source>
-        <translation>les dominos ne forment pas une partie jouable : %1</translation>
+        <translation>les dominos ne forment pas une partie jouable&#xa0;: %1</translation>
     </message>
     <message>
         <source>a side holds its seven before who plays first is drawn</source>
@@ -810,6 +810,10 @@ Publié sous licence MIT.</translation>
     <message>
         <source>a score is one play cannot reach</source>
         <translation>un score est impossible à atteindre en jouant</translation>
+    </message>
+    <message>
+        <source>this is a table&apos;s file: open it with Open in the table window</source>
+        <translation>c’est un fichier de table&#xa0;: ouvrez-le avec Ouvrir dans la fenêtre de la table</translation>
     </message>
 </context>
 <context>
@@ -825,15 +829,15 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1 set %2: %3 + %4 = %5, +%6</source>
-        <translation>%1 ouvre avec %2 : %3 + %4 = %5, +%6</translation>
+        <translation>%1 ouvre avec %2&#xa0;: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the left: %3 + %4 = %5, +%6</source>
-        <translation>%1 pose %2 à gauche : %3 + %4 = %5, +%6</translation>
+        <translation>%1 pose %2 à gauche&#xa0;: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 laid %2 on the right: %3 + %4 = %5, +%6</source>
-        <translation>%1 pose %2 à droite : %3 + %4 = %5, +%6</translation>
+        <translation>%1 pose %2 à droite&#xa0;: %3 + %4 = %5, +%6</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -842,7 +846,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Totals: %1 %2, Computer %3</source>
-        <translation>Totaux : %1 %2, Ordinateur %3</translation>
+        <translation>Totaux&#xa0;: %1 %2, Ordinateur %3</translation>
     </message>
     <message>
         <source>%1 wins the game, %2 to %3.</source>
@@ -850,7 +854,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Opened from a file: %1 %2, Computer %3</source>
-        <translation>Partie ouverte depuis un fichier : %1 %2, Ordinateur %3</translation>
+        <translation>Partie ouverte depuis un fichier&#xa0;: %1 %2, Ordinateur %3</translation>
     </message>
     <message>
         <source>Round restarted, back to %1 %2, Computer %3</source>
@@ -858,7 +862,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Game restarted: %1 %2, Computer %3</source>
-        <translation>Partie recommencée : %1 %2, Ordinateur %3</translation>
+        <translation>Partie recommencée&#xa0;: %1 %2, Ordinateur %3</translation>
     </message>
     <message>
         <source>%1 went out.</source>
@@ -882,15 +886,15 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: no points</source>
-        <translation>%1 a %2 en main, Ordinateur %3 : aucun point</translation>
+        <translation>%1 a %2 en main, Ordinateur %3&#xa0;: aucun point</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, +%5 to %6</source>
-        <translation>%1 a %2 en main, Ordinateur %3 : %4, +%5 pour %6</translation>
+        <translation>%1 a %2 en main, Ordinateur %3&#xa0;: %4, +%5 pour %6</translation>
     </message>
     <message>
         <source>%1 holds %2, Computer %3: %4, rounds to %5, +%6 to %7</source>
-        <translation>%1 a %2 en main, Ordinateur %3 : %4, arrondi à %5, +%6 pour %7</translation>
+        <translation>%1 a %2 en main, Ordinateur %3&#xa0;: %4, arrondi à %5, +%6 pour %7</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -899,7 +903,54 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1 held %2: %3</source>
-        <translation>%1 avait %2 : %3</translation>
+        <translation>%1 avait %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <source>this is a saved game of the classic window: open it with Open a Previous Game</source>
+        <translation>c’est une partie enregistrée de la fenêtre classique&#xa0;: ouvrez-la avec Ouvrir une partie précédente</translation>
+    </message>
+    <message>
+        <source>this is not a table file</source>
+        <translation>ce n’est pas un fichier de table</translation>
+    </message>
+    <message>
+        <source>this line does not follow from the game before it</source>
+        <translation>cette ligne ne découle pas de la partie qui précède</translation>
+    </message>
+    <message>
+        <source>the file goes on after the table&apos;s state</source>
+        <translation>le fichier continue après l’état de la table</translation>
+    </message>
+    <message>
+        <source>the computers&apos; decisions differ from the game</source>
+        <translation>les décisions des ordinateurs ne correspondent pas à la partie</translation>
+    </message>
+    <message>
+        <source>this line cannot be read</source>
+        <translation>cette ligne est illisible</translation>
+    </message>
+    <message>
+        <source>the file ends before the table&apos;s state</source>
+        <translation>le fichier s’arrête avant l’état de la table</translation>
+    </message>
+    <message>
+        <source>this line does not agree with the game as replayed</source>
+        <translation>cette ligne ne concorde pas avec la partie rejouée</translation>
+    </message>
+    <message>
+        <source>no table is played with these rules</source>
+        <translation>aucune table ne se joue avec ces règles</translation>
+    </message>
+    <message>
+        <source>this seat is not the one to play</source>
+        <translation>ce n’est pas à cette place de jouer</translation>
+    </message>
+    <message>
+        <source>the rules refuse this move</source>
+        <translation>les règles refusent ce coup</translation>
     </message>
 </context>
 <context>
@@ -978,35 +1029,35 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Four at the table, partners opposite, all 28 dealt; the side that goes out takes the pips left in every hand.</source>
-        <translation>Quatre à la table, partenaires face à face, les 28 distribués ; l’équipe qui finit prend les points de toutes les mains.</translation>
+        <translation>Quatre à la table, partenaires face à face, les 28 distribués&#xa0;; l’équipe qui finit prend les points de toutes les mains.</translation>
     </message>
     <message>
         <source>Seven each, no drawing: pass when nothing fits; the winner takes the others&apos; pips less their own.</source>
-        <translation>Sept chacun, sans pioche : on passe quand rien ne va ; le gagnant prend les points des autres moins les siens.</translation>
+        <translation>Sept chacun, sans pioche&#xa0;: on passe quand rien ne va&#xa0;; le gagnant prend les points des autres moins les siens.</translation>
     </message>
     <message>
         <source>Draw from the BoneYard until a domino fits; the winner takes the others&apos; pips less their own.</source>
-        <translation>Piochez jusqu’à ce qu’un domino aille ; le gagnant prend les points des autres moins les siens.</translation>
+        <translation>Piochez jusqu’à ce qu’un domino aille&#xa0;; le gagnant prend les points des autres moins les siens.</translation>
     </message>
     <message>
         <source>Draw when stuck; score the open ends whenever they add up to a multiple of five.</source>
-        <translation>Piochez si vous êtes bloqué ; marquez les bouts quand leur total est un multiple de cinq.</translation>
+        <translation>Piochez si vous êtes bloqué&#xa0;; marquez les bouts quand leur total est un multiple de cinq.</translation>
     </message>
     <message>
         <source>Score the ends by fives and threes (15 scores 8); knock when nothing fits.</source>
-        <translation>Marquez les bouts par cinq et par trois (15 vaut 8) ; frappez quand rien ne va.</translation>
+        <translation>Marquez les bouts par cinq et par trois (15 vaut 8)&#xa0;; frappez quand rien ne va.</translation>
     </message>
     <message>
         <source>%1: leads %2</source>
-        <translation>%1 : ouvre avec %2</translation>
+        <translation>%1&#xa0;: ouvre avec %2</translation>
     </message>
     <message>
         <source>%1: lays %2 on the left end</source>
-        <translation>%1 : pose %2 à gauche</translation>
+        <translation>%1&#xa0;: pose %2 à gauche</translation>
     </message>
     <message>
         <source>%1: lays %2 on the right end</source>
-        <translation>%1 : pose %2 à droite</translation>
+        <translation>%1&#xa0;: pose %2 à droite</translation>
     </message>
     <message>
         <source>, scores %1</source>
@@ -1014,11 +1065,11 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1: draws</source>
-        <translation>%1 : pioche</translation>
+        <translation>%1&#xa0;: pioche</translation>
     </message>
     <message>
         <source>%1: passes</source>
-        <translation>%1 : passe</translation>
+        <translation>%1&#xa0;: passe</translation>
     </message>
     <message>
         <source>%1 won the game</source>
@@ -1038,7 +1089,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>The lowest hands are level: nobody scores.</source>
-        <translation>Les mains les plus faibles sont à égalité : personne ne marque.</translation>
+        <translation>Les mains les plus faibles sont à égalité&#xa0;: personne ne marque.</translation>
     </message>
     <message>
         <source>Nothing to %1.</source>
@@ -1066,7 +1117,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>%1: %2, to %3</source>
-        <translation>%1 : %2, pour %3</translation>
+        <translation>%1&#xa0;: %2, pour %3</translation>
     </message>
     <message>
         <source>Line, empty</source>
@@ -1078,23 +1129,23 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Hint: draw</source>
-        <translation>Conseil : piochez</translation>
+        <translation>Conseil&#xa0;: piochez</translation>
     </message>
     <message>
         <source>Hint: pass</source>
-        <translation>Conseil : passez</translation>
+        <translation>Conseil&#xa0;: passez</translation>
     </message>
     <message>
         <source>Hint: lead %1</source>
-        <translation>Conseil : ouvrez avec %1</translation>
+        <translation>Conseil&#xa0;: ouvrez avec %1</translation>
     </message>
     <message>
         <source>Hint: lay %1 on the left end</source>
-        <translation>Conseil : posez %1 à gauche</translation>
+        <translation>Conseil&#xa0;: posez %1 à gauche</translation>
     </message>
     <message>
         <source>Hint: lay %1 on the right end</source>
-        <translation>Conseil : posez %1 à droite</translation>
+        <translation>Conseil&#xa0;: posez %1 à droite</translation>
     </message>
     <message>
         <source>you</source>
@@ -1121,7 +1172,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>To increase the Time You or the Computer have to play a Domino, move the Slider to the right and to decrease the time, move it to the Left.  The minimum time is 1 seconds and the maximum is 12 seconds.  To start the Timer, Check the Box to the Left.</source>
-        <translation>Pour allonger le temps dont vous et l’ordinateur disposez pour jouer un domino, déplacez le curseur vers la droite ; pour le raccourcir, vers la gauche. Le minimum est de 1 seconde et le maximum de 12 secondes. Pour lancer le minuteur, cochez la case à gauche.</translation>
+        <translation>Pour allonger le temps dont vous et l’ordinateur disposez pour jouer un domino, déplacez le curseur vers la droite&#xa0;; pour le raccourcir, vers la gauche. Le minimum est de 1 seconde et le maximum de 12 secondes. Pour lancer le minuteur, cochez la case à gauche.</translation>
     </message>
     <message>
         <source>Level of Play</source>
@@ -1192,17 +1243,17 @@ Publié sous licence MIT.</translation>
     <message numerus="yes">
         <source>Won %1 and lost %2 of %3 games: %4% won.</source>
         <translation>
-            <numerusform>Victoires : %1, défaites : %2, total : %3 (%4 % de victoires).</numerusform>
-            <numerusform>Victoires : %1, défaites : %2, total : %3 (%4 % de victoires).</numerusform>
+            <numerusform>Victoires&#xa0;: %1, défaites&#xa0;: %2, total&#xa0;: %3 (%4&#xa0;% de victoires).</numerusform>
+            <numerusform>Victoires&#xa0;: %1, défaites&#xa0;: %2, total&#xa0;: %3 (%4&#xa0;% de victoires).</numerusform>
         </translation>
     </message>
     <message>
         <source>The last %1 of %2 days played:</source>
-        <translation>Les %1 derniers des %2 jours joués :</translation>
+        <translation>Les %1 derniers des %2 jours joués&#xa0;:</translation>
     </message>
     <message>
         <source>%1: %2 won, %3 lost</source>
-        <translation>%1 : victoires %2, défaites %3</translation>
+        <translation>%1&#xa0;: victoires %2, défaites %3</translation>
     </message>
     <message>
         <source>Won</source>
@@ -1225,11 +1276,11 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation>&amp;Jeu :</translation>
+        <translation>&amp;Jeu&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Seats:</source>
-        <translation>&amp;Sièges :</translation>
+        <translation>&amp;Sièges&#xa0;:</translation>
     </message>
     <message>
         <source>Play as two &amp;partnerships</source>
@@ -1237,7 +1288,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>&amp;Target:</source>
-        <translation>&amp;Objectif :</translation>
+        <translation>&amp;Objectif&#xa0;:</translation>
     </message>
     <message>
         <source>The target must be reached &amp;exactly</source>
@@ -1253,11 +1304,11 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>&amp;Award:</source>
-        <translation>&amp;Gain :</translation>
+        <translation>&amp;Gain&#xa0;:</translation>
     </message>
     <message>
         <source>%1 plays as:</source>
-        <translation>%1 joue en :</translation>
+        <translation>%1 joue en&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1275,7 +1326,7 @@ Publié sous licence MIT.</translation>
     <name>pipwright::TableDrawing</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>BoneYard
@@ -1312,15 +1363,15 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>A domino fits: lay it.</source>
-        <translation>Un domino va : posez-le.</translation>
+        <translation>Un domino va&#xa0;: posez-le.</translation>
     </message>
     <message>
         <source>This game does not draw: pass.</source>
-        <translation>Ce jeu ne pioche pas : passez.</translation>
+        <translation>Ce jeu ne pioche pas&#xa0;: passez.</translation>
     </message>
     <message>
         <source>The BoneYard is empty: pass.</source>
-        <translation>La pioche est vide : passez.</translation>
+        <translation>La pioche est vide&#xa0;: passez.</translation>
     </message>
     <message>
         <source>Draw from the BoneYard first.</source>
@@ -1460,7 +1511,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>It fits both ends: choose one.</source>
-        <translation>Il va aux deux bouts : choisissez-en un.</translation>
+        <translation>Il va aux deux bouts&#xa0;: choisissez-en un.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -1468,11 +1519,11 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation>Points : %1</translation>
+        <translation>Points&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pips left: %1</source>
-        <translation>Points restants : %1</translation>
+        <translation>Points restants&#xa0;: %1</translation>
     </message>
     <message>
         <source>The hand is over</source>
@@ -1498,6 +1549,28 @@ Publié sous licence MIT.</translation>
         <source>This hand must be led with %1.</source>
         <translation>Il faut ouvrir cette main avec %1.</translation>
     </message>
+    <message>
+        <source>Tables (*.table);;All Files (*)</source>
+        <translation>Tables (*.table);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save the Table</source>
+        <translation>Enregistrer la table</translation>
+    </message>
+    <message>
+        <source>The table was not saved to
+%1
+
+%2</source>
+        <translation>La table n’a pas été enregistrée dans
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Open a Table</source>
+        <translation>Ouvrir une table</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::frmDominos</name>
@@ -1509,7 +1582,7 @@ Publié sous licence MIT.</translation>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The game was not saved to
@@ -1535,7 +1608,7 @@ n’a pas pu être ouvert.
     </message>
     <message>
         <source>The game history %1 is damaged at line %2, and is kept as it is; today&apos;s games are still added to its end.</source>
-        <translation>L’historique des parties %1 est abîmé à la ligne %2 et reste tel quel ; les parties du jour sont quand même ajoutées à la fin.</translation>
+        <translation>L’historique des parties %1 est abîmé à la ligne %2 et reste tel quel&#xa0;; les parties du jour sont quand même ajoutées à la fin.</translation>
     </message>
     <message>
         <source>Your dominoes</source>
@@ -1591,7 +1664,7 @@ prévue à cet effet.</translation>
     </message>
     <message>
         <source>Abandon this game at %1 to %2 and start a new one?</source>
-        <translation>Abandonner cette partie à %1 contre %2 et en commencer une autre ?</translation>
+        <translation>Abandonner cette partie à %1 contre %2 et en commencer une autre&#xa0;?</translation>
     </message>
     <message>
         <source>Restart the Existing Round</source>
@@ -1599,22 +1672,22 @@ prévue à cet effet.</translation>
     </message>
     <message>
         <source>Abandon the dominoes laid in this round and deal it again?</source>
-        <translation>Abandonner les dominos posés dans cette manche et la redistribuer ?</translation>
+        <translation>Abandonner les dominos posés dans cette manche et la redistribuer&#xa0;?</translation>
     </message>
     <message>
         <source>No hint for a draw: any domino in the BoneYard will do</source>
-        <translation>Pas de conseil pour piocher : n’importe quel domino de la pioche convient</translation>
+        <translation>Pas de conseil pour piocher&#xa0;: n’importe quel domino de la pioche convient</translation>
     </message>
     <message>
         <source>No hint now: it is not your turn</source>
-        <translation>Pas de conseil maintenant : ce n’est pas votre tour</translation>
+        <translation>Pas de conseil maintenant&#xa0;: ce n’est pas votre tour</translation>
     </message>
 </context>
 <context>
     <name>pipwright::frmTitle</name>
     <message>
         <source>What is Your Name?</source>
-        <translation>Quel est votre nom ?</translation>
+        <translation>Quel est votre nom&#xa0;?</translation>
     </message>
 </context>
 </TS>

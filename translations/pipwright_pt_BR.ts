@@ -811,6 +811,10 @@ Distribuído sob a Licença MIT.</translation>
         <source>a score is one play cannot reach</source>
         <translation>um dos placares não pode ser alcançado no jogo</translation>
     </message>
+    <message>
+        <source>this is a table&apos;s file: open it with Open in the table window</source>
+        <translation>este é um arquivo de mesa: abra-o com Abrir na janela da mesa</translation>
+    </message>
 </context>
 <context>
     <name>ScoreSheet</name>
@@ -900,6 +904,53 @@ Distribuído sob a Licença MIT.</translation>
     <message>
         <source>%1 held %2: %3</source>
         <translation>%1 tinha %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <source>this is a saved game of the classic window: open it with Open a Previous Game</source>
+        <translation>esta é uma partida salva da janela clássica: abra-a com Abrir uma Partida Salva</translation>
+    </message>
+    <message>
+        <source>this is not a table file</source>
+        <translation>este não é um arquivo de mesa</translation>
+    </message>
+    <message>
+        <source>this line does not follow from the game before it</source>
+        <translation>esta linha não decorre da partida até aqui</translation>
+    </message>
+    <message>
+        <source>the file goes on after the table&apos;s state</source>
+        <translation>o arquivo continua depois do estado da mesa</translation>
+    </message>
+    <message>
+        <source>the computers&apos; decisions differ from the game</source>
+        <translation>as decisões dos computadores não batem com a partida</translation>
+    </message>
+    <message>
+        <source>this line cannot be read</source>
+        <translation>esta linha não pode ser lida</translation>
+    </message>
+    <message>
+        <source>the file ends before the table&apos;s state</source>
+        <translation>o arquivo termina antes do estado da mesa</translation>
+    </message>
+    <message>
+        <source>this line does not agree with the game as replayed</source>
+        <translation>esta linha não confere com a partida rejogada</translation>
+    </message>
+    <message>
+        <source>no table is played with these rules</source>
+        <translation>nenhuma mesa se joga com estas regras</translation>
+    </message>
+    <message>
+        <source>this seat is not the one to play</source>
+        <translation>não é a vez deste lugar</translation>
+    </message>
+    <message>
+        <source>the rules refuse this move</source>
+        <translation>as regras não permitem esta jogada</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1548,28 @@ Distribuído sob a Licença MIT.</translation>
     <message>
         <source>This hand must be led with %1.</source>
         <translation>Nesta mão é preciso sair com %1.</translation>
+    </message>
+    <message>
+        <source>Tables (*.table);;All Files (*)</source>
+        <translation>Mesas (*.table);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Save the Table</source>
+        <translation>Salvar a Mesa</translation>
+    </message>
+    <message>
+        <source>The table was not saved to
+%1
+
+%2</source>
+        <translation>A mesa não foi salva em
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Open a Table</source>
+        <translation>Abrir uma Mesa</translation>
     </message>
 </context>
 <context>

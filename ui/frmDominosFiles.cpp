@@ -4,6 +4,7 @@
 #include "language/Translation.h"
 #include "storage/GameHistory.h"
 #include "storage/SavedGameFile.h"
+#include "ui/GameFolder.h"
 #include "ui/HistoryWindow.h"
 #include "ui/dialogs/GameConditionsDialog.h"
 #include "ui/frmDominos.h"
@@ -13,7 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 namespace pipwright {
 
@@ -31,13 +31,6 @@ QString historyTitleOf(const GameState& s) {
     return translated(historyTitle(s.PlayerName));
 }
 
-// The Documents folder when there is one, else the home folder: a folder that
-// is missing would be taken for a file name.
-QString startFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
 QString seconds(Single value) {
     return QString::number(static_cast<double>(value), 'g', 7);
 }
@@ -45,7 +38,7 @@ QString seconds(Single value) {
 } // namespace
 
 QString frmDominos::chooseGameFile(const QString& title, bool saving) {
-    QFileDialog dialog(this, title, startFolder(), tr("All Files (*.txt*) (*.txt)"));
+    QFileDialog dialog(this, title, gameFilesFolder(), tr("All Files (*.txt*) (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -3,14 +3,21 @@
 #include "ui/table/TableWindow.h"
 
 #include "rules/Presets.h"
+#include "ui/GameFolder.h"
 #include "ui/table/TableDrawing.h"
 #include "ui/table/TableTexts.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace pipwright {
@@ -263,6 +270,109 @@ TEST(TableMouse, ClickADominoThenItsEnd) {
         QTest::mouseClick(drawing, Qt::LeftButton, {}, onEnd);
         EXPECT_EQ(window->session().game().line().laidCount(), laid + 1);
     }
+}
+
+// Saved just after the player's move, the table opens in a new window as it
+// was, and plays on from there.
+TEST(TableFiles, SavedAfterAMoveReopensTheSameTable) {
+    QTemporaryDir folder;
+    auto window = quickTable(setupOf(rules::Preset::AllFives, 3));
+    ASSERT_TRUE(awaitPlayer(*window));
+    const rules::MoveList moves = window->session().humanMoves();
+    playByCommands(*window, moves[0]);
+    const std::uint64_t decisions = window->session().decisions();
+    const QString path = folder.filePath(QStringLiteral("after-a-move"));
+    ASSERT_TRUE(window->saveTo(path + QStringLiteral(".table")));
+    const rules::Game saved = window->session().game();
+
+    std::unique_ptr<TableWindow> reopened(window->openFrom(path + QStringLiteral(".table")));
+    ASSERT_TRUE(reopened);
+    reopened->setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_FALSE(window->isVisible()) << "the new window takes the old one's place";
+    EXPECT_TRUE(reopened->session().game() == saved);
+    EXPECT_EQ(reopened->session().decisions(), decisions);
+    EXPECT_TRUE(reopened->session().setup() == window->session().setup());
+    ASSERT_TRUE(awaitPlayer(*reopened));
+    EXPECT_GT(reopened->session().decisions(), decisions) << "the computers play on";
+}
+
+// Saved at a hand's end, the table reopens showing how that hand ended.
+TEST(TableFiles, SavedAtAHandsEndReopensShowingIt) {
+    QTemporaryDir folder;
+    auto window = quickTable(setupOf(rules::Preset::Draw, 2));
+    while (!handOver(*window)) {
+        ASSERT_TRUE(awaitPlayer(*window));
+        if (!handOver(*window))
+            playByCommands(*window, window->session().humanMoves()[0]);
+    }
+    const QString path = folder.filePath(QStringLiteral("hand-over.table"));
+    ASSERT_TRUE(window->saveTo(path));
+    std::unique_ptr<TableWindow> reopened(window->openFrom(path));
+    ASSERT_TRUE(reopened);
+    reopened->setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_EQ(reopened->statusText(), window->statusText());
+    EXPECT_TRUE(reopened->findChild<QPushButton*>(QStringLiteral("Onward"))->isVisible());
+}
+
+// Save starts in the classic dialog's folder, gives a bare name the table's
+// suffix, and replaces a file there only when the player says yes.
+TEST(TableFiles, AFileIsReplacedOnlyWhenThePlayerSaysSo) {
+    QTemporaryDir folder;
+    const QString kept = folder.filePath(QStringLiteral("kept.table"));
+    auto window = quickTable(setupOf(rules::Preset::Block, 2));
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old");
+        file.close();
+        QString asked, startedIn;
+        QObject context;
+        QTimer::singleShot(0, &context, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            startedIn = dialog->directory().absolutePath();
+            dialog->selectFile(folder.filePath(QStringLiteral("kept")));
+            QTimer::singleShot(0, &context, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_TRUE(box);
+                asked = box->text();
+                box->button(button)->click();
+            });
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        window->action(TableCommand::Save)->trigger();
+        EXPECT_EQ(startedIn, QDir(gameFilesFolder()).absolutePath());
+        EXPECT_TRUE(asked.contains(QStringLiteral("kept.table already exists")))
+            << asked.toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().startsWith("pipwright-table "), button == QMessageBox::Yes);
+    }
+}
+
+// A file refused says why, naming the line, and the table stays as it was.
+TEST(TableFiles, ARefusedFileLeavesTheTableAsItWas) {
+    QTemporaryDir folder;
+    auto window = quickTable(setupOf(rules::Preset::Block, 2));
+    ASSERT_TRUE(awaitPlayer(*window));
+    const rules::Game before = window->session().game();
+    const QString path = folder.filePath(QStringLiteral("damaged.table"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("pipwright-table 1\ngame poker seats=2\n");
+    file.close();
+    QString shown;
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    EXPECT_EQ(window->openFrom(path), nullptr);
+    EXPECT_TRUE(shown.contains(QStringLiteral("line 2"))) << shown.toStdString();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->session().game() == before);
+    EXPECT_TRUE(window->action(TableCommand::Open)->isEnabled());
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 #include "rules/Audit.h"
 #include "rules/Game.h"
 #include "rules/Random.h"
-#include "tools/tables/RecordWriter.h"
+#include "storage/table/RecordWriter.h"
+#include "storage/table/TableFile.h"
 
 #include <optional>
 #include <ostream>
@@ -24,6 +25,9 @@ public:
              TablePlayResult& result, std::ostream& diagnostics, long gameNumber)
         : options_(options), game_(options.rules, gameSeed), audit_(game_), moves_(moveSeed),
           result_(result), diagnostics_(diagnostics), gameNumber_(gameNumber) {
+        setup_.rules = options.rules;
+        setup_.levels = options.levels;
+        setup_.seed = gameSeed;
         if (options_.record) {
             writer_.emplace(*options_.record);
             writer_->game(options_.rules, gameSeed);
@@ -32,7 +36,7 @@ public:
 
     // Plays the game to its end, or to the first broken rule.
     void play() {
-        if (!check(rules::Audit::atStart(game_)))
+        if (!check(rules::Audit::atStart(game_)) || !reopen())
             return;
         hand();
         for (int hands = 1; hands < HandLimit; ++hands) {
@@ -44,7 +48,7 @@ public:
                 return;
             const rules::Game before = game_;
             game_.dealNextHand();
-            if (!check(audit_.afterDeal(before, game_)))
+            if (!check(audit_.afterDeal(before, game_)) || !reopen())
                 return;
             hand();
         }
@@ -74,11 +78,37 @@ private:
                          std::string(rules::describe(outcome.refusal)));
         if (!check(audit_.afterMove(before, chosen, outcome, game_)))
             return false;
+        played_.push_back(chosen);
+        // A session counts the decisions of every seat but the player's.
+        if (seat != session::HumanSeat)
+            ++decisions_;
+        if (!reopen())
+            return false;
         if (writer_)
             writer_->events(game_, outcome);
         for (const rules::Event& event : outcome)
             if (const auto* won = std::get_if<rules::GameEnded>(&event))
                 winner_ = won->side;
+        return true;
+    }
+
+    // Saves the table and opens it again: the same game, the same session, and
+    // the same bytes when saved once more.
+    bool reopen() {
+        if (!options_.reopen)
+            return true;
+        ++result_.reopens;
+        const std::string bytes = writeTableFile(setup_, decisions_, played_, game_);
+        const TableFileRead read = readTableFile(bytes);
+        if (!read.session)
+            return check("the saved table did not open: " + read.error.english());
+        if (!(read.session->game() == game_))
+            return check("the reopened game differs from the one played");
+        if (!(read.session->setup() == setup_) || read.session->decisions() != decisions_ ||
+            read.session->moves() != played_)
+            return check("the reopened session differs from the one played");
+        if (writeTableFile(*read.session) != bytes)
+            return check("saved again, the reopened table gives other bytes");
         return true;
     }
 
@@ -99,6 +129,9 @@ private:
     std::ostream& diagnostics_;
     long gameNumber_;
     std::optional<RecordWriter> writer_;
+    session::TableSetup setup_;
+    std::vector<rules::Move> played_;
+    std::uint64_t decisions_ = 0;
     std::optional<int> winner_;
 };
 

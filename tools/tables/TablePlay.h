@@ -16,6 +16,7 @@ struct TablePlayOptions {
     long games = 100;
     std::uint64_t seed = 1;
     std::ostream* record = nullptr; // every game in the record format, when set
+    bool reopen = false;            // save and reopen the table after every move and deal
 };
 
 struct TablePlayResult {
@@ -23,6 +24,7 @@ struct TablePlayResult {
     long hands = 0;
     std::array<long, rules::MaxSeats> sideWins{};
     long violations = 0;
+    long reopens = 0;             // tables saved and reopened
     std::vector<double> masterMs; // processor time of each Master decision, in ms
 };
 

@@ -27,7 +27,7 @@ constexpr const char* Usage =
     "usage: pipwright-tables --preset partners|block|draw|all-fives|fives-and-threes\n"
     "                        [--seats N] [--partners yes|no] [--levels L1,L2,...]\n"
     "                        [--games N] [--seed S] [--target T] [--exact yes|no]\n"
-    "                        [--award all|opponents] [--record FILE]\n"
+    "                        [--award all|opponents] [--record FILE] [--reopen yes|no]\n"
     "  a level is novice, expert or master, one per seat in seat order\n";
 
 std::optional<bool> yesNo(std::string_view text) {
@@ -104,6 +104,10 @@ std::optional<Parsed> parse(int argc, char** argv) {
             const auto n = number<std::uint64_t>(value);
             ok = n.has_value();
             parsed.options.seed = n.value_or(0);
+        } else if (name == "--reopen") {
+            const auto reopen = yesNo(value);
+            ok = reopen.has_value();
+            parsed.options.reopen = reopen.value_or(false);
         } else if (name == "--record") {
             parsed.recordFile = value;
             ok = !value.empty();
@@ -213,6 +217,8 @@ int main(int argc, char** argv) {
                     result.masterMs.size(), percentile(result.masterMs, 0.5),
                     percentile(result.masterMs, 0.99), result.masterMs.back());
     }
+    if (parsed->options.reopen)
+        std::printf("reopens=%ld\n", result.reopens);
     std::printf("games=%ld hands=%ld invariant_violations=%ld games_per_second=%.0f\n",
                 result.games, result.hands, result.violations,
                 seconds > 0 ? static_cast<double>(result.games) / seconds : 0);

@@ -1,5 +1,7 @@
 #include "ui/table/TableWindow.h"
 
+#include "storage/SavedTableFile.h"
+#include "ui/GameFolder.h"
 #include "ui/TableAccessible.h"
 #include "ui/WindowIcon.h"
 #include "ui/table/NewTableDialog.h"
@@ -10,8 +12,12 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -83,10 +89,14 @@ PictureReading listReading(const QString& name, const QStringList& items, std::v
 } // namespace
 
 TableWindow::TableWindow(const session::TableSetup& setup, QWidget* parent)
-    : QMainWindow(parent), session_(std::make_unique<session::TableSession>(setup)) {
+    : TableWindow(std::make_unique<session::TableSession>(setup), parent) {}
+
+TableWindow::TableWindow(std::unique_ptr<session::TableSession> session, QWidget* parent)
+    : QMainWindow(parent), session_(std::move(session)) {
     setObjectName(QStringLiteral("TableWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("%1 – Pipwright").arg(tabletext::presetTitle(setup.rules.preset)));
+    setWindowTitle(
+        tr("%1 – Pipwright").arg(tabletext::presetTitle(session_->setup().rules.preset)));
     setWindowIcon(dominoIcon());
     drawing_ = new TableDrawing(*session_, this);
     setCentralWidget(drawing_);
@@ -120,6 +130,15 @@ TableWindow::TableWindow(const session::TableSetup& setup, QWidget* parent)
     if (const QScreen* where = screen())
         size = size.boundedTo(where->availableGeometry().size() * 0.95);
     resize(size);
+    // A table opened at a hand's end shows that end as it was told.
+    if (const std::optional<rules::HandEnded>& ended = session_->handEnded()) {
+        tableEvent(*ended);
+        if (session_->game().phase() == rules::Phase::GameOver && ended->winner != rules::NoSeat) {
+            const int side = rules::sideOf(session_->game().rules(), ended->winner);
+            tableEvent(rules::GameEnded{side, rules::firstSeatOf(session_->game().rules(), side)});
+        }
+        pendingNews_.clear();
+    }
     schedule();
     refresh();
 }
@@ -149,9 +168,9 @@ void TableWindow::createActions() {
                          QKeySequence(Qt::CTRL | Qt::Key_N), "tableNew",
                          &TableWindow::openNewTable));
     table->addAction(add(TableCommand::Open, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
-                         "tableOpen", [] {}));
+                         "tableOpen", &TableWindow::openTable));
     table->addAction(add(TableCommand::Save, tr("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
-                         "tableSave", [] {}));
+                         "tableSave", &TableWindow::saveTable));
     table->addAction(add(TableCommand::Restart, tr("&Restart the Game"),
                          QKeySequence(Qt::CTRL | Qt::Key_R), "tableRestart",
                          &TableWindow::restart));
@@ -160,9 +179,8 @@ void TableWindow::createActions() {
     table->addSeparator();
     table->addAction(add(TableCommand::Close, tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W),
                          "tableClose", &QWidget::close));
-    // Files and the score sheet of a table come with a later release.
-    for (TableCommand later : {TableCommand::Open, TableCommand::Save, TableCommand::ScoreSheet})
-        action(later)->setEnabled(false);
+    // The score sheet of a table comes with a later release.
+    action(TableCommand::ScoreSheet)->setEnabled(false);
 
     QMenu* play = menuBar()->addMenu(tr("&Play"));
     add(TableCommand::Previous, tr("Previous Domino"),
@@ -448,6 +466,73 @@ void TableWindow::openNewTable() {
     auto* table = new TableWindow(dialog.setup());
     table->show();
     close();
+}
+
+QString TableWindow::chooseTableFile(const QString& title, bool saving) {
+    QFileDialog dialog(this, title, gameFilesFolder(), tr("Tables (*.table);;All Files (*)"));
+    dialog.setDefaultSuffix(QStringLiteral("table"));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The name is settled first, so the question is asked of the file written.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    QString chosen = dialog.selectedFiles().constFirst();
+    if (!saving)
+        return chosen;
+    QString path = settledTableFileName(chosen);
+    if (QFileInfo::exists(path)) {
+        QMessageBox box(
+            QMessageBox::Warning, title,
+            QCoreApplication::translate("pipwright::frmDominos",
+                                        "%1 already exists.\nDo you want to replace it?")
+                .arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        box.exec();
+        if (box.clickedButton() != box.button(QMessageBox::Yes))
+            return {};
+    }
+    return path;
+}
+
+void TableWindow::saveTable() {
+    const QString path = chooseTableFile(tr("Save the Table"), true);
+    if (!path.isEmpty())
+        saveTo(path);
+}
+
+bool TableWindow::saveTo(const QString& path) {
+    const FileOutcome saved = pipwright::saveTable(path, *session_);
+    if (!saved.ok)
+        QMessageBox::critical(this, tr("Save the Table"),
+                              tr("The table was not saved to\n%1\n\n%2")
+                                  .arg(QDir::toNativeSeparators(path), saved.reason));
+    return saved.ok;
+}
+
+void TableWindow::openTable() {
+    const QString path = chooseTableFile(tr("Open a Table"), false);
+    if (!path.isEmpty())
+        openFrom(path);
+}
+
+TableWindow* TableWindow::openFrom(const QString& path) {
+    OpenedTable opened = pipwright::openTable(path);
+    if (!opened.session) {
+        QMessageBox::critical(
+            this, tr("Open a Table"),
+            QCoreApplication::translate("pipwright::frmDominos",
+                                        "The file\n%1\ncould not be opened.\n\n%2")
+                .arg(QDir::toNativeSeparators(path), opened.reason));
+        return nullptr;
+    }
+    auto* table = new TableWindow(std::move(opened.session));
+    table->setThinkingTime(thinkMs_);
+    table->setGeometry(geometry());
+    table->show();
+    close();
+    return table;
 }
 
 void TableWindow::showHelp() {

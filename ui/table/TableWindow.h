@@ -51,6 +51,8 @@ class TableWindow : public QMainWindow, private session::TableListener {
     Q_OBJECT
 public:
     explicit TableWindow(const session::TableSetup& setup, QWidget* parent = nullptr);
+    // A window over a session already built, such as a table opened from a file.
+    explicit TableWindow(std::unique_ptr<session::TableSession> session, QWidget* parent = nullptr);
     ~TableWindow() override;
 
     const session::TableSession& session() const { return *session_; }
@@ -70,6 +72,11 @@ public:
     void doubleClickHand(rules::Domino domino);
     void clickEnd(rules::End end);
     void layOn(rules::End end);
+    // Saves the table to path, saying why when it cannot; whether it did.
+    bool saveTo(const QString& path);
+    // Opens the table at path in a new window in place of this one; nothing
+    // changes here when the file is refused. The new window, or null.
+    TableWindow* openFrom(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -95,6 +102,10 @@ private:
     void nextHand();
     void restart();
     void openNewTable();
+    void saveTable();
+    void openTable();
+    // The file chosen in the dialog, the player agreeing to replace one; empty for none.
+    QString chooseTableFile(const QString& title, bool saving);
     void showHelp();
     void placeOverlays();
 

@@ -1,4 +1,4 @@
-#include "tools/tables/RecordWriter.h"
+#include "storage/table/RecordWriter.h"
 
 #include "rules/Presets.h"
 
