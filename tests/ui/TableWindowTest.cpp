@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace pipwright {
@@ -325,22 +324,16 @@ TEST(TableFiles, AFileIsReplacedOnlyWhenThePlayerSaysSo) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("old");
         file.close();
-        QString asked, startedIn;
-        QObject context;
-        QTimer::singleShot(0, &context, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(dialog);
-            startedIn = dialog->directory().absolutePath();
-            dialog->selectFile(folder.filePath(QStringLiteral("kept")));
-            QTimer::singleShot(0, &context, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                ASSERT_TRUE(box);
-                asked = box->text();
-                box->button(button)->click();
-            });
-            static_cast<QDialog*>(dialog)->accept();
-        });
         window->action(TableCommand::Save)->trigger();
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        const QString startedIn = dialog->directory().absolutePath();
+        dialog->selectFile(folder.filePath(QStringLiteral("kept")));
+        static_cast<QDialog*>(dialog)->accept();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        const QString asked = box->text();
+        box->button(button)->click();
         EXPECT_EQ(startedIn, QDir(gameFilesFolder()).absolutePath());
         EXPECT_TRUE(asked.contains(QStringLiteral("kept.table already exists")))
             << asked.toStdString();
@@ -360,15 +353,11 @@ TEST(TableFiles, ARefusedFileLeavesTheTableAsItWas) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("pipwright-table 1\ngame poker seats=2\n");
     file.close();
-    QString shown;
-    QObject context;
-    QTimer::singleShot(0, &context, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->accept();
-        }
-    });
     EXPECT_EQ(window->openFrom(path), nullptr);
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(box);
+    const QString shown = box->text();
+    box->accept();
     EXPECT_TRUE(shown.contains(QStringLiteral("line 2"))) << shown.toStdString();
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->session().game() == before);

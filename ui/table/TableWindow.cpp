@@ -371,7 +371,7 @@ void TableWindow::showStatus() {
 }
 
 void TableWindow::schedule() {
-    if (session_->computerToPlay()) {
+    if (session_->computerToPlay() && !held_) {
         if (!think_.isActive())
             think_.start(thinkMs_);
     } else {
@@ -460,71 +460,91 @@ void TableWindow::restart() {
 }
 
 void TableWindow::openNewTable() {
-    NewTableDialog dialog(session_->setup().rules.preset, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    auto* table = new TableWindow(dialog.setup());
-    table->show();
-    close();
+    auto* dialog = new NewTableDialog(session_->setup().rules.preset, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    holdComputers(true);
+    connect(dialog, &QDialog::finished, this, [this] { holdComputers(false); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        auto* table = new TableWindow(dialog->setup());
+        table->show();
+        close();
+    });
+    dialog->open();
 }
 
-QString TableWindow::chooseTableFile(const QString& title, bool saving) {
-    QFileDialog dialog(this, title, gameFilesFolder(), tr("Tables (*.table);;All Files (*)"));
-    dialog.setDefaultSuffix(QStringLiteral("table"));
-    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+void TableWindow::askForTableFile(const QString& title, bool saving,
+                                  const std::function<void(const QString&)>& chosen) {
+    auto* dialog =
+        new QFileDialog(this, title, gameFilesFolder(), tr("Tables (*.table);;All Files (*)"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setDefaultSuffix(QStringLiteral("table"));
+    dialog->setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The name is settled first, so the question is asked of the file written.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    QString chosen = dialog.selectedFiles().constFirst();
-    if (!saving)
-        return chosen;
-    QString path = settledTableFileName(chosen);
-    if (QFileInfo::exists(path)) {
-        QMessageBox box(
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    holdComputers(true);
+    connect(dialog, &QDialog::rejected, this, [this] { holdComputers(false); });
+    connect(dialog, &QFileDialog::fileSelected, this, [=, this](const QString& file) {
+        const QString path = saving ? settledTableFileName(file) : file;
+        if (!saving || !QFileInfo::exists(path)) {
+            holdComputers(false);
+            chosen(path);
+            return;
+        }
+        auto* box = new QMessageBox(
             QMessageBox::Warning, title,
             QCoreApplication::translate("pipwright::frmDominos",
                                         "%1 already exists.\nDo you want to replace it?")
                 .arg(QDir::toNativeSeparators(path)),
             QMessageBox::Yes | QMessageBox::No, this);
-        box.setDefaultButton(QMessageBox::No);
-        box.exec();
-        if (box.clickedButton() != box.button(QMessageBox::Yes))
-            return {};
-    }
-    return path;
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setDefaultButton(QMessageBox::No);
+        connect(box, &QDialog::finished, this, [this, box, path, chosen] {
+            holdComputers(false);
+            if (box->clickedButton() == box->button(QMessageBox::Yes))
+                chosen(path);
+        });
+        box->open();
+    });
+    dialog->open();
+}
+
+void TableWindow::tellProblem(const QString& title, const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    holdComputers(true);
+    connect(box, &QDialog::finished, this, [this] { holdComputers(false); });
+    box->open();
+}
+
+void TableWindow::holdComputers(bool hold) {
+    held_ = hold;
+    schedule();
 }
 
 void TableWindow::saveTable() {
-    const QString path = chooseTableFile(tr("Save the Table"), true);
-    if (!path.isEmpty())
-        saveTo(path);
+    askForTableFile(tr("Save the Table"), true, [this](const QString& path) { saveTo(path); });
 }
 
 bool TableWindow::saveTo(const QString& path) {
     const FileOutcome saved = pipwright::saveTable(path, *session_);
     if (!saved.ok)
-        QMessageBox::critical(this, tr("Save the Table"),
-                              tr("The table was not saved to\n%1\n\n%2")
-                                  .arg(QDir::toNativeSeparators(path), saved.reason));
+        tellProblem(tr("Save the Table"), tr("The table was not saved to\n%1\n\n%2")
+                                              .arg(QDir::toNativeSeparators(path), saved.reason));
     return saved.ok;
 }
 
 void TableWindow::openTable() {
-    const QString path = chooseTableFile(tr("Open a Table"), false);
-    if (!path.isEmpty())
-        openFrom(path);
+    askForTableFile(tr("Open a Table"), false, [this](const QString& path) { openFrom(path); });
 }
 
 TableWindow* TableWindow::openFrom(const QString& path) {
     OpenedTable opened = pipwright::openTable(path);
     if (!opened.session) {
-        QMessageBox::critical(
-            this, tr("Open a Table"),
-            QCoreApplication::translate("pipwright::frmDominos",
-                                        "The file\n%1\ncould not be opened.\n\n%2")
-                .arg(QDir::toNativeSeparators(path), opened.reason));
+        tellProblem(tr("Open a Table"),
+                    QCoreApplication::translate("pipwright::frmDominos",
+                                                "The file\n%1\ncould not be opened.\n\n%2")
+                        .arg(QDir::toNativeSeparators(path), opened.reason));
         return nullptr;
     }
     auto* table = new TableWindow(std::move(opened.session));

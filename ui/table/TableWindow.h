@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -104,8 +105,15 @@ private:
     void openNewTable();
     void saveTable();
     void openTable();
-    // The file chosen in the dialog, the player agreeing to replace one; empty for none.
-    QString chooseTableFile(const QString& title, bool saving);
+    // Asks for a table file without waiting on the dialog: chosen runs with the
+    // path once the player has settled it, and agreed to replace a file there.
+    void askForTableFile(const QString& title, bool saving,
+                         const std::function<void(const QString&)>& chosen);
+    // Shows a problem in a box that waits on nothing.
+    void tellProblem(const QString& title, const QString& text);
+    // Keeps the computers from moving while one of this window's dialogs is
+    // open, and lets them go on when it closes.
+    void holdComputers(bool hold);
     void showHelp();
     void placeOverlays();
 
@@ -119,6 +127,7 @@ private:
     std::array<QWidget*, rules::MaxSeats> seatBoxes_{};
     std::vector<PictureReader*> readers_;
     QTimer think_;
+    bool held_ = false; // a dialog is open: the computers wait
     int thinkMs_ = 1000;
     QString told_;
     QStringList pendingNews_; // told when the move that made them is done
