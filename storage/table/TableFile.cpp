@@ -80,8 +80,13 @@ void writeState(std::ostream& out, const Game& game) {
     dominoes(out, game.boneYard());
     out << "\nout";
     dominoes(out, game.outOfPlay());
-    out << "\nline ends=" << game.line().left().open << ',' << game.line().right().open
-        << " laid=" << game.line().laidCount() << "\nscores ";
+    // An empty line has no open ends to show.
+    if (game.line().empty())
+        out << "\nline empty";
+    else
+        out << "\nline ends=" << game.line().left().open << ',' << game.line().right().open
+            << " laid=" << game.line().laidCount();
+    out << "\nscores ";
     for (int side = 0; side < rules::sideCount(rules); ++side)
         out << (side ? "," : "") << game.score(side);
     out << "\nrandom " << game.randomState() << '\n';
