@@ -4,6 +4,7 @@
 #include "rules/Audit.h"
 #include "rules/Game.h"
 #include "rules/Random.h"
+#include "session/TableSheet.h"
 #include "tools/tables/RecordWriter.h"
 
 #include <optional>
@@ -40,8 +41,10 @@ public:
                 if (!move())
                     return;
             ++result_.hands;
-            if (game_.phase() == rules::Phase::GameOver)
+            if (game_.phase() == rules::Phase::GameOver) {
+                checkSheet();
                 return;
+            }
             const rules::Game before = game_;
             game_.dealNextHand();
             if (!check(audit_.afterDeal(before, game_)))
@@ -55,6 +58,7 @@ public:
 
 private:
     void hand() {
+        sheet_.handDealt(game_.handNumber());
         if (writer_)
             writer_->hand(game_);
     }
@@ -76,10 +80,22 @@ private:
             return false;
         if (writer_)
             writer_->events(game_, outcome);
-        for (const rules::Event& event : outcome)
+        for (const rules::Event& event : outcome) {
+            sheet_.note(event);
             if (const auto* won = std::get_if<rules::GameEnded>(&event))
                 winner_ = won->side;
+        }
         return true;
+    }
+
+    // The score sheet noted from the game's events adds up to its scores and winner.
+    void checkSheet() {
+        ++result_.sheetsChecked;
+        const std::string fault = session::sheetFault(sheet_, game_.scores(), winner_.value_or(-1));
+        if (fault.empty())
+            return;
+        ++result_.sheetViolations;
+        diagnostics_ << "game " << gameNumber_ << ", score sheet: " << fault << '\n';
     }
 
     bool check(const std::string& fault) {
@@ -100,6 +116,7 @@ private:
     long gameNumber_;
     std::optional<RecordWriter> writer_;
     std::optional<int> winner_;
+    session::TableSheet sheet_{options_.rules};
 };
 
 } // namespace

@@ -23,6 +23,8 @@ struct TablePlayResult {
     long hands = 0;
     std::array<long, rules::MaxSeats> sideWins{};
     long violations = 0;
+    long sheetsChecked = 0;       // finished games whose score sheet was added up
+    long sheetViolations = 0;     // sheets that did not add up to the game
     std::vector<double> masterMs; // processor time of each Master decision, in ms
 };
 
