@@ -1124,6 +1124,22 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>you</source>
         <translation>dich</translation>
     </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Runde %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Verbliebene Augen: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Every count that scored and every hand&apos;s award of the present game</source>
+        <translation>Jede Summe, die Punkte brachte, und jede Wertung einer Runde des laufenden Spiels</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

@@ -1124,6 +1124,22 @@ Publicado con la licencia MIT.</translation>
         <source>you</source>
         <translation>ti</translation>
     </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Mano %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Puntos en mano: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Puntos: %1</translation>
+    </message>
+    <message>
+        <source>Every count that scored and every hand&apos;s award of the present game</source>
+        <translation>Cada cuenta que puntuó y lo que se anotó en cada mano de la partida actual</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

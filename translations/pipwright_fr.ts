@@ -1124,6 +1124,22 @@ Publié sous licence MIT.</translation>
         <source>you</source>
         <translation>vous</translation>
     </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Main %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Points restants : %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Points : %1</translation>
+    </message>
+    <message>
+        <source>Every count that scored and every hand&apos;s award of the present game</source>
+        <translation>Chaque compte qui a marqué et les points gagnés à chaque main de la partie en cours</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

@@ -1124,6 +1124,22 @@ Distribuído sob a Licença MIT.</translation>
         <source>you</source>
         <translation>você</translation>
     </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Mão %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Pontos na mão: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Pontos: %1</translation>
+    </message>
+    <message>
+        <source>Every count that scored and every hand&apos;s award of the present game</source>
+        <translation>Todas as somas que marcaram pontos e os pontos ganhos em cada mão da partida atual</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

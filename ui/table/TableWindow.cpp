@@ -4,6 +4,7 @@
 #include "ui/WindowIcon.h"
 #include "ui/table/NewTableDialog.h"
 #include "ui/table/TableDrawing.h"
+#include "ui/table/TableSheetWindow.h"
 #include "ui/table/TableTexts.h"
 
 #include <QAction>
@@ -150,12 +151,13 @@ void TableWindow::createActions() {
                          QKeySequence(Qt::CTRL | Qt::Key_R), "tableRestart",
                          &TableWindow::restart));
     table->addAction(add(TableCommand::ScoreSheet, tr("Score S&heet"),
-                         QKeySequence(Qt::CTRL | Qt::Key_T), "tableScoreSheet", [] {}));
+                         QKeySequence(Qt::CTRL | Qt::Key_T), "tableScoreSheet",
+                         &TableWindow::showSheet));
     table->addSeparator();
     table->addAction(add(TableCommand::Close, tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W),
                          "tableClose", &QWidget::close));
-    // Files and the score sheet of a table come with a later release.
-    for (TableCommand later : {TableCommand::Open, TableCommand::Save, TableCommand::ScoreSheet})
+    // Files of a table come with a later release.
+    for (TableCommand later : {TableCommand::Open, TableCommand::Save})
         action(later)->setEnabled(false);
 
     QMenu* play = menuBar()->addMenu(tr("&Play"));
@@ -444,6 +446,10 @@ void TableWindow::openNewTable() {
     close();
 }
 
+void TableWindow::showSheet() {
+    showTableSheet(*this, [this]() -> const session::TableSheet& { return session_->sheet(); });
+}
+
 void TableWindow::showHelp() {
     const rules::Preset preset = session_->game().rules().preset;
     QMessageBox::information(this, tabletext::presetTitle(preset), tabletext::presetHelp(preset));
@@ -510,6 +516,8 @@ void TableWindow::refresh() {
     drawing_->update();
     for (PictureReader* reader : readers_)
         reader->update();
+    if (ScoreSheetWindow* sheet = tableSheetOf(*this))
+        sheet->follow();
 }
 
 void TableWindow::updateActions() {

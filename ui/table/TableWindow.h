@@ -94,6 +94,7 @@ private:
     void nextHand();
     void restart();
     void openNewTable();
+    void showSheet();
     void showHelp();
     void placeOverlays();
 
