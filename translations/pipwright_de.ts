@@ -171,6 +171,17 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Classic game</source>
+        <translation>Klassisches Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Spiel:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
@@ -903,6 +914,17 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>TableHistory</name>
+    <message>
+        <source>The game was added to the end of the damaged history %1.</source>
+        <translation>Das Spiel wurde an das Ende der beschädigten Chronik %1 angehängt.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history: %1</source>
+        <translation>Das Spiel ließ sich nicht in die Chronik eintragen: %1</translation>
+    </message>
+</context>
+<context>
     <name>TableTexts</name>
     <message>
         <source>You</source>
@@ -1537,6 +1559,14 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>Next hand</source>
         <translation>Nächste Runde</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>Spiel&amp;chronik</translation>
+    </message>
+    <message>
+        <source>No games are in your history yet.</source>
+        <translation>Deine Chronik enthält noch keine Spiele.</translation>
     </message>
 </context>
 <context>

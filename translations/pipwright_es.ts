@@ -171,6 +171,17 @@ Publicado con la licencia MIT.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Classic game</source>
+        <translation>Juego clásico</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Juego:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
@@ -903,6 +914,17 @@ Publicado con la licencia MIT.</translation>
     </message>
 </context>
 <context>
+    <name>TableHistory</name>
+    <message>
+        <source>The game was added to the end of the damaged history %1.</source>
+        <translation>La partida se añadió al final del historial dañado %1.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history: %1</source>
+        <translation>No se pudo añadir la partida al historial: %1</translation>
+    </message>
+</context>
+<context>
     <name>TableTexts</name>
     <message>
         <source>You</source>
@@ -1537,6 +1559,14 @@ Publicado con la licencia MIT.</translation>
     <message>
         <source>Next hand</source>
         <translation>Siguiente mano</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>&amp;Historial de partidas</translation>
+    </message>
+    <message>
+        <source>No games are in your history yet.</source>
+        <translation>Tu historial aún no tiene partidas.</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,17 @@ Publié sous licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Classic game</source>
+        <translation>Jeu classique</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Jeu :</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
@@ -903,6 +914,17 @@ Publié sous licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>TableHistory</name>
+    <message>
+        <source>The game was added to the end of the damaged history %1.</source>
+        <translation>La partie a été ajoutée à la fin de l’historique abîmé %1.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history: %1</source>
+        <translation>La partie n’a pas pu être ajoutée à l’historique : %1</translation>
+    </message>
+</context>
+<context>
     <name>TableTexts</name>
     <message>
         <source>You</source>
@@ -1537,6 +1559,14 @@ Publié sous licence MIT.</translation>
     <message>
         <source>Next hand</source>
         <translation>Main suivante</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>&amp;Historique des parties</translation>
+    </message>
+    <message>
+        <source>No games are in your history yet.</source>
+        <translation>Votre historique ne contient encore aucune partie.</translation>
     </message>
 </context>
 <context>

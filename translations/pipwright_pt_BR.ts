@@ -171,6 +171,17 @@ Distribuído sob a Licença MIT.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Classic game</source>
+        <translation>Jogo clássico</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Jogo:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
@@ -903,6 +914,17 @@ Distribuído sob a Licença MIT.</translation>
     </message>
 </context>
 <context>
+    <name>TableHistory</name>
+    <message>
+        <source>The game was added to the end of the damaged history %1.</source>
+        <translation>A partida foi adicionada ao fim do histórico danificado %1.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history: %1</source>
+        <translation>Não foi possível adicionar a partida ao histórico: %1</translation>
+    </message>
+</context>
+<context>
     <name>TableTexts</name>
     <message>
         <source>You</source>
@@ -1537,6 +1559,14 @@ Distribuído sob a Licença MIT.</translation>
     <message>
         <source>Next hand</source>
         <translation>Próxima mão</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>&amp;Histórico de Partidas</translation>
+    </message>
+    <message>
+        <source>No games are in your history yet.</source>
+        <translation>Seu histórico ainda não tem partidas.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,9 @@
 #include "storage/HistoryRecorder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -192,6 +194,72 @@ TEST_F(GameHistory, TwoCopiesRecordingAtOnceKeepAllGames) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     EXPECT_EQ(content("Ann"), "#2001-03-14#,60,60\r\n");
+}
+
+// Two copies recording a preset's games at once lose none either, and leave
+// the classic history alone.
+TEST_F(GameHistory, TwoCopiesRecordingAPresetKeepAllGames) {
+    setContent("#2001-03-13#,1,2\r\n");
+    const std::string app = QCoreApplication::applicationName().toStdString();
+    const auto start = [&](const char* kind) {
+        const char* args[] = {
+            HISTORY_WRITER_HELPER, app.c_str(), "Ann", "40", kind, "block", nullptr};
+        pid_t pid = 0;
+        EXPECT_EQ(posix_spawn(&pid, args[0], nullptr, nullptr, const_cast<char**>(args), environ),
+                  0);
+        return pid;
+    };
+    for (pid_t pid : {start("won"), start("lost")}) {
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    ASSERT_TRUE(historyRecords("Ann", "block"));
+    EXPECT_EQ(*historyRecords("Ann", "block"),
+              std::vector<HistoryRecord>({{{2001, 3, 14}, 40, 40}}));
+    EXPECT_EQ(content("Ann"), "#2001-03-13#,1,2\r\n");
+}
+
+struct PresetGames {
+    const char* preset;
+    int won, lost;
+    const char* file; // beside the classic history
+    const char* content;
+};
+
+// Each preset's games go to a file of their own, merged by date, read back as
+// written; the classic history keeps its bytes.
+TEST_F(GameHistory, EachPresetKeepsItsOwnFile) {
+    const QByteArray classic = "#2001-03-12#,2,0\r\n";
+    setContent(classic);
+    const PresetGames cases[] = {
+        {"partners", 1, 0, "Ann.partners.tot", "#2001-03-14#,1,0\r\n"},
+        {"all-fives", 0, 1, "Ann.all-fives.tot", "#2001-03-14#,0,1\r\n"},
+        {"fives-and-threes", 2, 1, "Ann.fives-and-threes.tot", "#2001-03-14#,2,1\r\n"},
+        {"partners", 0, 2, "Ann.partners.tot", "#2001-03-14#,1,2\r\n"},
+    };
+    for (const PresetGames& c : cases) {
+        ASSERT_TRUE(recordHistory("Ann", c.won, c.lost, Today, c.preset).ok) << c.preset;
+        const QString path = *historyFilePath("Ann", c.preset);
+        EXPECT_EQ(QFileInfo(path).fileName(), c.file);
+        EXPECT_EQ(QFileInfo(path).dir(), QFileInfo(file()).dir());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), c.content) << c.preset;
+    }
+    EXPECT_EQ(*historyRecords("Ann", "partners"),
+              std::vector<HistoryRecord>({{{2001, 3, 14}, 1, 2}}));
+    EXPECT_EQ(content(), classic);
+    EXPECT_EQ(*historyRecords("Ann"), std::vector<HistoryRecord>({{{2001, 3, 12}, 2, 0}}));
+    EXPECT_FALSE(historyRecords("Ann", "block"));
+}
+
+// A preset name that could leave the folder, or meet a player's own file, names no file.
+TEST_F(GameHistory, PresetNamesThatCouldLeaveTheFolderAreRefused) {
+    for (const char* preset : {"../x", "a/b", "Partners", "-x", "a.b", "x\n"}) {
+        EXPECT_FALSE(historyFilePath("Ann", preset)) << preset;
+        EXPECT_FALSE(recordHistory("Ann", 1, 0, Today, preset).ok) << preset;
+    }
 }
 
 } // namespace

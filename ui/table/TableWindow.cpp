@@ -4,6 +4,7 @@
 #include "ui/WindowIcon.h"
 #include "ui/table/NewTableDialog.h"
 #include "ui/table/TableDrawing.h"
+#include "ui/table/TableHistory.h"
 #include "ui/table/TableSheetWindow.h"
 #include "ui/table/TableTexts.h"
 
@@ -11,6 +12,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -153,6 +155,8 @@ void TableWindow::createActions() {
     table->addAction(add(TableCommand::ScoreSheet, tr("Score S&heet"),
                          QKeySequence(Qt::CTRL | Qt::Key_T), "tableScoreSheet",
                          &TableWindow::showSheet));
+    table->addAction(add(TableCommand::GameHistory, tr("Game &History"), {}, "tableHistory",
+                         &TableWindow::showHistory));
     table->addSeparator();
     table->addAction(add(TableCommand::Close, tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W),
                          "tableClose", &QWidget::close));
@@ -450,6 +454,11 @@ void TableWindow::showSheet() {
     showTableSheet(*this, [this]() -> const session::TableSheet& { return session_->sheet(); });
 }
 
+void TableWindow::showHistory() {
+    if (!showTableHistory(this, session_->game().rules().preset))
+        setStatus(tr("No games are in your history yet."));
+}
+
 void TableWindow::showHelp() {
     const rules::Preset preset = session_->game().rules().preset;
     QMessageBox::information(this, tabletext::presetTitle(preset), tabletext::presetHelp(preset));
@@ -479,6 +488,9 @@ void TableWindow::tableEvent(const rules::Event& event) {
         QStringList lines = {tr("The game is over"), tabletext::eventText(rules, *won),
                              tr("Score: %1").arg(tabletext::scoresText(session_->game()))};
         drawing_->setSummary(lines);
+        const QString problem = recordTableGame(rules, *won, QDate::currentDate());
+        if (!problem.isEmpty())
+            lines[1] += QLatin1Char(' ') + problem;
         pendingNews_.append(lines[1]);
         setStatus(lines[1]);
         return;

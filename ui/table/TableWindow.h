@@ -25,6 +25,7 @@ enum class TableCommand {
     Save,
     Restart,
     ScoreSheet,
+    GameHistory,
     Close,
     Previous,
     Next,
@@ -95,6 +96,7 @@ private:
     void restart();
     void openNewTable();
     void showSheet();
+    void showHistory();
     void showHelp();
     void placeOverlays();
 
