@@ -10,18 +10,18 @@ void TableSheet::newGame(const rules::RuleSet& rules) {
 }
 
 void TableSheet::handDealt(int number) {
-    entries_.push_back(HandBegins{number});
+    entries_.emplace_back(HandBegins{number});
 }
 
 void TableSheet::note(const rules::Event& event) {
     if (const auto* laid = std::get_if<rules::Laid>(&event)) {
         if (laid->score > 0)
-            entries_.push_back(Count{*laid});
+            entries_.emplace_back(Count{*laid});
     } else if (const auto* ended = std::get_if<rules::HandEnded>(&event)) {
-        entries_.push_back(HandEnd{*ended});
+        entries_.emplace_back(HandEnd{*ended});
         lastTotals_ = ended->totals;
     } else if (const auto* won = std::get_if<rules::GameEnded>(&event)) {
-        entries_.push_back(Winner{*won, lastTotals_});
+        entries_.emplace_back(Winner{*won, lastTotals_});
     }
 }
 

@@ -1162,6 +1162,10 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>Every count that scored and every hand&apos;s award of the present game</source>
         <translation>Jede Summe, die Punkte brachte, und jede Wertung einer Runde des laufenden Spiels</translation>
     </message>
+    <message>
+        <source>A blocked hand scores nothing.</source>
+        <translation>Eine blockierte Runde zählt nichts.</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

@@ -1162,6 +1162,10 @@ Publicado con la licencia MIT.</translation>
         <source>Every count that scored and every hand&apos;s award of the present game</source>
         <translation>Cada cuenta que puntuó y lo que se anotó en cada mano de la partida actual</translation>
     </message>
+    <message>
+        <source>A blocked hand scores nothing.</source>
+        <translation>Un tranque no vale nada.</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

@@ -1162,6 +1162,10 @@ Publié sous licence MIT.</translation>
         <source>Every count that scored and every hand&apos;s award of the present game</source>
         <translation>Chaque compte qui a marqué et les points gagnés à chaque main de la partie en cours</translation>
     </message>
+    <message>
+        <source>A blocked hand scores nothing.</source>
+        <translation>Une main bloquée ne vaut rien.</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

@@ -1162,6 +1162,10 @@ Distribuído sob a Licença MIT.</translation>
         <source>Every count that scored and every hand&apos;s award of the present game</source>
         <translation>Todas as somas que marcaram pontos e os pontos ganhos em cada mão da partida atual</translation>
     </message>
+    <message>
+        <source>A blocked hand scores nothing.</source>
+        <translation>Um jogo trancado não vale nada.</translation>
+    </message>
 </context>
 <context>
     <name>pipwright::GameConditionsDialog</name>

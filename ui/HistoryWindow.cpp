@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pipwright {
 
@@ -74,13 +75,17 @@ void showGameHistory(QWidget* owner, const QString& title, const std::vector<His
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &window);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &window, &QDialog::accept);
 
+    first = std::clamp(first, 0, int(views.size()) - 1);
+    auto* chart = new HistoryChart(views[std::size_t(first)].records, &window);
+    history->setText(views[std::size_t(first)].text);
+    totals->setText(chart->summary());
+    chooser->setCurrentIndex(first);
     layout->addWidget(history);
-    auto* chart = new HistoryChart(views.front().records, &window);
     layout->addWidget(chart, 1);
     layout->addWidget(totals);
     layout->addWidget(buttons);
-    // The chosen game's text, chart and totals.
-    const auto show = [&, layout](int at) {
+    // Another game chosen: its text, chart and totals.
+    QObject::connect(chooser, &QComboBox::currentIndexChanged, &window, [&, layout](int at) {
         const HistoryView& view = views[std::size_t(at)];
         history->setText(view.text);
         auto* drawn = new HistoryChart(view.records, &window);
@@ -88,11 +93,7 @@ void showGameHistory(QWidget* owner, const QString& title, const std::vector<His
         delete chart;
         chart = drawn;
         totals->setText(chart->summary());
-    };
-    first = std::clamp(first, 0, int(views.size()) - 1);
-    chooser->setCurrentIndex(first);
-    show(first);
-    QObject::connect(chooser, &QComboBox::currentIndexChanged, &window, show);
+    });
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     buttons->button(QDialogButtonBox::Ok)->setFocus();
     window.exec();

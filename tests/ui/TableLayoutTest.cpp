@@ -68,6 +68,7 @@ struct Award {
     std::array<int, rules::MaxSeats> pips;
     int award;
     const char* told;
+    rules::HandEnd how = rules::HandEnd::Out;
 };
 
 // The award's arithmetic as the end of a hand tells it.
@@ -91,13 +92,27 @@ TEST(TableTexts, HandEndTellsTheArithmetic) {
          {0, 5, 6, 0},
          11,
          "You went out. Right and Left hold 5 and 6: 11, to you"},
+        {rules::Preset::Draw,
+         2,
+         rules::NoSeat,
+         {7, 7, 0, 0},
+         0,
+         "The game is blocked. The lowest hands are level: nobody scores.",
+         rules::HandEnd::Blocked},
+        {rules::Preset::FivesAndThrees,
+         2,
+         rules::NoSeat,
+         {8, 14, 0, 0},
+         0,
+         "The game is blocked. A blocked hand scores nothing.",
+         rules::HandEnd::Blocked},
     };
     for (const Award& c : cases) {
         rules::Choices choices;
         choices.seats = c.seats;
         const rules::Game game(*rules::choose(c.preset, choices).rules, 1);
         rules::HandEnded ended;
-        ended.how = rules::HandEnd::Out;
+        ended.how = c.how;
         ended.winner = c.winner;
         ended.award = c.award;
         ended.pips = c.pips;

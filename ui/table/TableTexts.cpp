@@ -204,7 +204,8 @@ QString handEndText(const rules::RuleSet& rules, const rules::HandEnded& ended) 
     }
     if (ended.winner == rules::NoSeat)
         return how + QLatin1Char(' ') +
-               TableTexts::tr("The lowest hands are level: nobody scores.");
+               (rules.blockedHandWon ? TableTexts::tr("The lowest hands are level: nobody scores.")
+                                     : TableTexts::tr("A blocked hand scores nothing."));
     const int winningSide = rules::sideOf(rules, ended.winner);
     if (ended.award == 0)
         return how + QLatin1Char(' ') +
