@@ -1,8 +1,11 @@
+#include "session/TableSheet.h"
+
 #include "rules/Presets.h"
 #include "session/TableSession.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace pipwright::session {
 namespace {
@@ -11,7 +14,7 @@ using Sheet = TableSheet;
 
 // What the listeners are told that a sheet must show.
 struct Scored : TableListener {
-    int counts = 0, handEnds = 0, deals = 0, winner = -1;
+    int counts = 0, handEnds = 0, winner = -1;
     void tableEvent(const rules::Event& event) override {
         if (const auto* laid = std::get_if<rules::Laid>(&event))
             counts += laid->score > 0;
@@ -19,7 +22,6 @@ struct Scored : TableListener {
         if (const auto* won = std::get_if<rules::GameEnded>(&event))
             winner = won->side;
     }
-    void handDealt() override { ++deals; }
 };
 
 TableSetup setupOf(rules::Preset preset, const rules::Choices& choices, std::uint64_t seed) {
@@ -63,94 +65,64 @@ struct Played {
     rules::Choices choices;
 };
 
-class PlayedSheet : public testing::TestWithParam<Played> {};
-
 // A whole game's sheet: a line for every count that scored and every hand,
 // adding up to the game's scores, and the winner last with the final totals.
-TEST_P(PlayedSheet, AddsUpToTheGame) {
-    for (std::uint64_t seed : {3u, 17u}) {
-        TableSession session(setupOf(GetParam().preset, GetParam().choices, seed));
-        Scored told;
-        session.addListener(&told);
-        playToTheEnd(session);
-        const Sheet& sheet = session.sheet();
-        EXPECT_EQ(entriesOf<Sheet::HandBegins>(sheet), session.game().handNumber());
-        EXPECT_EQ(entriesOf<Sheet::HandBegins>(sheet), told.deals + 1);
-        EXPECT_EQ(entriesOf<Sheet::Count>(sheet), told.counts);
-        EXPECT_EQ(entriesOf<Sheet::HandEnd>(sheet), told.handEnds);
-        const auto* last = std::get_if<Sheet::Winner>(&sheet.entries().back());
-        ASSERT_TRUE(last);
-        EXPECT_EQ(last->won.side, told.winner);
-        EXPECT_EQ(last->totals, session.game().scores());
-        EXPECT_EQ(sheetFault(sheet, session.game().scores(), told.winner), "");
+TEST(Sheet, AddsUpToTheGame) {
+    const Played cases[] = {
+        {"partners", rules::Preset::Partners, {.target = 150, .opponentsOnly = true}},
+        {"block", rules::Preset::Block, {.seats = 3}},
+        {"draw", rules::Preset::Draw, {.seats = 2}},
+        {"allFives", rules::Preset::AllFives, {.seats = 4, .partners = true}},
+        {"fivesAndThrees", rules::Preset::FivesAndThrees, {.seats = 3, .exactTarget = true}},
+    };
+    for (const Played& c : cases)
+        for (std::uint64_t seed : {3u, 17u}) {
+            SCOPED_TRACE(c.name + std::to_string(seed));
+            TableSession session(setupOf(c.preset, c.choices, seed));
+            Scored told;
+            session.addListener(&told);
+            playToTheEnd(session);
+            const Sheet& sheet = session.sheet();
+            EXPECT_EQ(entriesOf<Sheet::HandBegins>(sheet), session.game().handNumber());
+            EXPECT_EQ(entriesOf<Sheet::Count>(sheet), told.counts);
+            EXPECT_EQ(entriesOf<Sheet::HandEnd>(sheet), told.handEnds);
+            const auto* last = std::get_if<Sheet::Winner>(&sheet.entries().back());
+            ASSERT_TRUE(last);
+            EXPECT_EQ(last->won.side, told.winner);
+            EXPECT_EQ(last->totals, session.game().scores());
+            EXPECT_EQ(sheetFault(sheet, session.game().scores(), told.winner), "");
 
-        // The same moves again give the same sheet, line for line.
-        TableSession again(setupOf(GetParam().preset, GetParam().choices, seed));
-        playToTheEnd(again);
-        EXPECT_EQ(again.sheet().entries(), sheet.entries());
-        session.removeListener(&told);
+            // The same moves again give the same sheet, line for line.
+            TableSession again(setupOf(c.preset, c.choices, seed));
+            playToTheEnd(again);
+            EXPECT_EQ(again.sheet().entries(), sheet.entries());
+            // A new game starts the sheet afresh at its first hand.
+            again.newGame(seed + 1);
+            EXPECT_EQ(again.sheet().entries(), std::vector<Sheet::Entry>{Sheet::HandBegins{1}});
+            EXPECT_NE(again.sheet().fresh(), sheet.fresh());
+            session.removeListener(&told);
+        }
+}
+
+// A sheet that does not agree with its game is caught, with what is wrong:
+// an event noted after the game's own, or a winner other than the sheet's.
+TEST(Sheet, FaultsAreCaught) {
+    TableSession session(setupOf(rules::Preset::AllFives, {}, 9));
+    playToTheEnd(session);
+    const int winner = std::get<Sheet::Winner>(session.sheet().entries().back()).won.side;
+    const std::tuple<rules::Event, int, const char*> cases[] = {
+        {rules::Laid{.seat = 1, .score = 5}, winner, "adds up to"},
+        {rules::HandEnded{.winner = 0, .award = 5}, winner, "is not the sheet's sum"},
+        {rules::GameEnded{.side = 1}, winner, "2 winners"},
+        {rules::Passed{}, 1 - winner, "the sheet's winner"},
+    };
+    for (const auto& [extra, winnerGiven, fault] : cases) {
+        Sheet sheet = session.sheet();
+        sheet.note(extra);
+        const std::string found = sheetFault(sheet, session.game().scores(), winnerGiven);
+        EXPECT_NE(found.find(fault), std::string::npos) << fault << ": " << found;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Presets, PlayedSheet,
-    testing::Values(
-        Played{"partners", rules::Preset::Partners, {}},
-        Played{"partnersOpponentsOnly",
-               rules::Preset::Partners,
-               {.target = 150, .opponentsOnly = true}},
-        Played{"blockThree", rules::Preset::Block, {.seats = 3}},
-        Played{"drawTwo", rules::Preset::Draw, {.seats = 2}},
-        Played{"allFivesFour", rules::Preset::AllFives, {.seats = 4}},
-        Played{"allFivesPartners", rules::Preset::AllFives, {.seats = 4, .partners = true}},
-        Played{"fivesAndThreesExact",
-               rules::Preset::FivesAndThrees,
-               {.seats = 3, .exactTarget = true}}),
-    [](const testing::TestParamInfo<Played>& info) { return std::string(info.param.name); });
-
-// A new game starts the sheet afresh at its first hand.
-TEST(Sheet, NewGameStartsAfresh) {
-    TableSession session(setupOf(rules::Preset::Draw, {}, 5));
-    playToTheEnd(session);
-    const int fresh = session.sheet().fresh();
-    session.newGame(6);
-    EXPECT_EQ(session.sheet().fresh(), fresh + 1);
-    EXPECT_EQ(session.sheet().entries(), std::vector<Sheet::Entry>{Sheet::HandBegins{1}});
-}
-
-struct Tampered {
-    const char* name;
-    rules::Event extra; // noted after the game's own events
-    int winnerGiven;    // -1: the game's own winner
-    const char* fault;
-};
-
-class WrongSheet : public testing::TestWithParam<Tampered> {};
-
-// A sheet that does not agree with its game is caught, with what is wrong.
-TEST_P(WrongSheet, IsCaught) {
-    TableSession session(setupOf(rules::Preset::AllFives, {}, 9));
-    Scored told;
-    session.addListener(&told);
-    playToTheEnd(session);
-    Sheet sheet = session.sheet();
-    sheet.note(GetParam().extra);
-    const int winner = GetParam().winnerGiven < 0 ? told.winner : GetParam().winnerGiven;
-    EXPECT_NE(sheetFault(sheet, session.game().scores(), winner).find(GetParam().fault),
-              std::string::npos)
-        << sheetFault(sheet, session.game().scores(), winner);
-    session.removeListener(&told);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, WrongSheet,
-    testing::Values(Tampered{"countNotScored", rules::Laid{.seat = 1, .score = 5}, -1,
-                             "adds up to"},
-                    Tampered{"handTotalsOff", rules::HandEnded{.winner = 0, .award = 5}, -1,
-                             "is not the sheet's sum"},
-                    Tampered{"secondWinner", rules::GameEnded{.side = 1}, -1, "2 winners"},
-                    Tampered{"wrongWinner", rules::Passed{}, 9, "the sheet's winner"}),
-    [](const testing::TestParamInfo<Tampered>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace pipwright::session

@@ -154,13 +154,8 @@ TEST(TableSheet, OpensByKeyAndFollowsTheHand) {
     EXPECT_EQ(sheet->lines().item(last)->text(),
               "Score: " + tabletext::scoresText(window->session().game()));
     EXPECT_TRUE(sheet->lines().item(last)->font().bold());
-    EXPECT_EQ(sheet->lines().accessibleName(), "Score Sheet");
 
-    // The next hand's heading follows; the same window is shown again.
-    window->action(TableCommand::NextHand)->trigger();
-    if (window->session().game().phase() == rules::Phase::Playing) {
-        EXPECT_EQ(sheet->lines().item(sheet->lines().count() - 1)->text(), "Hand 2");
-    }
+    // The same window is shown again.
     window->action(TableCommand::ScoreSheet)->trigger();
     EXPECT_EQ(window->findChildren<ScoreSheetWindow*>().size(), 1);
 }
