@@ -46,8 +46,9 @@ public:
     // Goes up each time the sheet starts afresh, so a reader knows to reread it.
     int fresh() const { return fresh_; }
 
-    // A new game: the sheet starts afresh with its first hand.
+    // A new game: the sheet starts afresh, empty, under these rules.
     void newGame(const rules::RuleSet& rules);
+    // A hand was dealt: its heading.
     void handDealt(int number);
     // Notes what an event scored; moves that scored nothing leave no line.
     void note(const rules::Event& event);
