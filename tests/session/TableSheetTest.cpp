@@ -60,8 +60,8 @@ template <typename T> int entriesOf(const Sheet& sheet) {
 }
 
 struct Played {
-    const char* name;
-    rules::Preset preset;
+    const char* name = nullptr;
+    rules::Preset preset{};
     rules::Choices choices;
 };
 

@@ -55,12 +55,12 @@ protected:
 };
 
 struct Ended {
-    rules::Preset preset;
-    int seats;
-    bool partners;
-    int side; // the side that won
-    const char* file;
-    const char* content;
+    rules::Preset preset{};
+    int seats = 2;
+    bool partners = false;
+    int side = 0; // the side that won
+    const char* file = nullptr;
+    const char* content = nullptr;
     const char* name = "Ann";
     bool history = true;
 };

@@ -62,12 +62,12 @@ TEST(TableLayout, NeighboursMatch) {
 }
 
 struct Award {
-    rules::Preset preset;
-    int seats;
-    int winner;
-    std::array<int, rules::MaxSeats> pips;
-    int award;
-    const char* told;
+    rules::Preset preset{};
+    int seats = 2;
+    int winner = 0;
+    std::array<int, rules::MaxSeats> pips{};
+    int award = 0;
+    const char* told = nullptr;
     rules::HandEnd how = rules::HandEnd::Out;
 };
 
