@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
@@ -83,6 +84,17 @@ TEST_F(TableHistory, EachGameGoesToItsPresetWonOrLost) {
         EXPECT_EQ(content(c.file), c.content) << c.file;
     }
     EXPECT_FALSE(QFile::exists(*historyFilePath("Ann")));
+}
+
+// A game the history could not take waits, and goes in with the next.
+TEST_F(TableHistory, AGameNotWrittenWaitsForTheNext) {
+    const rules::RuleSet rules = rulesOf(rules::Preset::Draw, 2, false);
+    const QString path = *historyFilePath("Ann", "draw");
+    ASSERT_TRUE(QDir().mkpath(path)); // a folder where the file goes
+    EXPECT_NE(recordTableGame(rules, {0, 0}, Today), "");
+    ASSERT_TRUE(QDir().rmdir(path));
+    EXPECT_EQ(recordTableGame(rules, {1, 1}, Today), "");
+    EXPECT_EQ(content("draw"), "#2026-12-10#,1,1\r\n");
 }
 
 // The table's Game History opens at its preset's chart, the classic game

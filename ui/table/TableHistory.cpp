@@ -12,6 +12,10 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <algorithm>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
 
 namespace pipwright {
 
@@ -22,6 +26,17 @@ class TableHistoryTexts {
     Q_DECLARE_TR_FUNCTIONS(TableHistory)
 };
 
+// Games not yet written, per player and preset: tried again with the next
+// game that ends, so a history held by another copy of the game loses none.
+struct Waiting {
+    std::int64_t won = 0;
+    std::int64_t lost = 0;
+};
+std::map<std::pair<std::string, std::string>, Waiting>& waiting() {
+    static std::map<std::pair<std::string, std::string>, Waiting> games;
+    return games;
+}
+
 } // namespace
 
 QString recordTableGame(const rules::RuleSet& rules, const rules::GameEnded& ended,
@@ -31,7 +46,12 @@ QString recordTableGame(const rules::RuleSet& rules, const rules::GameEnded& end
         return {};
     const bool won = ended.side == rules::sideOf(rules, 0);
     const std::string_view preset = rules::presetInfo(rules.preset).name;
-    const HistoryOutcome outcome = recordHistory(player, won ? 1 : 0, won ? 0 : 1, today, preset);
+    const std::pair key{player, std::string(preset)};
+    Waiting& games = waiting()[key];
+    ++(won ? games.won : games.lost);
+    const HistoryOutcome outcome = recordHistory(player, games.won, games.lost, today, preset);
+    if (outcome.ok || outcome.appendedOnly)
+        waiting().erase(key);
     if (outcome.ok)
         return {};
     if (outcome.appendedOnly)

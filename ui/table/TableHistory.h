@@ -12,7 +12,8 @@ namespace pipwright {
 
 // Takes a game that ended at the table to the player's history of its preset,
 // won when the player's side won, if the player keeps a game history. The
-// player is the last name given. What the player must be told, or nothing.
+// player is the last name given. A game that cannot be written waits for the
+// next one. What the player must be told, or nothing.
 QString recordTableGame(const rules::RuleSet& rules, const rules::GameEnded& ended,
                         const QDate& today);
 
