@@ -52,6 +52,7 @@ set(pipwright_computer_sources
 )
 set(pipwright_session_sources
   session/TableSession.cpp
+  session/TableSheet.cpp
 )
 set(pipwright_table_file_sources
   storage/table/RecordWriter.cpp

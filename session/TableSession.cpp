@@ -10,7 +10,9 @@ using rules::End;
 using rules::Move;
 
 TableSession::TableSession(const TableSetup& setup)
-    : setup_(setup), game_(setup.rules, setup.seed) {}
+    : setup_(setup), game_(setup.rules, setup.seed), sheet_(setup.rules) {
+    sheet_.handDealt(game_.handNumber());
+}
 
 bool TableSession::seatToPlay(int seat) const {
     return game_.phase() == rules::Phase::Playing && game_.turn() == seat;
@@ -76,6 +78,7 @@ Answer TableSession::nextHand() {
     const rules::Refusal refusal = game_.dealNextHand();
     if (refusal != rules::Refusal::None)
         return {Refused::Rules, refusal};
+    sheet_.handDealt(game_.handNumber());
     selected_.reset();
     handEnded_.reset();
     for (TableListener* listener : listeners_)
@@ -86,6 +89,8 @@ Answer TableSession::nextHand() {
 void TableSession::newGame(std::uint64_t seed) {
     setup_.seed = seed;
     game_ = rules::Game(setup_.rules, seed);
+    sheet_.newGame(setup_.rules);
+    sheet_.handDealt(game_.handNumber());
     selected_.reset();
     decisions_ = 0;
     moves_.clear();
@@ -128,9 +133,11 @@ Answer TableSession::apply(const Move& move) {
     if (!outcome.accepted())
         return {Refused::Rules, outcome.refusal};
     moves_.push_back(move);
-    for (const rules::Event& event : outcome)
+    for (const rules::Event& event : outcome) {
+        sheet_.note(event);
         if (const auto* ended = std::get_if<rules::HandEnded>(&event))
             handEnded_ = *ended;
+    }
     if (selected_ && !game_.hand(HumanSeat).contains(*selected_)) {
         selected_.reset();
         for (TableListener* listener : listeners_)

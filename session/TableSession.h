@@ -2,6 +2,7 @@
 
 #include "computer/table/TablePlayer.h"
 #include "rules/Game.h"
+#include "session/TableSheet.h"
 
 #include <array>
 #include <cstdint>
@@ -59,6 +60,8 @@ public:
 
     const rules::Game& game() const { return game_; }
     const TableSetup& setup() const { return setup_; }
+    // The game's score sheet, noted as its events happen.
+    const TableSheet& sheet() const { return sheet_; }
     rules::SeatView view() const { return game_.view(HumanSeat); }
     // A hand is being played and this seat is to move.
     bool seatToPlay(int seat) const;
@@ -108,6 +111,7 @@ private:
 
     TableSetup setup_;
     rules::Game game_;
+    TableSheet sheet_;
     std::optional<rules::Domino> selected_;
     std::uint64_t decisions_ = 0;
     std::vector<rules::Move> moves_;

@@ -74,19 +74,25 @@ HistoryOutcome append(const QString& path, const HistoryRecord& record) {
 
 } // namespace
 
-std::optional<QString> historyFilePath(const std::string& playerName) {
+std::optional<QString> historyFilePath(const std::string& playerName, std::string_view preset) {
     // Such a name holds no path separator, dot or control character, so the
     // file stays in the folder; it is composed, so a name typed in any way
     // finds the same file.
     if (!isMadeName(playerName) || historyFolder().isEmpty())
         return std::nullopt;
-    return historyFolder() + QLatin1Char('/') + QString::fromStdString(playerName) +
-           QStringLiteral(".tot");
+    const bool presetNamed = std::all_of(preset.begin(), preset.end(),
+                                         [](char c) { return (c >= 'a' && c <= 'z') || c == '-'; });
+    if (!presetNamed || preset.starts_with('-'))
+        return std::nullopt;
+    QString file = historyFolder() + QLatin1Char('/') + QString::fromStdString(playerName);
+    if (!preset.empty())
+        file += QLatin1Char('.') + QString::fromLatin1(preset.data(), qsizetype(preset.size()));
+    return file + QStringLiteral(".tot");
 }
 
 HistoryOutcome recordHistory(const std::string& playerName, std::int64_t gamesWon,
-                             std::int64_t gamesLost, const QDate& today) {
-    const std::optional<QString> path = historyFilePath(playerName);
+                             std::int64_t gamesLost, const QDate& today, std::string_view preset) {
+    const std::optional<QString> path = historyFilePath(playerName, preset);
     if (!path)
         return failed(translated(Text("History", "the player's name cannot name a file")));
     if (!today.isValid())
@@ -130,16 +136,17 @@ HistoryOutcome recordHistory(const std::string& playerName, std::int64_t gamesWo
     return written;
 }
 
-int historyDamagedLine(const std::string& playerName) {
-    const std::optional<QString> path = historyFilePath(playerName);
+int historyDamagedLine(const std::string& playerName, std::string_view preset) {
+    const std::optional<QString> path = historyFilePath(playerName, preset);
     QString reason;
     const std::optional<QByteArray> bytes =
         path ? readWholeFile(*path, HistoryLimit, &reason) : std::nullopt;
     return bytes ? readHistory(viewOf(*bytes)).badLine : 0;
 }
 
-std::optional<std::vector<HistoryRecord>> historyRecords(const std::string& playerName) {
-    const std::optional<QString> path = historyFilePath(playerName);
+std::optional<std::vector<HistoryRecord>> historyRecords(const std::string& playerName,
+                                                         std::string_view preset) {
+    const std::optional<QString> path = historyFilePath(playerName, preset);
     if (!path)
         return std::nullopt;
     QString reason;
@@ -152,8 +159,8 @@ std::optional<std::vector<HistoryRecord>> historyRecords(const std::string& play
     return std::move(read.records);
 }
 
-std::optional<QString> historyText(const std::string& playerName) {
-    const std::optional<std::vector<HistoryRecord>> records = historyRecords(playerName);
+std::optional<QString> historyText(const std::string& playerName, std::string_view preset) {
+    const std::optional<std::vector<HistoryRecord>> records = historyRecords(playerName, preset);
     if (!records)
         return std::nullopt;
     const auto shortDate = [](const PlayDate& d) {

@@ -171,6 +171,17 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Classic game</source>
+        <translation>Klassisches Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Spiel:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
@@ -954,6 +965,17 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>TableHistory</name>
+    <message>
+        <source>The game was added to the end of the damaged history %1.</source>
+        <translation>Das Spiel wurde an das Ende der beschädigten Chronik %1 angehängt.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history: %1</source>
+        <translation>Das Spiel ließ sich nicht in die Chronik eintragen: %1</translation>
+    </message>
+</context>
+<context>
     <name>TableTexts</name>
     <message>
         <source>You</source>
@@ -1150,6 +1172,26 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>you</source>
         <translation>dich</translation>
+    </message>
+    <message>
+        <source>A blocked hand scores nothing.</source>
+        <translation>Eine blockierte Runde zählt nichts.</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Runde %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Verbliebene Augen: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Every count that scored and every hand&apos;s award of the present game</source>
+        <translation>Jede Summe, die Punkte brachte, und jede Wertung einer Runde des laufenden Spiels</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +1612,14 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>Open a Table</source>
         <translation>Tisch öffnen</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>Spiel&amp;chronik</translation>
+    </message>
+    <message>
+        <source>No games are in your history yet.</source>
+        <translation>Deine Chronik enthält noch keine Spiele.</translation>
     </message>
 </context>
 <context>

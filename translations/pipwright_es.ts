@@ -171,6 +171,17 @@ Publicado con la licencia MIT.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Classic game</source>
+        <translation>Juego clásico</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Juego:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
@@ -954,6 +965,17 @@ Publicado con la licencia MIT.</translation>
     </message>
 </context>
 <context>
+    <name>TableHistory</name>
+    <message>
+        <source>The game was added to the end of the damaged history %1.</source>
+        <translation>La partida se añadió al final del historial dañado %1.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history: %1</source>
+        <translation>No se pudo añadir la partida al historial: %1</translation>
+    </message>
+</context>
+<context>
     <name>TableTexts</name>
     <message>
         <source>You</source>
@@ -1150,6 +1172,26 @@ Publicado con la licencia MIT.</translation>
     <message>
         <source>you</source>
         <translation>ti</translation>
+    </message>
+    <message>
+        <source>A blocked hand scores nothing.</source>
+        <translation>Un tranque no vale nada.</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Mano %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Puntos en mano: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Puntos: %1</translation>
+    </message>
+    <message>
+        <source>Every count that scored and every hand&apos;s award of the present game</source>
+        <translation>Cada cuenta que puntuó y lo que se anotó en cada mano de la partida actual</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +1612,14 @@ Publicado con la licencia MIT.</translation>
     <message>
         <source>Open a Table</source>
         <translation>Abrir una mesa</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>&amp;Historial de partidas</translation>
+    </message>
+    <message>
+        <source>No games are in your history yet.</source>
+        <translation>Tu historial aún no tiene partidas.</translation>
     </message>
 </context>
 <context>

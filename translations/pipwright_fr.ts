@@ -171,6 +171,17 @@ Publié sous licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Classic game</source>
+        <translation>Jeu classique</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Jeu :</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
@@ -954,6 +965,17 @@ Publié sous licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>TableHistory</name>
+    <message>
+        <source>The game was added to the end of the damaged history %1.</source>
+        <translation>La partie a été ajoutée à la fin de l’historique abîmé %1.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history: %1</source>
+        <translation>La partie n’a pas pu être ajoutée à l’historique : %1</translation>
+    </message>
+</context>
+<context>
     <name>TableTexts</name>
     <message>
         <source>You</source>
@@ -1150,6 +1172,26 @@ Publié sous licence MIT.</translation>
     <message>
         <source>you</source>
         <translation>vous</translation>
+    </message>
+    <message>
+        <source>A blocked hand scores nothing.</source>
+        <translation>Une main bloquée ne vaut rien.</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Main %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Points restants : %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Points : %1</translation>
+    </message>
+    <message>
+        <source>Every count that scored and every hand&apos;s award of the present game</source>
+        <translation>Chaque compte qui a marqué et les points gagnés à chaque main de la partie en cours</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +1612,14 @@ Publié sous licence MIT.</translation>
     <message>
         <source>Open a Table</source>
         <translation>Ouvrir une table</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>&amp;Historique des parties</translation>
+    </message>
+    <message>
+        <source>No games are in your history yet.</source>
+        <translation>Votre historique ne contient encore aucune partie.</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,17 @@ Distribuído sob a Licença MIT.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Classic game</source>
+        <translation>Jogo clássico</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Jogo:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowPort</name>
     <message>
         <source>Player&apos;s Selection %1</source>
@@ -954,6 +965,17 @@ Distribuído sob a Licença MIT.</translation>
     </message>
 </context>
 <context>
+    <name>TableHistory</name>
+    <message>
+        <source>The game was added to the end of the damaged history %1.</source>
+        <translation>A partida foi adicionada ao fim do histórico danificado %1.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history: %1</source>
+        <translation>Não foi possível adicionar a partida ao histórico: %1</translation>
+    </message>
+</context>
+<context>
     <name>TableTexts</name>
     <message>
         <source>You</source>
@@ -1150,6 +1172,26 @@ Distribuído sob a Licença MIT.</translation>
     <message>
         <source>you</source>
         <translation>você</translation>
+    </message>
+    <message>
+        <source>A blocked hand scores nothing.</source>
+        <translation>Um jogo trancado não vale nada.</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Mão %1</translation>
+    </message>
+    <message>
+        <source>Pips left: %1</source>
+        <translation>Pontos na mão: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Pontos: %1</translation>
+    </message>
+    <message>
+        <source>Every count that scored and every hand&apos;s award of the present game</source>
+        <translation>Todas as somas que marcaram pontos e os pontos ganhos em cada mão da partida atual</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +1612,14 @@ Distribuído sob a Licença MIT.</translation>
     <message>
         <source>Open a Table</source>
         <translation>Abrir uma Mesa</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>&amp;Histórico de Partidas</translation>
+    </message>
+    <message>
+        <source>No games are in your history yet.</source>
+        <translation>Seu histórico ainda não tem partidas.</translation>
     </message>
 </context>
 <context>

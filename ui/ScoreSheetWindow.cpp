@@ -25,15 +25,53 @@ bool isHeading(const SheetEntry& entry) {
            std::holds_alternative<SheetRestart>(entry);
 }
 
-// A round's award ends with the totals it leaves.
-bool isTotals(const SheetEntry& entry, std::size_t line, std::size_t lines) {
-    return std::holds_alternative<RoundAward>(entry) && line + 1 == lines;
-}
+// The classic game's sheet, its player named as the game names them.
+class EngineSheet : public SheetSource {
+public:
+    explicit EngineSheet(const Engine& engine) : engine_(engine) {}
+
+    std::pair<const void*, int> edition() const override {
+        return {&engine_.scoreSheet(), engine_.scoreSheet().fresh()};
+    }
+    std::size_t size() const override { return engine_.scoreSheet().entries().size(); }
+    std::vector<SheetLine> lines(std::size_t at) const override {
+        const SheetEntry& entry = engine_.scoreSheet().entries()[at];
+        const std::vector<Text> texts = sheetLines(entry, engine_.state().PlayerName);
+        std::vector<SheetLine> lines;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            // A round's award ends with the totals it leaves.
+            const bool totals = std::holds_alternative<RoundAward>(entry) && i + 1 == texts.size();
+            lines.push_back({translated(texts[i]), isHeading(entry) || totals});
+        }
+        return lines;
+    }
+
+private:
+    const Engine& engine_;
+};
 
 } // namespace
 
 ScoreSheetWindow::ScoreSheetWindow(Engine& engine, QWidget* mainWindow)
-    : QDialog(mainWindow), engine_(engine) {
+    : QDialog(mainWindow), source_(std::make_unique<EngineSheet>(engine)) {
+    build(tr("Every count that scored and every round's award of the present game"));
+    engine.scoreSheet().onChange([window = QPointer<ScoreSheetWindow>(this)] {
+        if (window)
+            window->follow();
+    });
+    follow();
+}
+
+ScoreSheetWindow::ScoreSheetWindow(std::unique_ptr<SheetSource> source, const QString& description,
+                                   QWidget* owner)
+    : QDialog(owner), source_(std::move(source)) {
+    build(description);
+    follow();
+}
+
+ScoreSheetWindow::~ScoreSheetWindow() = default;
+
+void ScoreSheetWindow::build(const QString& description) {
     setObjectName(QStringLiteral("frmScoreSheet"));
     useDialogFrame(this);
     setWindowTitle(tr("Score Sheet"));
@@ -42,8 +80,7 @@ ScoreSheetWindow::ScoreSheetWindow(Engine& engine, QWidget* mainWindow)
     lines_ = new QListWidget(this);
     lines_->setObjectName(QStringLiteral("LstScoreSheet"));
     lines_->setAccessibleName(tr("Score Sheet"));
-    lines_->setAccessibleDescription(
-        tr("Every count that scored and every round's award of the present game"));
+    lines_->setAccessibleDescription(description);
     lines_->setSelectionMode(QAbstractItemView::SingleSelection);
     lines_->setWordWrap(true);
     lines_->setUniformItemSizes(false);
@@ -62,31 +99,21 @@ ScoreSheetWindow::ScoreSheetWindow(Engine& engine, QWidget* mainWindow)
                        "Computer 19: 21, rounds to 20, +20 to Computer");
     resize(metrics.horizontalAdvance(longest) + metrics.lineSpacing() * 3,
            metrics.lineSpacing() * 24);
-
-    engine_.scoreSheet().onChange([window = QPointer<ScoreSheetWindow>(this)] {
-        if (window)
-            window->follow();
-    });
-    follow();
 }
 
 void ScoreSheetWindow::follow() {
-    const ScoreSheet& sheet = engine_.scoreSheet();
-    if (sheet.fresh() != fresh_ || sheet.entries().size() < shown_) {
+    if (source_->edition() != edition_ || source_->size() < shown_) {
         lines_->clear();
         shown_ = 0;
-        fresh_ = sheet.fresh();
+        edition_ = source_->edition();
     }
     // Keep to the newest line unless the player has gone back to read.
     QScrollBar* bar = lines_->verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
-    const std::string& name = engine_.state().PlayerName;
-    for (; shown_ < sheet.entries().size(); ++shown_) {
-        const SheetEntry& entry = sheet.entries()[shown_];
-        const std::vector<Text> lines = sheetLines(entry, name);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            auto* item = new QListWidgetItem(translated(lines[i]), lines_);
-            if (isHeading(entry) || isTotals(entry, i, lines.size())) {
+    for (; shown_ < source_->size(); ++shown_) {
+        for (const SheetLine& line : source_->lines(shown_)) {
+            auto* item = new QListWidgetItem(line.text, lines_);
+            if (line.bold) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
@@ -97,14 +124,13 @@ void ScoreSheetWindow::follow() {
         lines_->scrollToBottom();
 }
 
-ScoreSheetWindow& showScoreSheet(Engine& engine, QWidget& mainWindow) {
-    auto* window = mainWindow.findChild<ScoreSheetWindow*>(QString(), Qt::FindDirectChildrenOnly);
+ScoreSheetWindow& showScoreSheet(QWidget& owner, const std::function<ScoreSheetWindow*()>& make) {
+    auto* window = owner.findChild<ScoreSheetWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!window) {
-        window = new ScoreSheetWindow(engine, &mainWindow);
-        // Beside the main window where the screen has room, else over its right side.
-        const QRect frame = mainWindow.frameGeometry();
-        const QScreen* screen =
-            mainWindow.screen() ? mainWindow.screen() : QGuiApplication::primaryScreen();
+        window = make();
+        // Beside the owner where the screen has room, else over its right side.
+        const QRect frame = owner.frameGeometry();
+        const QScreen* screen = owner.screen() ? owner.screen() : QGuiApplication::primaryScreen();
         const QRect room = screen ? screen->availableGeometry() : frame;
         window->resize(window->size().boundedTo(room.size() * 9 / 10));
         int x = frame.right() + 8;
@@ -119,6 +145,10 @@ ScoreSheetWindow& showScoreSheet(Engine& engine, QWidget& mainWindow) {
     if (window->lines().count() > 0 && !window->lines().currentItem())
         window->lines().setCurrentRow(window->lines().count() - 1);
     return *window;
+}
+
+ScoreSheetWindow& showScoreSheet(Engine& engine, QWidget& mainWindow) {
+    return showScoreSheet(mainWindow, [&] { return new ScoreSheetWindow(engine, &mainWindow); });
 }
 
 } // namespace pipwright

@@ -103,15 +103,16 @@ void frmDominos::mnuGameHistory_Click() {
     QString text = historyText(s.PlayerName).value_or(QString());
     if (text.isEmpty()) {
         const int damagedLine = historyDamagedLine(s.PlayerName);
-        if (damagedLine == 0)
-            return;
-        text = tr("The game history %1 is damaged at line %2, and is kept as it is; today's "
-                  "games are still added to its end.")
-                   .arg(QDir::toNativeSeparators(historyFilePath(s.PlayerName).value_or(QString())),
-                        QString::number(damagedLine));
+        if (damagedLine > 0)
+            text = tr("The game history %1 is damaged at line %2, and is kept as it is; today's "
+                      "games are still added to its end.")
+                       .arg(QDir::toNativeSeparators(
+                                historyFilePath(s.PlayerName).value_or(QString())),
+                            QString::number(damagedLine));
     }
-    showGameHistory(this, historyTitleOf(s), text.replace(QLatin1Char('\r'), QLatin1Char('\n')),
-                    historyRecords(s.PlayerName).value_or(std::vector<HistoryRecord>{}));
+    showGameHistory(
+        this, historyTitleOf(s),
+        playerHistories(s.PlayerName, text.replace(QLatin1Char('\r'), QLatin1Char('\n'))));
 }
 
 void frmDominos::gameEnded() {

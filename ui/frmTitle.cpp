@@ -28,6 +28,10 @@ const QString NameKey = QStringLiteral("player/name");
 
 } // namespace
 
+QString keptPlayerName() {
+    return keptSettings().value(NameKey).toString();
+}
+
 frmTitle::frmTitle() : QWidget(nullptr, Qt::Tool) {
     setObjectName(QStringLiteral("frmTitle"));
     setWindowTitle(QStringLiteral("Pipwright"));
@@ -77,7 +81,7 @@ void frmTitle::Form_Load() {
     move(screenArea.left() + (screenArea.width() - width()) / 2,
          screenArea.top() + (screenArea.height() - height()) / 2);
     // The last name given stands selected: typing replaces it, Enter keeps it.
-    const QString kept = keptSettings().value(NameKey).toString();
+    const QString kept = keptPlayerName();
     name_.offer(kept.toStdString());
     if (name_.offered()) {
         Text1->setText(kept);

@@ -12,6 +12,9 @@ namespace pipwright {
 
 class frmDominos;
 
+// The last name the player gave, as kept between launches; empty when none was.
+QString keptPlayerName();
+
 // The start-up window: asks for the player's name. It loads the main window
 // hidden, and on Enter hands the name over, shows the main window and closes.
 class frmTitle : public QWidget {

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -29,9 +30,11 @@ protected:
     }
     void TearDown() override { qputenv("HOME", oldHome_); }
 
-    static QString file(const char* player = "Ann") { return *historyFilePath(player); }
-    static QByteArray content(const char* player = "Ann") {
-        QFile f(file(player));
+    static QString file(const char* player = "Ann", std::string_view preset = {}) {
+        return *historyFilePath(player, preset);
+    }
+    static QByteArray content(const char* player = "Ann", std::string_view preset = {}) {
+        QFile f(file(player, preset));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(no file)");
     }
     static void setContent(const QByteArray& bytes) {
@@ -192,6 +195,43 @@ TEST_F(GameHistory, TwoCopiesRecordingAtOnceKeepAllGames) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     EXPECT_EQ(content("Ann"), "#2001-03-14#,60,60\r\n");
+}
+
+struct PresetGames {
+    const char* preset;
+    int won, lost;
+    const char* file; // beside the classic history
+    const char* content;
+};
+
+// Each preset's games go to a file of their own, merged by date, read back as
+// written; the classic history keeps its bytes.
+TEST_F(GameHistory, EachPresetKeepsItsOwnFile) {
+    const QByteArray classic = "#2001-03-12#,2,0\r\n";
+    setContent(classic);
+    const PresetGames cases[] = {
+        {"partners", 1, 0, "Ann.partners.tot", "#2001-03-14#,1,0\r\n"},
+        {"all-fives", 0, 1, "Ann.all-fives.tot", "#2001-03-14#,0,1\r\n"},
+        {"fives-and-threes", 2, 1, "Ann.fives-and-threes.tot", "#2001-03-14#,2,1\r\n"},
+        {"partners", 0, 2, "Ann.partners.tot", "#2001-03-14#,1,2\r\n"},
+    };
+    for (const PresetGames& c : cases) {
+        ASSERT_TRUE(recordHistory("Ann", c.won, c.lost, Today, c.preset).ok) << c.preset;
+        EXPECT_EQ(QFileInfo(file("Ann", c.preset)).fileName(), c.file);
+        EXPECT_EQ(content("Ann", c.preset), c.content) << c.preset;
+    }
+    EXPECT_EQ(*historyRecords("Ann", "partners"),
+              std::vector<HistoryRecord>({{{2001, 3, 14}, 1, 2}}));
+    EXPECT_EQ(content(), classic);
+    EXPECT_FALSE(historyRecords("Ann", "block"));
+}
+
+// A preset name that could leave the folder, or meet a player's own file, names no file.
+TEST_F(GameHistory, PresetNamesThatCouldLeaveTheFolderAreRefused) {
+    for (const char* preset : {"../x", "a/b", "Partners", "-x", "a.b", "x\n"}) {
+        EXPECT_FALSE(historyFilePath("Ann", preset)) << preset;
+        EXPECT_FALSE(recordHistory("Ann", 1, 0, Today, preset).ok) << preset;
+    }
 }
 
 } // namespace

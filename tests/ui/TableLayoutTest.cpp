@@ -62,12 +62,13 @@ TEST(TableLayout, NeighboursMatch) {
 }
 
 struct Award {
-    rules::Preset preset;
-    int seats;
-    int winner;
-    std::array<int, rules::MaxSeats> pips;
-    int award;
-    const char* told;
+    rules::Preset preset{};
+    int seats = 2;
+    int winner = 0;
+    std::array<int, rules::MaxSeats> pips{};
+    int award = 0;
+    const char* told = nullptr;
+    rules::HandEnd how = rules::HandEnd::Out;
 };
 
 // The award's arithmetic as the end of a hand tells it.
@@ -91,13 +92,20 @@ TEST(TableTexts, HandEndTellsTheArithmetic) {
          {0, 5, 6, 0},
          11,
          "You went out. Right and Left hold 5 and 6: 11, to you"},
+        {rules::Preset::FivesAndThrees,
+         2,
+         rules::NoSeat,
+         {8, 14, 0, 0},
+         0,
+         "The game is blocked. A blocked hand scores nothing.",
+         rules::HandEnd::Blocked},
     };
     for (const Award& c : cases) {
         rules::Choices choices;
         choices.seats = c.seats;
         const rules::Game game(*rules::choose(c.preset, choices).rules, 1);
         rules::HandEnded ended;
-        ended.how = rules::HandEnd::Out;
+        ended.how = c.how;
         ended.winner = c.winner;
         ended.award = c.award;
         ended.pips = c.pips;

@@ -4,6 +4,7 @@
 
 #include "rules/Presets.h"
 #include "ui/GameFolder.h"
+#include "ui/ScoreSheetWindow.h"
 #include "ui/table/TableDrawing.h"
 #include "ui/table/TableTexts.h"
 
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -126,6 +128,43 @@ INSTANTIATE_TEST_SUITE_P(Presets, TablePlays,
                                          Table{rules::Preset::Draw, 2},
                                          Table{rules::Preset::AllFives, 4},
                                          Table{rules::Preset::FivesAndThrees, 3}));
+
+// Ctrl+T shows the table's score sheet, which follows the hand while it is open:
+// each count that scored, then the hand's end as the window told it and the score.
+TEST(TableSheet, OpensByKeyAndFollowsTheHand) {
+    auto window = quickTable(setupOf(rules::Preset::AllFives, 2));
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    auto* sheet = window->findChild<ScoreSheetWindow*>();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_FALSE(sheet->isModal());
+    ASSERT_EQ(sheet->lines().count(), 1);
+    EXPECT_EQ(sheet->lines().item(0)->text(), "Hand 1");
+    EXPECT_TRUE(sheet->lines().item(0)->font().bold());
+
+    int counts = 0;
+    while (!handOver(*window)) {
+        ASSERT_TRUE(awaitPlayer(*window));
+        if (handOver(*window))
+            break;
+        const rules::MoveList moves = window->session().humanMoves();
+        playByCommands(*window, moves[moves.size() - 1]);
+        counts += window->lastNews().contains(QStringLiteral(", scores "));
+    }
+    ASSERT_TRUE(sheet->lines().count() >= 4 + counts);
+    const int last = sheet->lines().count() - 1;
+    EXPECT_TRUE(window->statusText().startsWith(sheet->lines().item(last - 2)->text()))
+        << window->statusText().toStdString();
+    EXPECT_TRUE(sheet->lines().item(last - 1)->text().startsWith("Pips left: You "));
+    EXPECT_EQ(sheet->lines().item(last)->text(),
+              "Score: " + tabletext::scoresText(window->session().game()));
+    EXPECT_TRUE(sheet->lines().item(last)->font().bold());
+
+    // The same window is shown again.
+    window->action(TableCommand::ScoreSheet)->trigger();
+    EXPECT_EQ(window->findChildren<ScoreSheetWindow*>().size(), 1);
+}
 
 // A hand of Partners by the keys alone: arrows to the domino, Enter, then L or R.
 TEST(TableKeys, AHandOfPartners) {

@@ -4,6 +4,7 @@
 #include "rules/Audit.h"
 #include "rules/Game.h"
 #include "rules/Random.h"
+#include "session/TableSheet.h"
 #include "storage/table/RecordWriter.h"
 #include "storage/table/TableFile.h"
 
@@ -36,21 +37,23 @@ public:
 
     // Plays the game to its end, or to the first broken rule.
     void play() {
+        hand();
         if (!check(rules::Audit::atStart(game_)) || !reopen())
             return;
-        hand();
         for (int hands = 1; hands < HandLimit; ++hands) {
             while (game_.phase() == rules::Phase::Playing)
                 if (!move())
                     return;
             ++result_.hands;
-            if (game_.phase() == rules::Phase::GameOver)
+            if (game_.phase() == rules::Phase::GameOver) {
+                checkSheet();
                 return;
+            }
             const rules::Game before = game_;
             game_.dealNextHand();
+            hand();
             if (!check(audit_.afterDeal(before, game_)) || !reopen())
                 return;
-            hand();
         }
         check("the game did not end in " + std::to_string(HandLimit) + " hands");
     }
@@ -59,6 +62,7 @@ public:
 
 private:
     void hand() {
+        sheet_.handDealt(game_.handNumber());
         if (writer_)
             writer_->hand(game_);
     }
@@ -82,18 +86,18 @@ private:
         // A session counts the decisions of every seat but the player's.
         if (seat != session::HumanSeat)
             ++decisions_;
-        if (!reopen())
-            return false;
         if (writer_)
             writer_->events(game_, outcome);
-        for (const rules::Event& event : outcome)
+        for (const rules::Event& event : outcome) {
+            sheet_.note(event);
             if (const auto* won = std::get_if<rules::GameEnded>(&event))
                 winner_ = won->side;
-        return true;
+        }
+        return reopen();
     }
 
-    // Saves the table and opens it again: the same game, the same session, and
-    // the same bytes when saved once more.
+    // Saves the table and opens it again: the same game, the same session and
+    // score sheet, and the same bytes when saved once more.
     bool reopen() {
         if (!options_.reopen)
             return true;
@@ -107,9 +111,21 @@ private:
         if (!(read.session->setup() == setup_) || read.session->decisions() != decisions_ ||
             read.session->moves() != played_)
             return check("the reopened session differs from the one played");
+        if (read.session->sheet().entries() != sheet_.entries())
+            return check("the reopened score sheet differs from the one kept");
         if (writeTableFile(*read.session) != bytes)
             return check("saved again, the reopened table gives other bytes");
         return true;
+    }
+
+    // The score sheet noted from the game's events adds up to its scores and winner.
+    void checkSheet() {
+        ++result_.sheetsChecked;
+        const std::string fault = session::sheetFault(sheet_, game_.scores(), winner_.value_or(-1));
+        if (fault.empty())
+            return;
+        ++result_.sheetViolations;
+        diagnostics_ << "game " << gameNumber_ << ", score sheet: " << fault << '\n';
     }
 
     bool check(const std::string& fault) {
@@ -133,6 +149,7 @@ private:
     std::vector<rules::Move> played_;
     std::uint64_t decisions_ = 0;
     std::optional<int> winner_;
+    session::TableSheet sheet_{options_.rules};
 };
 
 } // namespace

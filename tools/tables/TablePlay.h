@@ -25,6 +25,8 @@ struct TablePlayResult {
     std::array<long, rules::MaxSeats> sideWins{};
     long violations = 0;
     long reopens = 0;             // tables saved and reopened
+    long sheetsChecked = 0;       // finished games whose score sheet was added up
+    long sheetViolations = 0;     // sheets that did not add up to the game
     std::vector<double> masterMs; // processor time of each Master decision, in ms
 };
 

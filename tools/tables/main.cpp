@@ -1,6 +1,6 @@
 // pipwright-tables: plays whole games at a table of two to four computer
-// seats under any preset, checks every rule after every move, and can write
-// every game in the record format.
+// seats under any preset, checks every rule after every move and that every
+// game's score sheet adds up, and can write every game in the record format.
 #include "rules/Presets.h"
 #include "tools/HarnessFigures.h"
 #include "tools/tables/TablePlay.h"
@@ -219,8 +219,10 @@ int main(int argc, char** argv) {
     }
     if (parsed->options.reopen)
         std::printf("reopens=%ld\n", result.reopens);
-    std::printf("games=%ld hands=%ld invariant_violations=%ld games_per_second=%.0f\n",
-                result.games, result.hands, result.violations,
+    std::printf("games=%ld hands=%ld invariant_violations=%ld sheets_checked=%ld "
+                "sheet_violations=%ld games_per_second=%.0f\n",
+                result.games, result.hands, result.violations, result.sheetsChecked,
+                result.sheetViolations,
                 seconds > 0 ? static_cast<double>(result.games) / seconds : 0);
     if (record.is_open()) {
         record.close();
@@ -229,5 +231,5 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return result.violations == 0 ? 0 : 1;
+    return result.violations == 0 && result.sheetViolations == 0 ? 0 : 1;
 }

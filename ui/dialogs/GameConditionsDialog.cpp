@@ -366,10 +366,14 @@ void GameConditionsDialog::recall(const QSettings& settings) {
         ChkEachDraws->setChecked(false);
         state_.WinnerReStartsGame = True;
     }
-    if (settings.value(HistoryKey).toBool()) {
+    if (historyKept(settings)) {
         ChkGameHistory->setChecked(true);
         state_.KeepGameHistory = True;
     }
+}
+
+bool GameConditionsDialog::historyKept(const QSettings& settings) {
+    return settings.value(HistoryKey).toBool();
 }
 
 } // namespace pipwright

@@ -43,6 +43,8 @@ public:
     // leaves the first values as they are.
     void keep(QSettings& settings) const;
     void recall(const QSettings& settings);
+    // Whether the kept conditions keep a game history.
+    static bool historyKept(const QSettings& settings);
 
 protected:
     // Closing the window by its frame or Escape confirms it like OK, so the

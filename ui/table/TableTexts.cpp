@@ -152,7 +152,10 @@ QString eventText(const rules::RuleSet& rules, const rules::Event& event) {
 }
 
 QString handEndText(const rules::Game& game, const rules::HandEnded& ended) {
-    const rules::RuleSet& rules = game.rules();
+    return handEndText(game.rules(), ended);
+}
+
+QString handEndText(const rules::RuleSet& rules, const rules::HandEnded& ended) {
     QString how;
     switch (ended.how) {
     case rules::HandEnd::Out:
@@ -168,7 +171,8 @@ QString handEndText(const rules::Game& game, const rules::HandEnded& ended) {
     }
     if (ended.winner == rules::NoSeat)
         return how + QLatin1Char(' ') +
-               TableTexts::tr("The lowest hands are level: nobody scores.");
+               (rules.blockedHandWon ? TableTexts::tr("The lowest hands are level: nobody scores.")
+                                     : TableTexts::tr("A blocked hand scores nothing."));
     const int winningSide = rules::sideOf(rules, ended.winner);
     if (ended.award == 0)
         return how + QLatin1Char(' ') +
@@ -210,12 +214,42 @@ QString handEndText(const rules::Game& game, const rules::HandEnded& ended) {
 }
 
 QString scoresText(const rules::Game& game) {
+    return scoresText(game.rules(), game.scores());
+}
+
+QString scoresText(const rules::RuleSet& rules, const std::array<int, rules::MaxSeats>& scores) {
     QStringList parts;
-    for (int side = 0; side < rules::sideCount(game.rules()); ++side)
+    for (int side = 0; side < rules::sideCount(rules); ++side)
         parts.append(TableTexts::tr("%1 %2")
-                         .arg(sideName(game.rules(), side, side == 0))
-                         .arg(game.score(side)));
+                         .arg(sideName(rules, side, side == 0))
+                         .arg(scores[std::size_t(side)]));
     return parts.join(QStringLiteral(", "));
+}
+
+std::vector<SheetLine> sheetLines(const rules::RuleSet& rules,
+                                  const session::TableSheet::Entry& entry) {
+    using Sheet = session::TableSheet;
+    if (const auto* begins = std::get_if<Sheet::HandBegins>(&entry))
+        return {{TableTexts::tr("Hand %1").arg(begins->number), true}};
+    if (const auto* count = std::get_if<Sheet::Count>(&entry))
+        return {{eventText(rules, count->laid)}};
+    if (const auto* end = std::get_if<Sheet::HandEnd>(&entry)) {
+        QStringList pips;
+        for (int seat = 0; seat < rules.seats; ++seat)
+            pips.append(TableTexts::tr("%1 %2")
+                            .arg(seatName(rules, seat))
+                            .arg(end->ended.pips[std::size_t(seat)]));
+        return {{handEndText(rules, end->ended)},
+                {TableTexts::tr("Pips left: %1").arg(pips.join(QStringLiteral(", ")))},
+                {TableTexts::tr("Score: %1").arg(scoresText(rules, end->ended.totals)), true}};
+    }
+    const auto& winner = std::get<Sheet::Winner>(entry);
+    return {{eventText(rules, winner.won), true},
+            {TableTexts::tr("Score: %1").arg(scoresText(rules, winner.totals)), true}};
+}
+
+QString sheetDescription() {
+    return TableTexts::tr("Every count that scored and every hand's award of the present game");
 }
 
 QString lineName(const rules::Line& line) {

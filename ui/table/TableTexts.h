@@ -4,6 +4,8 @@
 #include "rules/Events.h"
 #include "rules/Game.h"
 #include "rules/Presets.h"
+#include "session/TableSheet.h"
+#include "ui/ScoreSheetWindow.h"
 
 #include <QString>
 
@@ -27,8 +29,15 @@ QString dominoText(rules::Domino domino);
 QString eventText(const rules::RuleSet& rules, const rules::Event& event);
 // The hand's end with the award's arithmetic.
 QString handEndText(const rules::Game& game, const rules::HandEnded& ended);
+QString handEndText(const rules::RuleSet& rules, const rules::HandEnded& ended);
 // Each side's score: "You 35, Right 20".
 QString scoresText(const rules::Game& game);
+QString scoresText(const rules::RuleSet& rules, const std::array<int, rules::MaxSeats>& scores);
+// A table's score sheet entry as the sheet's window writes it.
+std::vector<SheetLine> sheetLines(const rules::RuleSet& rules,
+                                  const session::TableSheet::Entry& entry);
+// What the table's score sheet holds, for the screen reader.
+QString sheetDescription();
 // The line's name with its open ends: "Line, open ends 6 and 3".
 QString lineName(const rules::Line& line);
 // The hint as the status line gives it.

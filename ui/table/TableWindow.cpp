@@ -6,12 +6,15 @@
 #include "ui/WindowIcon.h"
 #include "ui/table/NewTableDialog.h"
 #include "ui/table/TableDrawing.h"
+#include "ui/table/TableHistory.h"
+#include "ui/table/TableSheetWindow.h"
 #include "ui/table/TableTexts.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -175,12 +178,13 @@ void TableWindow::createActions() {
                          QKeySequence(Qt::CTRL | Qt::Key_R), "tableRestart",
                          &TableWindow::restart));
     table->addAction(add(TableCommand::ScoreSheet, tr("Score S&heet"),
-                         QKeySequence(Qt::CTRL | Qt::Key_T), "tableScoreSheet", [] {}));
+                         QKeySequence(Qt::CTRL | Qt::Key_T), "tableScoreSheet",
+                         &TableWindow::showSheet));
+    table->addAction(add(TableCommand::GameHistory, tr("Game &History"), {}, "tableHistory",
+                         &TableWindow::showHistory));
     table->addSeparator();
     table->addAction(add(TableCommand::Close, tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W),
                          "tableClose", &QWidget::close));
-    // The score sheet of a table comes with a later release.
-    action(TableCommand::ScoreSheet)->setEnabled(false);
 
     QMenu* play = menuBar()->addMenu(tr("&Play"));
     add(TableCommand::Previous, tr("Previous Domino"),
@@ -555,6 +559,15 @@ TableWindow* TableWindow::openFrom(const QString& path) {
     return table;
 }
 
+void TableWindow::showSheet() {
+    showTableSheet(*this, [this]() -> const session::TableSheet& { return session_->sheet(); });
+}
+
+void TableWindow::showHistory() {
+    if (!showTableHistory(this, session_->game().rules().preset))
+        setStatus(tr("No games are in your history yet."));
+}
+
 void TableWindow::showHelp() {
     // Each game's page is named as the game is on the command line: "all-fives.html".
     const std::string_view name = rules::presetInfo(session_->game().rules().preset).name;
@@ -587,6 +600,9 @@ void TableWindow::tableEvent(const rules::Event& event) {
         QStringList lines = {tr("The game is over"), tabletext::eventText(rules, *won),
                              tr("Score: %1").arg(tabletext::scoresText(session_->game()))};
         drawing_->setSummary(lines);
+        const QString problem = recordTableGame(rules, *won, QDate::currentDate());
+        if (!problem.isEmpty())
+            lines[1] += QLatin1Char(' ') + problem;
         pendingNews_.append(lines[1]);
         setStatus(lines[1]);
         return;
@@ -624,6 +640,8 @@ void TableWindow::refresh() {
     drawing_->update();
     for (PictureReader* reader : readers_)
         reader->update();
+    if (ScoreSheetWindow* sheet = tableSheetOf(*this))
+        sheet->follow();
 }
 
 void TableWindow::updateActions() {

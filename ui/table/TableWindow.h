@@ -27,6 +27,7 @@ enum class TableCommand {
     Save,
     Restart,
     ScoreSheet,
+    GameHistory,
     Close,
     Previous,
     Next,
@@ -114,6 +115,8 @@ private:
     // Keeps the computers from moving while one of this window's dialogs is
     // open, and lets them go on when it closes.
     void holdComputers(bool hold);
+    void showSheet();
+    void showHistory();
     void showHelp();
     void placeOverlays();
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "rules/Events.h"
+#include "rules/RuleSet.h"
+
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+namespace pipwright {
+
+// Takes a game that ended at the table to the player's history of its preset,
+// won when the player's side won, if the player keeps a game history. The
+// player is the last name given. A game that cannot be written waits for the
+// next one. What the player must be told, or nothing.
+QString recordTableGame(const rules::RuleSet& rules, const rules::GameEnded& ended,
+                        const QDate& today);
+
+// The Game History window for the player, opened at the preset's history;
+// false when the player has no history to show.
+bool showTableHistory(QWidget* owner, rules::Preset preset);
+
+} // namespace pipwright
