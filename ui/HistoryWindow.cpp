@@ -44,17 +44,18 @@ std::vector<HistoryView> playerHistories(const std::string& playerName,
     return views;
 }
 
-void showGameHistory(QWidget* owner, const QString& title, const std::vector<HistoryView>& views,
-                     int first) {
+QDialog* gameHistoryWindow(QWidget* owner, const QString& title,
+                           const std::vector<HistoryView>& views, int first) {
     if (views.empty())
-        return;
-    QDialog window(owner);
-    window.setObjectName(QStringLiteral("frmGameHistory"));
-    useDialogFrame(&window);
-    window.setWindowTitle(title);
+        return nullptr;
+    auto* window = new QDialog(owner);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setObjectName(QStringLiteral("frmGameHistory"));
+    useDialogFrame(window);
+    window->setWindowTitle(title);
 
-    auto* layout = new QVBoxLayout(&window);
-    auto* chooser = new QComboBox(&window);
+    auto* layout = new QVBoxLayout(window);
+    auto* chooser = new QComboBox(window);
     chooser->setObjectName(QStringLiteral("CboHistoryGame"));
     for (const HistoryView& view : views)
         chooser->addItem(view.game);
@@ -65,18 +66,18 @@ void showGameHistory(QWidget* owner, const QString& title, const std::vector<His
     } else {
         chooser->hide();
     }
-    auto* history = new QLabel(&window);
+    auto* history = new QLabel(window);
     history->setObjectName(QStringLiteral("LblHistory"));
     history->setTextFormat(Qt::PlainText);
     history->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto* totals = new QLabel(&window);
+    auto* totals = new QLabel(window);
     totals->setObjectName(QStringLiteral("LblHistoryTotals"));
     totals->setTextFormat(Qt::PlainText);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &window);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &window, &QDialog::accept);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, window);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, window, &QDialog::accept);
 
     first = std::clamp(first, 0, int(views.size()) - 1);
-    auto* chart = new HistoryChart(views[std::size_t(first)].records, &window);
+    auto* chart = new HistoryChart(views[std::size_t(first)].records, window);
     history->setText(views[std::size_t(first)].text);
     totals->setText(chart->summary());
     chooser->setCurrentIndex(first);
@@ -85,10 +86,10 @@ void showGameHistory(QWidget* owner, const QString& title, const std::vector<His
     layout->addWidget(totals);
     layout->addWidget(buttons);
     // Another game chosen: its text, chart and totals.
-    QObject::connect(chooser, &QComboBox::currentIndexChanged, &window, [&, layout](int at) {
+    QObject::connect(chooser, &QComboBox::currentIndexChanged, window, [=](int at) mutable {
         const HistoryView& view = views[std::size_t(at)];
         history->setText(view.text);
-        auto* drawn = new HistoryChart(view.records, &window);
+        auto* drawn = new HistoryChart(view.records, window);
         delete layout->replaceWidget(chart, drawn);
         delete chart;
         chart = drawn;
@@ -96,7 +97,13 @@ void showGameHistory(QWidget* owner, const QString& title, const std::vector<His
     });
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     buttons->button(QDialogButtonBox::Ok)->setFocus();
-    window.exec();
+    return window;
+}
+
+void showGameHistory(QWidget* owner, const QString& title, const std::vector<HistoryView>& views,
+                     int first) {
+    if (QDialog* window = gameHistoryWindow(owner, title, views, first))
+        window->exec();
 }
 
 } // namespace pipwright

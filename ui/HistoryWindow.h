@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class QDialog;
 class QWidget;
 
 namespace pipwright {
@@ -24,7 +25,11 @@ std::vector<HistoryView> playerHistories(const std::string& playerName, const QS
 
 // The "Game &History" window: a chooser of the games when there is more than
 // one, the chosen history's text, the chart of its days below it with the
-// totals, and an OK button. Returns when it is closed.
+// totals, and an OK button. It deletes itself when closed; null without views.
+QDialog* gameHistoryWindow(QWidget* owner, const QString& title,
+                           const std::vector<HistoryView>& views, int first = 0);
+
+// Shows the "Game &History" window and returns when it is closed.
 void showGameHistory(QWidget* owner, const QString& title, const std::vector<HistoryView>& views,
                      int first = 0);
 

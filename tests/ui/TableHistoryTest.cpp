@@ -2,6 +2,7 @@
 
 #include "rules/Presets.h"
 #include "storage/GameHistory.h"
+#include "storage/SavedTableFile.h"
 #include "ui/WindowGeometry.h"
 #include "ui/table/TableWindow.h"
 
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace pipwright {
@@ -97,6 +97,33 @@ TEST_F(TableHistory, AGameNotWrittenWaitsForTheNext) {
     EXPECT_EQ(content("draw"), "#2026-12-10#,1,1\r\n");
 }
 
+// A finished game saved and opened again shows its end but is not counted twice.
+TEST_F(TableHistory, AFinishedGameOpenedAgainIsNotCountedAgain) {
+    session::TableSetup setup;
+    setup.rules = rulesOf(rules::Preset::Block, 2, false);
+    setup.levels.fill(table::Level::Novice);
+    session::TableSession played(setup);
+    while (played.game().phase() != rules::Phase::GameOver) {
+        if (played.humanToPlay())
+            ASSERT_TRUE(
+                played.lay(played.humanMoves()[0].domino, played.humanMoves()[0].end).accepted() ||
+                played.pass().accepted() || played.draw().accepted());
+        else if (played.computerToPlay())
+            ASSERT_TRUE(played.playComputerTurn().accepted());
+        else
+            ASSERT_TRUE(played.nextHand().accepted());
+    }
+    const QString path = home_.filePath(QStringLiteral("over.table"));
+    ASSERT_TRUE(saveTable(path, played).ok);
+    TableWindow window(setup);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    std::unique_ptr<TableWindow> opened(window.openFrom(path));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->statusText().contains(QStringLiteral("won")))
+        << opened->statusText().toStdString();
+    EXPECT_EQ(content("block"), "(no file)");
+}
+
 // The table's Game History opens at its preset's chart, the classic game
 // first in the chooser, and a choice shows its own totals.
 TEST_F(TableHistory, WindowChoosesAmongTheGamesPlayed) {
@@ -109,21 +136,18 @@ TEST_F(TableHistory, WindowChoosesAmongTheGamesPlayed) {
     TableWindow window(setup);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
 
-    QStringList games;
-    QString chosen;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        auto* chooser = modal->findChild<QComboBox*>(QStringLiteral("CboHistoryGame"));
-        ASSERT_NE(chooser, nullptr);
-        chosen = chooser->currentText();
-        for (int i = 0; i < chooser->count(); ++i)
-            games << chooser->itemText(i);
-        chooser->setCurrentIndex(0);
-        EXPECT_TRUE(modal->findChild<QLabel*>("LblHistoryTotals")->text().startsWith("Won 3"));
-        modal->close();
-    });
     window.action(TableCommand::GameHistory)->trigger();
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr);
+    auto* chooser = modal->findChild<QComboBox*>(QStringLiteral("CboHistoryGame"));
+    ASSERT_NE(chooser, nullptr);
+    const QString chosen = chooser->currentText();
+    QStringList games;
+    for (int i = 0; i < chooser->count(); ++i)
+        games << chooser->itemText(i);
+    chooser->setCurrentIndex(0);
+    EXPECT_TRUE(modal->findChild<QLabel*>("LblHistoryTotals")->text().startsWith("Won 3"));
+    modal->close();
     EXPECT_EQ(chosen, "Block");
     EXPECT_EQ(games, QStringList({"Classic game", "Block", "Fives and Threes"}));
 }

@@ -61,19 +61,18 @@ QString recordTableGame(const rules::RuleSet& rules, const rules::GameEnded& end
         .arg(outcome.reason);
 }
 
-bool showTableHistory(QWidget* owner, rules::Preset preset) {
+QDialog* tableHistoryWindow(QWidget* owner, rules::Preset preset) {
     const std::string player = keptPlayerName().toStdString();
     QString classic = historyText(player).value_or(QString());
     const std::vector<HistoryView> views =
         playerHistories(player, classic.replace(QLatin1Char('\r'), QLatin1Char('\n')));
     if (views.empty())
-        return false;
+        return nullptr;
     const QString title = tabletext::presetTitle(preset);
     const auto at = std::find_if(views.begin(), views.end(),
                                  [&](const HistoryView& view) { return view.game == title; });
-    showGameHistory(owner, translated(historyTitle(player)), views,
-                    at == views.end() ? 0 : int(at - views.begin()));
-    return true;
+    return gameHistoryWindow(owner, translated(historyTitle(player)), views,
+                             at == views.end() ? 0 : int(at - views.begin()));
 }
 
 } // namespace pipwright

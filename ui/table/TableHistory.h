@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace pipwright {
@@ -17,8 +18,8 @@ namespace pipwright {
 QString recordTableGame(const rules::RuleSet& rules, const rules::GameEnded& ended,
                         const QDate& today);
 
-// The Game History window for the player, opened at the preset's history;
-// false when the player has no history to show.
-bool showTableHistory(QWidget* owner, rules::Preset preset);
+// The Game History window for the player, at the preset's history, not yet
+// shown; null when the player has no history to show.
+QDialog* tableHistoryWindow(QWidget* owner, rules::Preset preset);
 
 } // namespace pipwright

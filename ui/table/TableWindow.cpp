@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -138,7 +139,8 @@ TableWindow::TableWindow(std::unique_ptr<session::TableSession> session, QWidget
         tableEvent(*ended);
         if (session_->game().phase() == rules::Phase::GameOver && ended->winner != rules::NoSeat) {
             const int side = rules::sideOf(session_->game().rules(), ended->winner);
-            tableEvent(rules::GameEnded{side, rules::firstSeatOf(session_->game().rules(), side)});
+            showGameOver(rules::GameEnded{side, rules::firstSeatOf(session_->game().rules(), side)},
+                         {});
         }
         pendingNews_.clear();
     }
@@ -564,8 +566,14 @@ void TableWindow::showSheet() {
 }
 
 void TableWindow::showHistory() {
-    if (!showTableHistory(this, session_->game().rules().preset))
+    QDialog* window = tableHistoryWindow(this, session_->game().rules().preset);
+    if (!window) {
         setStatus(tr("No games are in your history yet."));
+        return;
+    }
+    holdComputers(true);
+    connect(window, &QDialog::finished, this, [this] { holdComputers(false); });
+    window->open();
 }
 
 void TableWindow::showHelp() {
@@ -597,19 +605,23 @@ void TableWindow::tableEvent(const rules::Event& event) {
         return;
     }
     if (const auto* won = std::get_if<rules::GameEnded>(&event)) {
-        QStringList lines = {tr("The game is over"), tabletext::eventText(rules, *won),
-                             tr("Score: %1").arg(tabletext::scoresText(session_->game()))};
-        drawing_->setSummary(lines);
-        const QString problem = recordTableGame(rules, *won, QDate::currentDate());
-        if (!problem.isEmpty())
-            lines[1] += QLatin1Char(' ') + problem;
-        pendingNews_.append(lines[1]);
-        setStatus(lines[1]);
+        showGameOver(*won, recordTableGame(rules, *won, QDate::currentDate()));
         return;
     }
     const QString told = tabletext::eventText(rules, event);
     pendingNews_.append(told);
     setStatus(told);
+}
+
+void TableWindow::showGameOver(const rules::GameEnded& won, const QString& problem) {
+    QStringList lines = {tr("The game is over"),
+                         tabletext::eventText(session_->game().rules(), won),
+                         tr("Score: %1").arg(tabletext::scoresText(session_->game()))};
+    drawing_->setSummary(lines);
+    if (!problem.isEmpty())
+        lines[1] += QLatin1Char(' ') + problem;
+    pendingNews_.append(lines[1]);
+    setStatus(lines[1]);
 }
 
 void TableWindow::handDealt() {

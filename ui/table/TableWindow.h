@@ -115,6 +115,8 @@ private:
     // Keeps the computers from moving while one of this window's dialogs is
     // open, and lets them go on when it closes.
     void holdComputers(bool hold);
+    // Shows the game's end and its winner, with a problem recording it if any.
+    void showGameOver(const rules::GameEnded& won, const QString& problem);
     void showSheet();
     void showHistory();
     void showHelp();
