@@ -69,10 +69,6 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <translation>Spiel&amp;einstellungen</translation>
     </message>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Tipp</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -91,6 +87,10 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>New &amp;Table...</source>
         <translation>Neuer &amp;Tisch...</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>T&amp;ipp</translation>
     </message>
 </context>
 <context>
@@ -1614,12 +1614,12 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <translation>Tisch öffnen</translation>
     </message>
     <message>
-        <source>Game &amp;History</source>
-        <translation>Spiel&amp;chronik</translation>
-    </message>
-    <message>
         <source>No games are in your history yet.</source>
         <translation>Deine Chronik enthält noch keine Spiele.</translation>
+    </message>
+    <message>
+        <source>Game Histor&amp;y</source>
+        <translation>Spielc&amp;hronik</translation>
     </message>
 </context>
 <context>

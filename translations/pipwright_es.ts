@@ -69,10 +69,6 @@ Publicado con la licencia MIT.</translation>
         <translation>&amp;Condiciones de juego</translation>
     </message>
     <message>
-        <source>&amp;Hint</source>
-        <translation>P&amp;ista</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -91,6 +87,10 @@ Publicado con la licencia MIT.</translation>
     <message>
         <source>New &amp;Table...</source>
         <translation>Nueva &amp;mesa...</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>P&amp;ista</translation>
     </message>
 </context>
 <context>
@@ -1493,7 +1493,7 @@ Publicado con la licencia MIT.</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation>&amp;Pista</translation>
+        <translation>Pis&amp;ta</translation>
     </message>
     <message>
         <source>&amp;Next Hand</source>
@@ -1614,12 +1614,12 @@ Publicado con la licencia MIT.</translation>
         <translation>Abrir una mesa</translation>
     </message>
     <message>
-        <source>Game &amp;History</source>
-        <translation>&amp;Historial de partidas</translation>
-    </message>
-    <message>
         <source>No games are in your history yet.</source>
         <translation>Tu historial aún no tiene partidas.</translation>
+    </message>
+    <message>
+        <source>Game Histor&amp;y</source>
+        <translation>His&amp;torial de partidas</translation>
     </message>
 </context>
 <context>

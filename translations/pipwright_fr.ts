@@ -69,10 +69,6 @@ Publié sous licence MIT.</translation>
         <translation>&amp;Conditions de jeu</translation>
     </message>
     <message>
-        <source>&amp;Hint</source>
-        <translation>Co&amp;nseil</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -91,6 +87,10 @@ Publié sous licence MIT.</translation>
     <message>
         <source>New &amp;Table...</source>
         <translation>Nouvelle &amp;table...</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>Co&amp;nseil</translation>
     </message>
 </context>
 <context>
@@ -178,7 +178,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation>&amp;Jeu :</translation>
+        <translation>&amp;Jeu&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -972,7 +972,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>The game could not be added to the history: %1</source>
-        <translation>La partie n’a pas pu être ajoutée à l’historique : %1</translation>
+        <translation>La partie n’a pas pu être ajoutée à l’historique&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1183,11 +1183,11 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>Pips left: %1</source>
-        <translation>Points restants : %1</translation>
+        <translation>Points restants&#xa0;: %1</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation>Points : %1</translation>
+        <translation>Points&#xa0;: %1</translation>
     </message>
     <message>
         <source>Every count that scored and every hand&apos;s award of the present game</source>
@@ -1457,7 +1457,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>F&amp;ermer</translation>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message>
         <source>&amp;Play</source>
@@ -1493,7 +1493,7 @@ Publié sous licence MIT.</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation>&amp;Conseil</translation>
+        <translation>Co&amp;nseil</translation>
     </message>
     <message>
         <source>&amp;Next Hand</source>
@@ -1614,12 +1614,12 @@ Publié sous licence MIT.</translation>
         <translation>Ouvrir une table</translation>
     </message>
     <message>
-        <source>Game &amp;History</source>
-        <translation>&amp;Historique des parties</translation>
-    </message>
-    <message>
         <source>No games are in your history yet.</source>
         <translation>Votre historique ne contient encore aucune partie.</translation>
+    </message>
+    <message>
+        <source>Game Histor&amp;y</source>
+        <translation>&amp;Historique des parties</translation>
     </message>
 </context>
 <context>

@@ -69,10 +69,6 @@ Distribuído sob a Licença MIT.</translation>
         <translation>&amp;Condições de Jogo</translation>
     </message>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Dica</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>Sa&amp;ir</translation>
     </message>
@@ -90,7 +86,11 @@ Distribuído sob a Licença MIT.</translation>
     </message>
     <message>
         <source>New &amp;Table...</source>
-        <translation>Nova &amp;mesa...</translation>
+        <translation>&amp;Nova mesa...</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>&amp;Dica</translation>
     </message>
 </context>
 <context>
@@ -1473,7 +1473,7 @@ Distribuído sob a Licença MIT.</translation>
     </message>
     <message>
         <source>&amp;Select Domino</source>
-        <translation>&amp;Escolher pedra</translation>
+        <translation>Escol&amp;her pedra</translation>
     </message>
     <message>
         <source>Lay on the &amp;Left End</source>
@@ -1493,7 +1493,7 @@ Distribuído sob a Licença MIT.</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation>&amp;Dica</translation>
+        <translation>D&amp;ica</translation>
     </message>
     <message>
         <source>&amp;Next Hand</source>
@@ -1614,12 +1614,12 @@ Distribuído sob a Licença MIT.</translation>
         <translation>Abrir uma Mesa</translation>
     </message>
     <message>
-        <source>Game &amp;History</source>
-        <translation>&amp;Histórico de Partidas</translation>
-    </message>
-    <message>
         <source>No games are in your history yet.</source>
         <translation>Seu histórico ainda não tem partidas.</translation>
+    </message>
+    <message>
+        <source>Game Histor&amp;y</source>
+        <translation>&amp;Histórico de Partidas</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@ GameMenus::GameMenus(QMenuBar& bar) {
     newTable_ = game->addAction(QCoreApplication::translate("GameMenus", "New &Table..."));
     newTable_->setObjectName(QStringLiteral("mnuNewTable"));
     newTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    add(game, Menu::Hint, "mnuHint", QT_TRANSLATE_NOOP("GameMenus", "&Hint"),
+    add(game, Menu::Hint, "mnuHint", QT_TRANSLATE_NOOP("GameMenus", "H&int"),
         QKeySequence(Qt::Key_H));
     actions_[static_cast<std::size_t>(Menu::Hint)]->setEnabled(false);
     // The window's own H key gives the hint or says why not; the entry shows

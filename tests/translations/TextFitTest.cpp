@@ -1,8 +1,13 @@
 #include "tests/translations/TranslatedWindows.h"
 #include "ui/dialogs/WrappingCheckBox.h"
 
+#include <QAction>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -138,6 +143,39 @@ TEST_P(TextFit, EveryFixedSizeControlHoldsItsTextWhole) {
                                      << " cuts \"" << w->property("text").toString().toStdString()
                                      << w->property("title").toString().toStdString() << "\" at "
                                      << w->width() << "x" << w->height();
+            }
+        }
+    });
+}
+
+// The letter Alt takes to an entry, lower case; none when the text has none.
+QChar mnemonicOf(const QString& text) {
+    for (qsizetype i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
+         i = text.indexOf(QLatin1Char('&'), i + 2))
+        if (text[i + 1] != QLatin1Char('&'))
+            return text[i + 1].toLower();
+    return {};
+}
+
+TEST_P(TextFit, EveryMenuGivesEachEntryItsOwnLetter) {
+    forEachWindow([](const QString& window, QWidget* shown) {
+        auto* main = qobject_cast<QMainWindow*>(shown);
+        if (!main)
+            return;
+        QList<QMenu*> menus = {nullptr};
+        menus += main->menuBar()->findChildren<QMenu*>();
+        for (QMenu* menu : menus) {
+            const QList<QAction*> entries = menu ? menu->actions() : main->menuBar()->actions();
+            QHash<QChar, QString> taken;
+            for (QAction* entry : entries) {
+                const QChar letter = mnemonicOf(entry->text());
+                if (letter.isNull() || !entry->isVisible())
+                    continue;
+                EXPECT_FALSE(taken.contains(letter))
+                    << window.toStdString() << ": \"" << entry->text().toStdString() << "\" and \""
+                    << taken.value(letter).toStdString() << "\" share "
+                    << QString(letter).toStdString();
+                taken.insert(letter, entry->text());
             }
         }
     });

@@ -42,7 +42,7 @@ TEST_F(Menus, TreeHasTheGamesCaptionsInOrder) {
     EXPECT_EQ(
         captions(game->actions()),
         (QStringList{"&Open a Previous Game", "&Save the Present Game", "&Restart", "Game &History",
-                     "S&core Sheet", "&Playing Conditions", "New &Table...", "&Hint", "&Quit"}));
+                     "S&core Sheet", "&Playing Conditions", "New &Table...", "H&int", "&Quit"}));
     auto* restart = window->findChild<QMenu*>("mnutiopi");
     ASSERT_NE(restart, nullptr);
     EXPECT_EQ(captions(restart->actions()),

@@ -182,7 +182,7 @@ void TableWindow::createActions() {
     table->addAction(add(TableCommand::ScoreSheet, tr("Score S&heet"),
                          QKeySequence(Qt::CTRL | Qt::Key_T), "tableScoreSheet",
                          &TableWindow::showSheet));
-    table->addAction(add(TableCommand::GameHistory, tr("Game &History"), {}, "tableHistory",
+    table->addAction(add(TableCommand::GameHistory, tr("Game Histor&y"), {}, "tableHistory",
                          &TableWindow::showHistory));
     table->addSeparator();
     table->addAction(add(TableCommand::Close, tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W),
