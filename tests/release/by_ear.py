@@ -15,8 +15,6 @@ import subprocess
 import sys
 import time
 
-from told import Told
-
 DOMINO = re.compile(r"^(\d)-(\d)$")
 ENDS = re.compile(r"left end (\d+), right end (\d+)")
 COUNT = re.compile(r"(\d+) domino")
@@ -39,7 +37,6 @@ class Ear:
         self.pyatspi = pyatspi
         self.context = GLib.MainContext.default()
         self.events = []
-        self.told = Told()
         self.deadline = time.monotonic() + deadline
         pyatspi.Registry.registerEventListener(
             self.heard, "object:state-changed:focused", "object:state-changed:showing",
@@ -54,10 +51,9 @@ class Ear:
             if app is None or app.name != "Pipwright":
                 return
             role, name = event.source.getRoleName(), event.source.name
-            told = self.told.heard(event, role)
-            # The bridge sends the object, not the text: read what it says now.
-            said = told if told is not None else (
-                event.source.description if "description" in event.type else name)
+            # The bridge sends the object, not the text: read what it says now. Each
+            # piece of news is an object of its own, so its text never changes.
+            said = event.source.description if "description" in event.type else name
         except Exception:
             return
         self.events.append((event.type, role, name, event.detail1, said or ""))
@@ -144,7 +140,9 @@ class Table:
 
     @staticmethod
     def children(obj):
-        return [obj.getChildAtIndex(i) for i in range(obj.childCount)] if obj else []
+        """The object's children; one that went away while the list changed is left out."""
+        found = [obj.getChildAtIndex(i) for i in range(obj.childCount)] if obj else []
+        return [child for child in found if child is not None]
 
     def read(self):
         parts = self.parts()
@@ -222,21 +220,42 @@ class Player:
         if not self.phases or self.phases[-1][1:] != row[1:]:
             self.phases.append(row)
 
-    def select(self, target, count, hand):
-        """Moves the focus with Right until the focus event names the target. After
-        Escape the first Right lands on the first domino, which may hold the focus
-        already and then has no event to send: the tree's focus answers for it."""
+    def select(self, target, count, hand, tries=3):
+        """Moves the focus with Right until it reaches the target. Each Right is answered
+        by a focus event, or, where the event does not come, by the tree: its focus moved
+        off the domino it rested on before the key, or rests where this many Rights after
+        Escape land (the first Right may land on the domino that holds the focus already).
+        Keys pressed while the computer still plays are lost: when the table moves on
+        meanwhile, the selection starts again on the hand as it is then."""
         self.key("Escape")
-        for step in range(count + 1):
+        for step in range(count + 1 + len(hand)):
             # The events the game sent before it answered are handled before the mark.
             seen = self.table.read()
             self.ear.pump(0.05)
+            resting = self.focus_name()
             mark = len(self.ear.events)
             self.key("Right")
-            focus = self.ear.wait_for(
-                "a focus event after Right",
-                lambda: [e for e in self.ear.since(mark, "object:state-changed:focused")
-                         if e[3] == 1 and e[1] == "list item"] or self.focused_on(hand[step]))
+            try:
+                focus = self.ear.wait_for(
+                    "a focus event after Right",
+                    lambda: [e for e in self.ear.since(mark, "object:state-changed:focused")
+                             if e[3] == 1 and e[1] == "list item"]
+                    or self.focus_moved(resting, step % max(1, len(hand)))
+                    or (["moved on"] if self.changed(seen) else []), limit=20)
+            except Failure as failure:
+                now = self.table.read()
+                if tries <= 1:
+                    raise Failure(f"{failure}; focus on {self.focus_name()}, hand {now['hand']}, "
+                                  f"told last {self.ear.news()[-2:]}") from failure
+                # A key lost on the way: start again from Escape.
+                self.log(f"no answer to Right: again ({failure})")
+                focus = ["moved on"]
+                tries -= 1
+            if focus == ["moved on"]:
+                now = self.table.read()["hand"]
+                if target not in now:
+                    return
+                return self.select(target, now.index(target), now, tries)
             # Moving the focus renames nothing; the computer's move meanwhile may.
             if not self.changed(seen):
                 self.name_changes_on_moves += len(
@@ -247,10 +266,17 @@ class Player:
                 return
         raise Failure(f"the focus never reached {target}")
 
-    def focused_on(self, name):
-        """The tree's focus as one event, when it rests on the named domino."""
+    def focus_name(self):
         focus = self.table.focused_item()
-        return [("tree", "list item", name, 1)] if focus and focus.name == name else []
+        return focus.name if focus else None
+
+    def focus_moved(self, resting, index):
+        """The tree's focus as one event, once it has left the domino it rested on or
+        rests on the hand's domino at index."""
+        name = self.focus_name()
+        hand = self.table.read()["hand"]
+        landed = index < len(hand) and name == hand[index]
+        return [("tree", "list item", name, 1)] if name and (name != resting or landed) else []
 
     def changed(self, before):
         return self.table.read() != before

@@ -13,8 +13,6 @@ import subprocess
 import sys
 import time
 
-from told import Told
-
 ENDS = re.compile(r"(\d) and (\d)$")
 MOVE = re.compile(r"^(You|Right|Partner|Left): (leads|lays|passes)")
 
@@ -37,14 +35,13 @@ class Table:
         from gi.repository import GLib
         self.pyatspi = pyatspi
         self.context = GLib.MainContext.default()
-        self.told = Told()
-        self.news = self.told.texts
-        pyatspi.Registry.registerEventListener(self.heard, "object:state-changed:showing",
-                                               "object:property-change:accessible-name")
+        self.news = []
+        pyatspi.Registry.registerEventListener(self.heard, "object:state-changed:showing")
 
     def heard(self, event):
         try:
-            self.told.heard(event, event.source.getRoleName())
+            if event.source.getRoleName() == "notification" and event.detail1:
+                self.news.append(event.source.name)
         except Exception:
             pass
 
