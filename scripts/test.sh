@@ -60,6 +60,22 @@ count_tests() {
   tests_failed=$((tests_failed + failed))
 }
 
+# Names the tests that failed in a step, with the last lines each printed, so
+# that the summary alone tells what went wrong.
+failed_tests() {
+  local log="$log_dir/$1.log" name
+  grep -q 'The following tests FAILED:' "$log" 2>/dev/null || return 0
+  echo "failed in $1:"
+  sed -n '/The following tests FAILED:/,$p' "$log" | grep -E '^[[:space:]]+[0-9]+ - ' |
+    while read -r _ _ name _; do
+      echo "--- $name (last lines)"
+      awk -v t="$name" '$0 ~ "Test +#[0-9]+: " t " " {show = 1; n = 0; next}
+        show && /Test +#[0-9]+: / {show = 0}
+        show && !/^[[:space:]]+Start [0-9]+: / {buf[n++ % 40] = $0}
+        END {for (i = (n > 40 ? n - 40 : 0); i < n; i++) print buf[i % 40]}' "$log"
+    done
+}
+
 step tests build_and_test "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 step long-selfplay "$root/tests/computer/long-selfplay.sh" "$root/build"
 step sanitizers sanitized_build_and_test
@@ -73,4 +89,6 @@ echo
 echo "=== Summary"
 printf '%s\n' "${steps[@]}"
 echo "tests: $tests_passed passed, $tests_failed failed"
+failed_tests tests
+failed_tests sanitizers
 [ "$failed_steps" -eq 0 ] && [ "$tests_failed" -eq 0 ]
