@@ -54,6 +54,10 @@ struct ExpertCase {
     Move expected;
 };
 
+void PrintTo(const ExpertCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ExpertChoice : public testing::TestWithParam<ExpertCase> {};
 
 TEST_P(ExpertChoice, PlaysAsAClubPlayer) {

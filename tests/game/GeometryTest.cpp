@@ -36,6 +36,10 @@ struct ArmPattern {
     std::set<int> rightDoubles;
 };
 
+void PrintTo(const ArmPattern& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class LineGeometryTest : public EngineTest, public ::testing::WithParamInterface<ArmPattern> {
 protected:
     void checkArms(int leftLength, int rightLength);

@@ -12,6 +12,10 @@ struct LayCase {
     int inner, outer;
 };
 
+void PrintTo(const LayCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class LayTest : public EngineTest, public ::testing::WithParamInterface<LayCase> {};
 
 TEST_P(LayTest, LaysTheSelectionOnTheClickedEnd) {

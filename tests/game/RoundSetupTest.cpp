@@ -173,6 +173,10 @@ struct RestartCase {
     const char* message;
 };
 
+void PrintTo(const RestartCase& c, std::ostream* out) {
+    *out << (c.roundOnly ? "round" : "game") << (c.winnerRestarts ? ", winner starts" : "");
+}
+
 class RestartTest : public EngineTest, public ::testing::WithParamInterface<RestartCase> {};
 
 TEST_P(RestartTest, RestoresScoresAndStarter) {

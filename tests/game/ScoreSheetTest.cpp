@@ -20,6 +20,10 @@ struct LayCase {
     const char* line; // empty: nothing scored
 };
 
+void PrintTo(const LayCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class SheetLayTest : public EngineTest, public ::testing::WithParamInterface<LayCase> {};
 
 TEST_P(SheetLayTest, WritesTheCountOfTheEnds) {
@@ -60,6 +64,10 @@ struct RoundCase {
     bool blocked;
     std::vector<std::string> lines;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SheetRoundTest : public EngineTest, public ::testing::WithParamInterface<RoundCase> {};
 

@@ -11,6 +11,10 @@ struct EndsCase {
     long gained;
 };
 
+void PrintTo(const EndsCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class DetermineTheScoreTest : public EngineTest, public ::testing::WithParamInterface<EndsCase> {};
 
 TEST_P(DetermineTheScoreTest, ScoresMultiplesOfFiveForTheMover) {
@@ -60,6 +64,10 @@ struct RoundEndCase {
     ResultWindow window;
     long playerAfter, computerAfter;
 };
+
+void PrintTo(const RoundEndCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CheckForWinTest : public EngineTest, public ::testing::WithParamInterface<RoundEndCase> {};
 

@@ -54,6 +54,10 @@ struct Table {
     int seats;
 };
 
+void PrintTo(const Table& t, std::ostream* out) {
+    *out << rules::presetInfo(t.preset).name << " for " << t.seats;
+}
+
 class WholeGame : public testing::TestWithParam<Table> {};
 
 // A whole game by commands: every event told once, every hand dealt told,
