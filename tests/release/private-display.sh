@@ -9,8 +9,10 @@ start_private_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec 3>&-
-    for _ in $(seq 100); do
+    # A busy machine may take a while; a server that has died will not come.
+    for _ in $(seq 600); do
         [ -s "$work/display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
         sleep 0.1
     done
     if [ ! -s "$work/display" ]; then
