@@ -974,6 +974,10 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>The game could not be added to the history: %1</source>
         <translation>Das Spiel ließ sich nicht in die Chronik eintragen: %1</translation>
     </message>
+    <message>
+        <source>%1&apos;s games of %2 could not be added to the history: %3</source>
+        <translation>Die Spiele von %1 in %2 ließen sich nicht in die Chronik eintragen: %3</translation>
+    </message>
 </context>
 <context>
     <name>TableTexts</name>

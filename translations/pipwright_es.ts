@@ -974,6 +974,10 @@ Publicado con la licencia MIT.</translation>
         <source>The game could not be added to the history: %1</source>
         <translation>No se pudo añadir la partida al historial: %1</translation>
     </message>
+    <message>
+        <source>%1&apos;s games of %2 could not be added to the history: %3</source>
+        <translation>No se pudieron añadir al historial las partidas de %2 de %1: %3</translation>
+    </message>
 </context>
 <context>
     <name>TableTexts</name>

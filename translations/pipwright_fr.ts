@@ -974,6 +974,10 @@ Publié sous licence MIT.</translation>
         <source>The game could not be added to the history: %1</source>
         <translation>La partie n’a pas pu être ajoutée à l’historique&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>%1&apos;s games of %2 could not be added to the history: %3</source>
+        <translation>Les parties de %2 de %1 n’ont pas pu être ajoutées à l’historique&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>TableTexts</name>

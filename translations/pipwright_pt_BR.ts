@@ -974,6 +974,10 @@ Distribuído sob a Licença MIT.</translation>
         <source>The game could not be added to the history: %1</source>
         <translation>Não foi possível adicionar a partida ao histórico: %1</translation>
     </message>
+    <message>
+        <source>%1&apos;s games of %2 could not be added to the history: %3</source>
+        <translation>Não foi possível adicionar ao histórico as partidas de %2 de %1: %3</translation>
+    </message>
 </context>
 <context>
     <name>TableTexts</name>

@@ -97,6 +97,37 @@ TEST_F(TableHistory, AGameNotWrittenWaitsForTheNext) {
     EXPECT_EQ(content("draw"), "#2026-12-10#,1,1\r\n");
 }
 
+// Closing a table tries the waiting games once more, and says so when they
+// still cannot be written.
+TEST_F(TableHistory, ClosingTheTableTriesTheWaitingGamesAgain) {
+    const rules::RuleSet rules = rulesOf(rules::Preset::Draw, 2, false);
+    const QString path = *historyFilePath("Ann", "draw");
+    ASSERT_TRUE(QDir().mkpath(path));
+    EXPECT_NE(recordTableGame(rules, {0, 0}, Today), "");
+    session::TableSetup setup;
+    setup.rules = rules;
+    setup.levels.fill(table::Level::Novice);
+    const auto closeATable = [&] {
+        TableWindow window(setup);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        window.close();
+        QWidget* told = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QStringLiteral("HistoryNotWritten") && top->isVisible())
+                told = top;
+        if (told)
+            told->close();
+        return told != nullptr;
+    };
+    EXPECT_TRUE(closeATable());
+    ASSERT_TRUE(QDir().rmdir(path));
+    EXPECT_FALSE(closeATable());
+    // The retry writes on the day the table closed.
+    EXPECT_TRUE(content("draw").endsWith("#,1,0\r\n")) << content("draw").toStdString();
+    EXPECT_EQ(content("draw").count('\n'), 1);
+}
+
 // A finished game saved and opened again shows its end but is not counted twice.
 TEST_F(TableHistory, AFinishedGameOpenedAgainIsNotCountedAgain) {
     session::TableSetup setup;

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QSettings>
+#include <QStringList>
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -59,6 +60,26 @@ QString recordTableGame(const rules::RuleSet& rules, const rules::GameEnded& end
             .arg(historyFilePath(player, preset).value_or(QString()));
     return TableHistoryTexts::tr("The game could not be added to the history: %1")
         .arg(outcome.reason);
+}
+
+QString recordWaitingTableGames(const QDate& today) {
+    QStringList problems;
+    for (auto it = waiting().begin(); it != waiting().end();) {
+        const auto& [player, preset] = it->first;
+        const HistoryOutcome outcome =
+            recordHistory(player, it->second.won, it->second.lost, today, preset);
+        if (outcome.ok || outcome.appendedOnly) {
+            it = waiting().erase(it);
+            continue;
+        }
+        problems.append(TableHistoryTexts::tr("%1's games of %2 could not be added to the "
+                                              "history: %3")
+                            .arg(QString::fromStdString(player),
+                                 tabletext::presetTitle(*rules::presetNamed(preset)),
+                                 outcome.reason));
+        ++it;
+    }
+    return problems.join(QLatin1Char('\n'));
 }
 
 QDialog* tableHistoryWindow(QWidget* owner, rules::Preset preset) {

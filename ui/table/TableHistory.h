@@ -18,6 +18,10 @@ namespace pipwright {
 QString recordTableGame(const rules::RuleSet& rules, const rules::GameEnded& ended,
                         const QDate& today);
 
+// Tries once more the games that could not be written, as the table closes.
+// What the player must be told of those that still cannot, or nothing.
+QString recordWaitingTableGames(const QDate& today);
+
 // The Game History window for the player, at the preset's history, not yet
 // shown; null when the player has no history to show.
 QDialog* tableHistoryWindow(QWidget* owner, rules::Preset preset);

@@ -342,6 +342,15 @@ void TableWindow::closeEvent(QCloseEvent* event) {
     // A computer's turn in progress simply stops with the window.
     think_.stop();
     event->accept();
+    // Games the history could not take are tried once more; should they still
+    // fail, the player is told in a window of its own, which outlives the table.
+    const QString problems = recordWaitingTableGames(QDate::currentDate());
+    if (problems.isEmpty())
+        return;
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), problems, QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("HistoryNotWritten"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }
 
 QString TableWindow::statusText() const {
