@@ -1,5 +1,6 @@
 #include "storage/table/TableFile.h"
 
+#include "computer/table/TablePlayer.h"
 #include "rules/Presets.h"
 #include "storage/table/RecordWriter.h"
 
@@ -15,28 +16,6 @@ namespace {
 
 using rules::Game;
 using rules::Move;
-
-// A level as the file writes it.
-const char* levelName(table::Level level) {
-    switch (level) {
-    case table::Level::Expert:
-        return "expert";
-    case table::Level::Master:
-        return "master";
-    case table::Level::Novice:
-        break;
-    }
-    return "novice";
-}
-
-// The level of that name, if any.
-std::optional<table::Level> levelNamed(std::string_view name) {
-    for (const table::Level level :
-         {table::Level::Novice, table::Level::Expert, table::Level::Master})
-        if (name == levelName(level))
-            return level;
-    return std::nullopt;
-}
 
 // The phase as the state line writes it.
 const char* phaseName(rules::Phase phase) {
@@ -61,7 +40,7 @@ template <typename Dominoes> void dominoes(std::ostream& out, const Dominoes& li
 void writeLevels(std::ostream& out, const session::TableSetup& setup, std::uint64_t decisions) {
     out << "levels";
     for (int seat = 0; seat < setup.rules.seats; ++seat)
-        out << (seat ? ',' : ' ') << levelName(setup.levels[std::size_t(seat)]);
+        out << (seat ? ',' : ' ') << table::levelName(setup.levels[std::size_t(seat)]);
     out << " decisions=" << decisions << '\n';
 }
 
@@ -272,7 +251,7 @@ private:
         decisions_ = *decisions;
         int seat = 0;
         for (const std::string_view name : split(levels[1], ',')) {
-            const std::optional<table::Level> level = levelNamed(name);
+            const std::optional<table::Level> level = table::levelNamed(name);
             if (!level || seat >= setup.rules.seats)
                 unreadable();
             setup.levels[std::size_t(seat++)] = *level;

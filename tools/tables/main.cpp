@@ -1,6 +1,7 @@
 // pipwright-tables: plays whole games at a table of two to four computer
 // seats under any preset, checks every rule after every move and that every
 // game's score sheet adds up, and can write every game in the record format.
+#include "computer/table/TablePlayer.h"
 #include "rules/Presets.h"
 #include "tools/HarnessFigures.h"
 #include "tools/tables/TablePlay.h"
@@ -35,16 +36,6 @@ std::optional<bool> yesNo(std::string_view text) {
         return true;
     if (text == "no")
         return false;
-    return std::nullopt;
-}
-
-std::optional<Level> level(std::string_view text) {
-    if (text == "novice")
-        return Level::Novice;
-    if (text == "expert")
-        return Level::Expert;
-    if (text == "master")
-        return Level::Master;
     return std::nullopt;
 }
 
@@ -90,7 +81,7 @@ std::optional<Parsed> parse(int argc, char** argv) {
             levels.clear();
             for (std::size_t from = 0; ok && from <= value.size();) {
                 const std::size_t comma = std::min(value.find(',', from), value.size());
-                const auto chosen = level(value.substr(from, comma - from));
+                const auto chosen = pipwright::table::levelNamed(value.substr(from, comma - from));
                 ok = chosen.has_value();
                 if (ok)
                     levels.push_back(*chosen);
@@ -142,18 +133,6 @@ std::optional<Parsed> parse(int argc, char** argv) {
     return parsed;
 }
 
-const char* levelName(Level level) {
-    switch (level) {
-    case Level::Expert:
-        return "expert";
-    case Level::Master:
-        return "master";
-    case Level::Novice:
-        break;
-    }
-    return "novice";
-}
-
 // Each side's share of the games, with its 95% Wilson interval. With three
 // or four sides, also each pair's games between them: of the games one of the
 // two won, the share the first won.
@@ -166,8 +145,8 @@ void printSides(const pipwright::tables::TablePlayOptions& options,
         for (int seat = 0; seat < r.seats; ++seat)
             if (rules::sideOf(r, seat) == side) {
                 seats += (seats.empty() ? "" : "+") + std::to_string(seat + 1);
-                levels +=
-                    (levels.empty() ? "" : "+") + std::string(levelName(options.levels[seat]));
+                levels += (levels.empty() ? "" : "+") +
+                          std::string(pipwright::table::levelName(options.levels[seat]));
             }
         const Share won = share(result.sideWins[side], result.games);
         std::printf("side=%d seats=%s levels=%s wins=%ld win_rate=%.4f ci95_low=%.4f "
