@@ -21,7 +21,8 @@ QString dominoText(int first, int second) {
 
 QStringList lineItems(const GameState& s) {
     QStringList items;
-    if (s.Dominoleft < 1)
+    // Between rounds the arms keep their last counts; the line is empty.
+    if (!s.lineStarted())
         return items;
     // The left arm is read from its end inwards, outer half first; the Set
     // Domino and the right arm inner half first.

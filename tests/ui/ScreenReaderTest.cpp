@@ -90,6 +90,15 @@ TEST_F(ScreenReader, TheTreeFollowsEachPhase) {
          {"6-1", "1-2", "2-4", "4-5"},
          "The line: left end 6, right end 5, 4 dominoes laid",
          "BoneYard: 28 dominoes face down"},
+        {"the next round's draw, the last line's counts left as they were",
+         [](ScreenReader&, GameState& s) {
+             s.startLine(2, 4);
+             s.GameStatus = Phase::DrawForFirstPlay;
+         },
+         {},
+         {},
+         "The line: no dominoes laid",
+         "BoneYard: 28 dominoes face down"},
     };
     for (const PhaseCase& c : cases) {
         SCOPED_TRACE(c.name);
