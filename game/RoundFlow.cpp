@@ -284,6 +284,10 @@ void Engine::clearTheTable() {
     for (Picture p : {Picture::View, Picture::Players, Picture::Computers, Picture::BoneYard})
         port_.clearPicture(p);
     s_.Playerdom = 1;
+    // The hand's first place is empty until the player draws for first play:
+    // what the last round left there is no longer the player's.
+    s_.PlayerArray(1, 1) = NoHalf;
+    s_.PlayerArray(1, 2) = NoHalf;
     s_.Dominoleft = Variant::integer(1);
     s_.DominoRight = 1;
     s_.ComputerDom = 7;

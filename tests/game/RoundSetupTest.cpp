@@ -199,6 +199,7 @@ TEST_P(RestartTest, RestoresScoresAndStarter) {
     EXPECT_EQ(window.message, c.message);
     EXPECT_EQ(s().RestartRoundOnly, False);
     EXPECT_EQ(s().faceDownCount(), 28);
+    EXPECT_EQ(s().PlayerArray(1, 1), NoHalf); // the old hand's first domino is gone
     if (c.roundOnly)
         EXPECT_EQ(window.panels[1], "Ann' Score=30");
     else
