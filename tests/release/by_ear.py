@@ -117,6 +117,10 @@ class Table:
         app = self.app()
         return [app.getChildAtIndex(i) for i in range(app.childCount)] if app else []
 
+    def dialog_up(self):
+        return any(w is not None and w.getRoleName() in ("dialog", "alert")
+                   for w in self.windows())
+
     def main(self):
         for window in self.windows():
             if window.getRoleName() == "frame" and window.name == "Pipwright":
@@ -205,8 +209,13 @@ class Player:
         self.focus_checks = 0
         self.name_changes_on_moves = 0
 
-    def key(self, *keys):
+    def key(self, *keys, over_dialogs=False):
+        """Presses keys in turn, and none once a window has come up over the table
+        (unless they are meant for it): it would take them, and Return or Escape
+        would close it unseen."""
         for k in keys:
+            if not over_dialogs and self.table.dialog_up():
+                return
             # Marks the key among the events, so news told again after it is an answer.
             self.ear.events.append(("key", "", k, 0, ""))
             xdotool("key", k)
@@ -333,7 +342,7 @@ class Player:
                 return
             if any(role == "alert" for role, _ in seen["dialogs"]):
                 self.log("an alert: Return")
-                self.key("Return")
+                self.key("Return", over_dialogs=True)
                 self.ear.wait_for("the alert closing on Return", lambda: not any(
                     role == "alert" for role, _ in self.table.read()["dialogs"]))
                 continue

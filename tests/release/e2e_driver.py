@@ -256,9 +256,13 @@ class Driver:
         xdotool(*args)
 
     def press(self, *keys):
-        """Keys for the main window alone: while a result window is up over it,
-        the game ignores them instead of closing that window."""
-        xdotool("key", "--window", self.window, *keys)
+        """Keys for the main window, one at a time. A key sent to the focused window
+        goes to whatever has the focus when it arrives, so a result window that
+        comes up meanwhile would take the rest: they are dropped once one shows."""
+        for key in keys:
+            if self.result_window():
+                return
+            xdotool("key", "--window", self.window, key)
 
     def close_window(self, window):
         xdotool("windowfocus", "--sync", window)
