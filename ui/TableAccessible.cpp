@@ -149,9 +149,15 @@ void sendStateChange(QAccessibleInterface* iface, QAccessible::State changed) {
     QAccessible::updateAccessibility(&event);
 }
 
+// One of the widgets that show the news in turn.
+class NewsNotice : public QWidget {
+public:
+    using QWidget::QWidget;
+};
+
 QAccessibleInterface* tableFactory(const QString&, QObject* object) {
-    if (auto* news = qobject_cast<NewsLine*>(object))
-        return new QAccessibleWidget(news, QAccessible::Notification);
+    if (auto* notice = dynamic_cast<NewsNotice*>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     auto* widget = qobject_cast<QWidget*>(object);
     return widget && PictureReader::of(widget) ? new PictureAccessible(widget) : nullptr;
 }
@@ -230,14 +236,25 @@ NewsLine::NewsLine(QWidget* parent) : QWidget(parent) {
     setFixedSize(0, 0);
     setFocusPolicy(Qt::NoFocus);
     hide();
+    // Beside the line, not in it: a widget in a hidden one never appears.
+    for (QWidget*& notice : notices_) {
+        notice = new NewsNotice(parent);
+        notice->setObjectName(QStringLiteral("News"));
+        notice->setFixedSize(0, 0);
+        notice->setFocusPolicy(Qt::NoFocus);
+        notice->hide();
+    }
 }
 
 void NewsLine::tell(const QString& news) {
     if (news.isEmpty())
         return;
     setAccessibleName(news);
-    hide();
-    show();
+    QWidget* notice = notices_[next_];
+    next_ = (next_ + 1) % notices_.size();
+    notice->setAccessibleName(news);
+    notice->hide();
+    notice->show();
 }
 
 } // namespace pipwright

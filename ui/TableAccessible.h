@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -47,14 +48,22 @@ private:
 // Gives every picture with a reader its own interface. Called once.
 void installTableAccessibility();
 
-// What the game tells the player, as a screen reader's notification: an
-// empty widget that shows itself anew with each piece of news. A screen
-// reader speaks a notification when it appears, wherever the focus is.
+// What the game tells the player, as a screen reader's notifications. A
+// screen reader speaks a notification when it appears, wherever the focus is,
+// and reads its text when it gets to it: each piece of news appears in the next
+// of a few empty widgets in turn, so one read late still says its own news, not
+// a later one. The line itself keeps the last news as its name.
 class NewsLine : public QWidget {
     Q_OBJECT
 public:
     explicit NewsLine(QWidget* parent);
     void tell(const QString& news);
+    // The widgets that show the news, in the order they take turns.
+    const std::array<QWidget*, 8>& notices() const { return notices_; }
+
+private:
+    std::array<QWidget*, 8> notices_{};
+    std::size_t next_ = 0;
 };
 
 } // namespace pipwright

@@ -38,11 +38,13 @@ public:
                 return false;
             }
         } counter;
-        auto* news = window->findChild<NewsLine*>();
-        news->installEventFilter(&counter);
+        const auto& notices = window->findChild<NewsLine*>()->notices();
+        for (QWidget* notice : notices)
+            notice->installEventFilter(&counter);
         act();
         QCoreApplication::processEvents();
-        news->removeEventFilter(&counter);
+        for (QWidget* notice : notices)
+            notice->removeEventFilter(&counter);
         return counter.shown;
     }
 };
@@ -183,6 +185,23 @@ TEST_F(ScreenReader, TabGoesRoundTheHandCantPlayTheLineAndTheBoneYard) {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "BoneYardPic");
+}
+
+// A reader that gets to a notification late still reads that notification's
+// own news, not the news told since.
+TEST_F(ScreenReader, NewsToldInQuickSuccessionKeepsEachItsOwnText) {
+    auto* news = window->findChild<NewsLine*>();
+    for (const char* told :
+         {"Player's Selection 2-6", "Tess, The Computer is Thinking..", "Computer's Selection 5-6"})
+        news->tell(QString::fromLatin1(told));
+    QStringList kept;
+    for (QWidget* notice : news->notices())
+        kept << QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name);
+    EXPECT_TRUE(kept.contains("Player's Selection 2-6"));
+    EXPECT_TRUE(kept.contains("Tess, The Computer is Thinking.."));
+    EXPECT_EQ(news->accessibleName(), "Computer's Selection 5-6");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(news->notices()[0])->role(),
+              QAccessible::Notification);
 }
 
 TEST_F(ScreenReader, EachNewMessageIsToldOnceAndAnUnchangedOneNever) {
