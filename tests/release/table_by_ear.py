@@ -13,6 +13,8 @@ import subprocess
 import sys
 import time
 
+import atspi_events
+
 ENDS = re.compile(r"(\d) and (\d)$")
 MOVE = re.compile(r"^(You|Right|Partner|Left): (leads|lays|passes)")
 
@@ -32,25 +34,23 @@ def children(obj):
 
 class Table:
     def __init__(self, pyatspi):
-        from gi.repository import GLib
         self.pyatspi = pyatspi
-        self.context = GLib.MainContext.default()
         self.news = []
-        pyatspi.Registry.registerEventListener(self.heard, "object:state-changed:showing")
+        # Name changes too: they keep the news line's name as each showing left it.
+        pyatspi.Registry.registerEventListener(self.heard, "object:state-changed:showing",
+                                               "object:property-change:accessible-name")
 
     def heard(self, event):
         try:
-            if event.source.getRoleName() == "notification" and event.detail1:
+            if (event.type == "object:state-changed:showing" and event.detail1
+                    and event.source.getRoleName() == "notification"):
                 self.news.append(event.source.name)
         except Exception:
             pass
 
-    def pump(self, seconds):
-        end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            while self.context.iteration(False):
-                pass
-            time.sleep(0.02)
+    @staticmethod
+    def pump(seconds):
+        atspi_events.pump(seconds)
 
     def window(self):
         desktop = self.pyatspi.Registry.getDesktop(0)
