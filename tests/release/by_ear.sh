@@ -5,7 +5,7 @@
 #
 # Usage: by_ear.sh <pipwright> [--orca LOG | --table]
 # With --orca the screen reader runs too, without speech, and its log is kept.
-# Needs Xvfb, xdotool, dbus-run-session, the AT-SPI bus and python3-pyatspi;
+# Needs Xvfb, xdpyinfo, xdotool, dbus-run-session, the AT-SPI bus and python3-pyatspi;
 # exits 77 (skipped) without them.
 set -u
 
@@ -15,7 +15,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 python=/usr/bin/python3
 launcher=/usr/libexec/at-spi-bus-launcher
 
-for tool in Xvfb xdotool dbus-run-session "$python"; do
+for tool in Xvfb xdpyinfo xdotool dbus-run-session "$python"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "$tool is not installed: skipped"
         exit 77

@@ -6,7 +6,7 @@
 #
 # Usage: e2e.sh <pipwright> <artifact-dir> [--keys]
 # With --keys the round is played by keyboard alone.
-# Needs Xvfb, xdotool, ImageMagick's import, dbus-run-session, the AT-SPI bus and
+# Needs Xvfb, xdpyinfo, xdotool, ImageMagick's import, dbus-run-session, the AT-SPI bus and
 # python3-pyatspi; exits 77 (skipped) without them.
 # On failure (or with E2E_KEEP_SHOTS set) the screenshots taken along the way stay in
 # <artifact-dir>.
@@ -18,7 +18,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 python=/usr/bin/python3
 launcher=/usr/libexec/at-spi-bus-launcher
 
-for tool in Xvfb xdotool import dbus-run-session "$python"; do
+for tool in Xvfb xdpyinfo xdotool import dbus-run-session "$python"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "$tool is not installed: skipped"
         exit 77
@@ -49,7 +49,7 @@ dbus-run-session -- "$python" "$here/e2e_driver.py" --game "$game" --launcher "$
 status=$?
 
 if [ $status -ne 0 ]; then
-    cp "$work/game.log" "$artifacts/" 2>/dev/null
+    cp "$work/game.log" "$work/xvfb.log" "$artifacts/" 2>/dev/null
     echo "screenshots and the game's output are in $artifacts"
 elif [ -z "${E2E_KEEP_SHOTS:-}" ]; then
     rm -rf "$artifacts"

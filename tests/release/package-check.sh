@@ -97,7 +97,8 @@ lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'running wi
 # /usr/games, must open the game's first window.
 # The entry's own Exec line, the first: the actions' lines follow it.
 exec_line="$(sed -n 's/^Exec=//p' "$desktop" | head -n1)"
-if command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1; then
+if command -v Xvfb >/dev/null 2>&1 && command -v xdpyinfo >/dev/null 2>&1 &&
+    command -v xdotool >/dev/null 2>&1; then
     . "$(dirname "$0")/private-display.sh"
     start_private_display || exit 1
     PATH="$root/usr/games:$PATH" $exec_line >"$work/game.log" 2>&1 &
